@@ -1,0 +1,81 @@
+// The main window of the game: the component tree, the game variables, the
+// random generator and the handlers, all owned here for the whole run.
+//
+// Life of a Game: construct it on a platform and a game folder, load() the
+// layout stream (components created, handlers bound, controls resolved),
+// create() runs the window's OnCreate (the start-up sequence), the timers
+// then drive everything, and close() runs OnClose (the shutdown sequence).
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "app/controls.h"
+#include "app/game_state.h"
+#include "app/random.h"
+#include "app/settings_file.h"
+#include "layout/layout.h"
+#include "platform/platform.h"
+
+namespace kvarnel::app {
+
+// File name of the layout stream in the game folder.
+inline constexpr std::string_view kLayoutFileName = "form1.layout";
+
+class Game {
+public:
+    // `programFolder` ends with '/': every file name of the game is relative
+    // to it, as the original's names were relative to its own folder.
+    Game(platform::Platform& platform, std::string programFolder);
+    ~Game();
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    // Reads and builds the layout stream. Throws layout::LayoutError.
+    void load(std::span<const uint8_t> layoutBytes, std::string_view source);
+    // Reads programFolder + kLayoutFileName and loads it.
+    void loadFromGameFolder();
+
+    // Runs the window's OnCreate (the start-up sequence).
+    void create();
+    // Runs the window's OnClose (the shutdown sequence).
+    void close();
+
+    // --- Start-up and shutdown: the handlers bound to the window ------------
+    void FormCreate();
+    void FormClose();
+
+    // --- State by name: game variables, then story flags --------------------
+    // A story flag reads as 1 when its picture is visible.
+    std::optional<int64_t> variable(std::string_view name) const;
+    bool setVariable(std::string_view name, int64_t value);
+    bool storyFlag(std::string_view name) const;
+    void setStoryFlag(std::string_view name, bool shown);
+
+    platform::Platform& platform;
+    const std::string programFolder;
+    GameState state;
+    RandomGenerator random;
+    layout::HandlerRegistry handlers;
+    layout::Layout layout;
+    Controls c;
+    // The open "data.dat" while it is read or written; empty otherwise.
+    std::optional<SettingsFile> SettingsFile_;
+
+private:
+    void registerHandlers();
+    layout::ImageControl* storyFlagPicture(std::string_view name) const;
+};
+
+// The asset files that lie on disk under neutral names between runs:
+// {name on disk, working name}, in the order both sequences rename them.
+struct AssetName {
+    std::string_view onDisk;
+    std::string_view working;
+};
+extern const std::array<AssetName, 20> kAssetNames;
+
+}  // namespace kvarnel::app

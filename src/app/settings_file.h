@@ -1,0 +1,49 @@
+// "data.dat": the settings and the saved game, one INI file in the game
+// folder, read and written through the platform.
+//
+// Every write goes to the disk at once, as the original's profile functions
+// did, but as a whole new file renamed over the old one: a crash in the
+// middle of a write leaves the previous file, never a torn or empty one.
+//
+// A file that exists but cannot be read is never overwritten: writing it
+// would destroy the saved game it may hold. Writes are then refused and the
+// problem is logged once.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "app/ini_document.h"
+#include "platform/platform.h"
+
+namespace kvarnel::app {
+
+class SettingsFile {
+public:
+    // Reads the file at `path` (a game path) if it exists.
+    SettingsFile(platform::Platform& platform, std::string path);
+
+    bool readBool(std::string_view section, std::string_view key, bool defaultValue) const {
+        return doc_.readBool(section, key, defaultValue);
+    }
+    int32_t readInt(std::string_view section, std::string_view key, int32_t defaultValue) const {
+        return doc_.readInt(section, key, defaultValue);
+    }
+    // Each returns whether the file on disk now holds the new value.
+    bool writeBool(std::string_view section, std::string_view key, bool value);
+    bool writeInt(std::string_view section, std::string_view key, int32_t value);
+
+    const std::string& path() const { return path_; }
+    const IniDocument& document() const { return doc_; }
+
+private:
+    bool flush();
+
+    platform::Platform& platform_;
+    std::string path_;
+    IniDocument doc_;
+    bool writable_ = true;
+};
+
+}  // namespace kvarnel::app
