@@ -1,7 +1,9 @@
 // GIF decoding and frame composition: transparency, every disposal method,
 // clipping, interlace, colour maps, delays, the encoders, and malformed input.
+#include <gif_lib.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <stdexcept>
@@ -109,6 +111,19 @@ TEST(GifDecode, StopsAfterMaxFrames) {
     EXPECT_TRUE(sameImage(grid(kComposed[0].screen), animation.frames[0].image));
 }
 
+struct SpanSource {
+    const std::vector<uint8_t>& bytes;
+    size_t pos;
+};
+
+int readSpan(GifFileType* gif, GifByteType* buffer, int length) {
+    auto* source = static_cast<SpanSource*>(gif->UserData);
+    const size_t count = std::min(static_cast<size_t>(length), source->bytes.size() - source->pos);
+    std::copy_n(source->bytes.begin() + static_cast<ptrdiff_t>(source->pos), count, buffer);
+    source->pos += count;
+    return static_cast<int>(count);
+}
+
 TEST(GifDecode, DeinterlacesRowsIntoPlace) {
     // Ten rows cover all four interlace passes; row y is drawn in colour y.
     GifSpec spec;
@@ -125,6 +140,20 @@ TEST(GifDecode, DeinterlacesRowsIntoPlace) {
     // Header 6 + screen descriptor 7 + 16 colours: the image descriptor is at 61.
     ASSERT_EQ(0x2C, bytes.at(61));
     ASSERT_NE(0, bytes.at(70) & 0x40) << "the fixture must really be interlaced";
+
+    // giflib's own slurping reader de-interlaces independently of our code;
+    // it must see row y holding index y, or the fixture is wrong.
+    SpanSource source{bytes, 0};
+    int error = 0;
+    GifFileType* gif = DGifOpen(&source, readSpan, &error);
+    ASSERT_NE(nullptr, gif) << GifErrorString(error);
+    ASSERT_EQ(GIF_OK, DGifSlurp(gif)) << GifErrorString(gif->Error);
+    ASSERT_EQ(1, gif->ImageCount);
+    ASSERT_TRUE(gif->SavedImages[0].ImageDesc.Interlace);
+    for (int y = 0; y < 10; ++y) {
+        EXPECT_EQ(y, gif->SavedImages[0].RasterBits[y * 3]) << "giflib's row " << y;
+    }
+    DGifCloseFile(gif, &error);
 
     const GifAnimation animation = decodeGif(bytes);
     ASSERT_EQ(1u, animation.frames.size());

@@ -113,8 +113,8 @@ bool readHeader(Decoder& d, const uint8_t* data, size_t size) {
 }
 
 // Reads every scanline into `out` (rows of `rowBytes`). jpeg_finish_decompress
-// is not called: once the last row is out the picture is complete, and a
-// missing end-of-image marker after it does not matter.
+// is not called: once the last row is out the picture is complete, and
+// nothing after it is needed.
 bool readPixels(Decoder& d, uint8_t* out, size_t rowBytes) {
     if (setjmp(d.err.jump)) return false;
     d.cinfo.out_color_space = kNativeArgb;
