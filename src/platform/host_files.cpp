@@ -6,7 +6,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
-#include <fstream>
 #include <linux/limits.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -29,14 +28,25 @@ bool exists(const std::string& path) {
 }
 
 std::optional<std::vector<uint8_t>> readWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    in.seekg(0, std::ios::end);
-    const std::streamoff size = in.tellg();
-    if (size < 0) return std::nullopt;
-    in.seekg(0, std::ios::beg);
-    std::vector<uint8_t> data(static_cast<size_t>(size));
-    if (size > 0 && !in.read(reinterpret_cast<char*>(data.data()), size)) return std::nullopt;
+    // Only regular files: a folder or a device under the name is not a file
+    // to read, whatever size the system reports for it.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    std::vector<uint8_t> data(static_cast<size_t>(st.st_size));
+    size_t done = 0;
+    while (done < data.size()) {
+        const ssize_t n = ::read(fd, data.data() + done, data.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;  // an error, or the file shrank meanwhile
+        done += static_cast<size_t>(n);
+    }
+    ::close(fd);
+    if (done != data.size()) return std::nullopt;
     return data;
 }
 

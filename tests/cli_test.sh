@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# The command line as a user meets it: dumping layouts, a malformed one, and
+# a headless run in a copy of the stand-in game folder.
+#   cli_test.sh KVARNEL_BINARY BUILD_DIR SOURCE_DIR
+set -u
+kvarnel=$1 build=$2 source=$3
+failures=0
+check() {  # check DESCRIPTION CONDITION...
+  local what=$1; shift
+  if "$@"; then echo "ok: $what"; else echo "FAILED: $what"; failures=$((failures + 1)); fi
+}
+
+out=$("$kvarnel" --dump-layout "$build/form1.layout"); rc=$?
+check "dump of the stand-in layout exits 0" test $rc -eq 0
+check "dump shows the window" grep -q '^TForm1 Form1: Left=196' <<<"$out"
+check "dump shows a panel's picture with its size" grep -q '^    TImage PozadiNatrzisti: .*Picture.Data=<TJPEGImage 1024x625>' <<<"$out"
+check "dump shows a GIF with its frame count" grep -q 'TRxGIFAnimator Inventar: .*Image.Data=<GIF 1024x123, 9 frames>' <<<"$out"
+check "dump shows waves with format and length" grep -q -- '- Items\[0\]: Name="Inventar" .*Wave.WAVE=<WAVE PCM 1ch 8bit 22050Hz, 120 ms>' <<<"$out"
+check "dump keeps Czech captions" grep -q 'Caption="Zrušit"' <<<"$out"
+
+err=$("$kvarnel" --dump-layout "$source/tests/data/truncated.layout" 2>&1 >/dev/null); rc=$?
+check "a malformed layout exits non-zero" test $rc -ne 0
+check "its error names the file, offset and property" grep -q "truncated.layout: offset 20, object 'Form1', property 'L': truncated Int16" <<<"$err"
+
+"$kvarnel" --dump-layout "$source/tests/data/no-such-file" >/dev/null 2>&1; rc=$?
+check "a missing layout exits non-zero" test $rc -ne 0
+
+game=$(mktemp -d)
+trap 'rm -rf "$game"' EXIT
+cp -r "$build/form1.layout" "$build/Cursors" "$build/Animations" "$build"/mmid*.mid "$game/"
+out=$("$kvarnel" --headless --game-dir "$game" --screen 1280x720 2>&1); rc=$?
+check "a headless run exits 0" test $rc -eq 0
+check "it reports the play area" grep -q 'Play area at 128,-24' <<<"$out"
+check "it wrote data.dat with the four settings" diff <(printf '[Other]\r\nData76=1\r\nData77=1\r\nFiles13=470\r\nData93=0\r\n') "$game/data.dat"
+check "the asset files are disguised again" test -f "$game/Cursors/Data2.quillmoth" -a ! -e "$game/Cursors/Kurzor.cur"
+
+KVARNEL_GAME_DIR="$game" "$kvarnel" --headless >/dev/null 2>&1; rc=$?
+check "the game folder can come from KVARNEL_GAME_DIR" test $rc -eq 0
+"$kvarnel" --headless --game-dir "$game/nothing-here" >/dev/null 2>&1; rc=$?
+check "a folder without a layout exits non-zero" test $rc -ne 0
+"$kvarnel" --bogus >/dev/null 2>&1; rc=$?
+check "an unknown option is a usage error" test $rc -eq 2
+
+echo "$((15 - failures)) passed, $failures failed"
+test $failures -eq 0
