@@ -35,14 +35,6 @@ Image texture(int w, int h, unsigned seed) {
     return img;
 }
 
-std::vector<uint8_t> withCount(std::vector<uint8_t> data) {
-    std::vector<uint8_t> out(4);
-    const auto n = static_cast<uint32_t>(data.size());
-    for (int i = 0; i < 4; ++i) out[i] = static_cast<uint8_t>(n >> (8 * i));
-    out.insert(out.end(), data.begin(), data.end());
-    return out;
-}
-
 std::string makeLargeStream() {
     Obj form("TForm1", "Form1");
     form.ident("OnCreate", "FormCreate");
@@ -80,7 +72,7 @@ std::string makeLargeStream() {
             frames.push_back(std::move(img));
         }
         form.child(Obj("TRxGIFAnimator", "Gif" + std::to_string(i))
-                       .binary("Image.Data", withCount(encodeGifFromImages(frames, std::vector<int>(36, 100)))));
+                       .binary("Image.Data", encodeGifControlValue(encodeGifFromImages(frames, std::vector<int>(36, 100)))));
     }
     std::vector<CollectionItem> waves;
     for (int i = 0; i < 17; ++i) {

@@ -2,6 +2,8 @@
 // layout (so a mistake shared by encoder and decoder cannot hide), encoder
 // round trips at awkward widths, the overstated headers of the game's
 // bitmaps, and malformed input.
+#include "layout/bitmap_codec.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -10,7 +12,6 @@
 #include <vector>
 
 #include "codec_test_support.h"
-#include "layout/bitmap_codec.h"
 
 namespace kvarnel::layout {
 namespace {
@@ -32,10 +33,10 @@ struct RawBitmap {
     int32_t height = 0;
     uint16_t bits = 24;
     uint32_t compression = 0;
-    std::vector<uint32_t> masks = {};  // red, green, blue; in the header for 124
+    std::vector<uint32_t> masks = {};    // red, green, blue; in the header for 124
     std::vector<uint32_t> palette = {};  // 0x00RRGGBB
     uint32_t coloursUsed = 0;
-    std::vector<uint8_t> rows = {};      // exactly as stored
+    std::vector<uint8_t> rows = {};  // exactly as stored
 
     std::vector<uint8_t> dib() const {
         std::vector<uint8_t> out;
@@ -102,22 +103,20 @@ std::vector<LayoutCase> layoutCases() {
         b.rows = {0x03, 0x02, 0x01, 0x06, 0x05, 0x04, 0x09, 0x08, 0x07, 0xEE, 0xEE, 0xEE,
                   0x13, 0x12, 0x11, 0x16, 0x15, 0x14, 0x19, 0x18, 0x17, 0xEE, 0xEE, 0xEE};
         cases.push_back({"24-bit, bottom-up, row padding", b,
-                         imageOf(3, 2, {0x111213, 0x141516, 0x171819,  //
-                                        0x010203, 0x040506, 0x070809})});
+                         imageOf(3, 2,
+                                 {0x111213, 0x141516, 0x171819,  //
+                                  0x010203, 0x040506, 0x070809})});
     }
     {
         RawBitmap b{.width = 2, .height = 2, .bits = 32};
-        b.rows = {0x03, 0x02, 0x01, 0x7F, 0x06, 0x05, 0x04, 0x00,
-                  0x13, 0x12, 0x11, 0x80, 0x16, 0x15, 0x14, 0xFF};
-        cases.push_back({"32-bit BGRX, filler ignored", b,
-                         imageOf(2, 2, {0x111213, 0x141516, 0x010203, 0x040506})});
+        b.rows = {0x03, 0x02, 0x01, 0x7F, 0x06, 0x05, 0x04, 0x00, 0x13, 0x12, 0x11, 0x80, 0x16, 0x15, 0x14, 0xFF};
+        cases.push_back({"32-bit BGRX, filler ignored", b, imageOf(2, 2, {0x111213, 0x141516, 0x010203, 0x040506})});
     }
     {
         RawBitmap b{.width = 2, .height = 1, .bits = 32, .compression = 3};
         b.masks = {0x000000FF, 0x0000FF00, 0x00FF0000};  // stored R, G, B, X
         b.rows = {0x01, 0x02, 0x03, 0x44, 0xA0, 0xB0, 0xC0, 0x00};
-        cases.push_back({"32-bit masks in R, G, B byte order", b,
-                         imageOf(2, 1, {0x010203, 0xA0B0C0})});
+        cases.push_back({"32-bit masks in R, G, B byte order", b, imageOf(2, 1, {0x010203, 0xA0B0C0})});
     }
     {
         RawBitmap b{.width = 3, .height = 1, .bits = 16, .compression = 3};
@@ -135,22 +134,21 @@ std::vector<LayoutCase> layoutCases() {
         b.palette = {0xFF0000, 0x00FF00, 0x0000FF};
         b.rows = {0, 1, 2, 0xEE, 2, 2, 0, 0xEE};
         cases.push_back({"8-bit, 3-entry colour table", b,
-                         imageOf(3, 2, {0x0000FF, 0x0000FF, 0xFF0000,  //
-                                        0xFF0000, 0x00FF00, 0x0000FF})});
+                         imageOf(3, 2,
+                                 {0x0000FF, 0x0000FF, 0xFF0000,  //
+                                  0xFF0000, 0x00FF00, 0x0000FF})});
     }
     {
         RawBitmap b{.width = 3, .height = 1, .bits = 8};
         for (uint32_t i = 0; i < 256; ++i) b.palette.push_back(i << 16 | (255 - i) << 8 | i / 2);
         b.rows = {0, 200, 255, 0};
-        cases.push_back({"8-bit, colours used 0 means 256 entries", b,
-                         imageOf(3, 1, {0x00FF00, 0xC83764, 0xFF007F})});
+        cases.push_back({"8-bit, colours used 0 means 256 entries", b, imageOf(3, 1, {0x00FF00, 0xC83764, 0xFF007F})});
     }
     {
         RawBitmap b{.width = 5, .height = 1, .bits = 4};
         for (uint32_t i = 0; i < 16; ++i) b.palette.push_back(i * 16 << 16 | (255 - i * 16));
         b.rows = {0x12, 0x34, 0xF0, 0x00};
-        cases.push_back({"4-bit, odd width", b,
-                         imageOf(5, 1, {0x1000EF, 0x2000DF, 0x3000CF, 0x4000BF, 0xF0000F})});
+        cases.push_back({"4-bit, odd width", b, imageOf(5, 1, {0x1000EF, 0x2000DF, 0x3000CF, 0x4000BF, 0xF0000F})});
     }
     {
         RawBitmap b{.width = 9, .height = 2, .bits = 1};
@@ -159,27 +157,25 @@ std::vector<LayoutCase> layoutCases() {
                   0x00, 0x7F, 0xFF, 0xFF};  // top:    0 0 0 0 0 0 0 0 0
         const uint32_t k = 0x102030, w = 0xFFFFFF;
         cases.push_back({"1-bit, width crossing a byte", b,
-                         imageOf(9, 2, {k, k, k, k, k, k, k, k, k,  //
-                                        w, k, w, w, k, k, k, w, w})});
+                         imageOf(9, 2,
+                                 {k, k, k, k, k, k, k, k, k,  //
+                                  w, k, w, w, k, k, k, w, w})});
     }
     {
         RawBitmap b{.width = 1, .height = -3, .bits = 24};
         b.rows = {1, 2, 3, 0, 4, 5, 6, 0, 7, 8, 9, 0};
-        cases.push_back({"top-down rows (negative height)", b,
-                         imageOf(1, 3, {0x030201, 0x060504, 0x090807})});
+        cases.push_back({"top-down rows (negative height)", b, imageOf(1, 3, {0x030201, 0x060504, 0x090807})});
     }
     {
         RawBitmap b{.headerSize = 12, .width = 2, .height = 2, .bits = 24};
         b.rows = {1, 2, 3, 4, 5, 6, 0, 0, 7, 8, 9, 10, 11, 12, 0, 0};
-        cases.push_back({"12-byte core header, 24-bit", b,
-                         imageOf(2, 2, {0x090807, 0x0C0B0A, 0x030201, 0x060504})});
+        cases.push_back({"12-byte core header, 24-bit", b, imageOf(2, 2, {0x090807, 0x0C0B0A, 0x030201, 0x060504})});
     }
     {
         RawBitmap b{.headerSize = 12, .width = 2, .height = 1, .bits = 1};
         b.palette = {0x0000AA, 0xBB0000};  // 3-byte entries in the core form
         b.rows = {0x40, 0, 0, 0};
-        cases.push_back({"12-byte core header, 1-bit, 3-byte colours", b,
-                         imageOf(2, 1, {0x0000AA, 0xBB0000})});
+        cases.push_back({"12-byte core header, 1-bit, 3-byte colours", b, imageOf(2, 1, {0x0000AA, 0xBB0000})});
     }
     {
         RawBitmap b{.headerSize = 124, .width = 1, .height = 1, .bits = 32, .compression = 3};
@@ -204,9 +200,8 @@ TEST(BitmapDecode, EncoderRoundTripsAtAwkwardWidths) {
         const Image image = patternImage(size[0], size[1], static_cast<unsigned>(size[0]));
         for (const int bits : {24, 32}) {
             for (const int entries : {0, 216}) {
-                SCOPED_TRACE(std::to_string(size[0]) + " x " + std::to_string(size[1]) + ", " +
-                             std::to_string(bits) + "-bit, " + std::to_string(entries) +
-                             " colour entries");
+                SCOPED_TRACE(std::to_string(size[0]) + " x " + std::to_string(size[1]) + ", " + std::to_string(bits) +
+                             "-bit, " + std::to_string(entries) + " colour entries");
                 EXPECT_TRUE(sameImage(image, decodeBmpFile(encodeBmpFile(image, bits, entries))));
             }
             EXPECT_TRUE(sameImage(image, decodeDib(encodeDib(image, bits)))) << bits << "-bit DIB";
@@ -225,8 +220,7 @@ TEST(BitmapDecode, OverstatedPixelOffsetAndFileSizeAreIgnored) {
     ASSERT_EQ(918u + stride * 64, bmp.size()) << "rows start right after the colour table";
     ASSERT_EQ(1782u, getU32(bmp, 10)) << "bfOffBits carries the 864-byte lie";
     ASSERT_EQ(bmp.size() + 864, getU32(bmp, 2)) << "bfSize carries the lie";
-    ASSERT_GT(getU32(bmp, 10) + stride * 64, bmp.size())
-        << "a reader seeking to bfOffBits would run past the end";
+    ASSERT_GT(getU32(bmp, 10) + stride * 64, bmp.size()) << "a reader seeking to bfOffBits would run past the end";
 
     const Image decoded = decodeBmpFile(bmp);
     EXPECT_TRUE(sameImage(image, decoded));
@@ -289,7 +283,9 @@ RawBitmap base24() {
     return b;
 }
 
-std::vector<uint8_t> base24Bmp() { return base24().bmp(); }
+std::vector<uint8_t> base24Bmp() {
+    return base24().bmp();
+}
 
 std::vector<uint8_t> patched(std::vector<uint8_t> bytes, size_t at, uint32_t value) {
     putU32(bytes, at, value);
@@ -298,34 +294,54 @@ std::vector<uint8_t> patched(std::vector<uint8_t> bytes, size_t at, uint32_t val
 
 TEST(BitmapDecode, MalformedInputThrowsWithOffset) {
     const std::vector<MalformedCase> cases = {
-        {"wrong signature", [] { auto b = base24Bmp(); b[1] = 'X'; return b; }, false, 0, "BM"},
-        {"file header only", [] { auto b = base24Bmp(); b.resize(14); return b; }, false, 14,
-         "truncated"},
+        {"wrong signature",
+         [] {
+             auto b = base24Bmp();
+             b[1] = 'X';
+             return b;
+         },
+         false, 0, "BM"},
+        {"file header only",
+         [] {
+             auto b = base24Bmp();
+             b.resize(14);
+             return b;
+         },
+         false, 14, "truncated"},
         {"cut inside the information header",
-         [] { auto b = base24Bmp(); b.resize(40); return b; }, false, 14, "information header"},
-        {"unknown header size", [] { return patched(base24Bmp(), 14, 64); }, false, 14,
-         "header size 64"},
+         [] {
+             auto b = base24Bmp();
+             b.resize(40);
+             return b;
+         },
+         false, 14, "information header"},
+        {"unknown header size", [] { return patched(base24Bmp(), 14, 64); }, false, 14, "header size 64"},
         {"RLE8", [] { return patched(base24Bmp(), 30, 1); }, false, 30, "RLE"},
         {"RLE4", [] { return patched(base24Bmp(), 30, 2); }, false, 30, "RLE"},
         {"embedded JPEG", [] { return patched(base24Bmp(), 30, 4); }, false, 30, "compression 4"},
         {"masks with 24 bits", [] { return patched(base24Bmp(), 30, 3); }, false, 30, "masks"},
-        {"bit count 2", [] { auto b = base24Bmp(); putU16(b, 28, 2); return b; }, false, 28,
-         "bit count 2"},
-        {"negative width", [] { return patched(base24Bmp(), 18, uint32_t(-3)); }, false, 18,
-         "negative width"},
-        {"width over the limit", [] { return patched(base24Bmp(), 18, 40000); }, false, 18,
+        {"bit count 2",
+         [] {
+             auto b = base24Bmp();
+             putU16(b, 28, 2);
+             return b;
+         },
+         false, 28, "bit count 2"},
+        {"negative width", [] { return patched(base24Bmp(), 18, uint32_t(-3)); }, false, 18, "negative width"},
+        {"width over the limit", [] { return patched(base24Bmp(), 18, 40000); }, false, 18, "picture size"},
+        {"height of INT32_MIN", [] { return patched(base24Bmp(), 22, 0x80000000u); }, false, 18, "picture size"},
+        {"too many pixels in total", [] { return patched(patched(base24Bmp(), 18, 16384), 22, 16384); }, false, 18,
          "picture size"},
-        {"height of INT32_MIN", [] { return patched(base24Bmp(), 22, 0x80000000u); }, false, 18,
-         "picture size"},
-        {"too many pixels in total",
-         [] { return patched(patched(base24Bmp(), 18, 16384), 22, 16384); }, false, 18,
-         "picture size"},
-        {"one row byte missing", [] { auto b = base24Bmp(); b.pop_back(); return b; }, false, 54,
-         "need 24 bytes (2 rows of 12) but only 23"},
-        {"biSizeImage smaller than the rows", [] { return patched(base24Bmp(), 34, 20); }, false,
-         54, "only 20"},
-        {"colour table runs past the end", [] { return patched(base24Bmp(), 46, 0x40000000); },
-         false, 54, "colour table"},
+        {"one row byte missing",
+         [] {
+             auto b = base24Bmp();
+             b.pop_back();
+             return b;
+         },
+         false, 54, "need 24 bytes (2 rows of 12) but only 23"},
+        {"biSizeImage smaller than the rows", [] { return patched(base24Bmp(), 34, 20); }, false, 54, "only 20"},
+        {"colour table runs past the end", [] { return patched(base24Bmp(), 46, 0x40000000); }, false, 54,
+         "colour table"},
         {"colour index beyond the table",
          [] {
              RawBitmap b{.width = 2, .height = 1, .bits = 8, .coloursUsed = 2};
@@ -342,9 +358,12 @@ TEST(BitmapDecode, MalformedInputThrowsWithOffset) {
              return b.bmp();
          },
          false, 54, "not one run"},
-        {"DIB: header size 0", [] { return patched(base24().dib(), 0, 0); }, true, 0,
-         "header size 0"},
-        {"DIB: three bytes", [] { return std::vector<uint8_t>{40, 0, 0}; }, true, 0, "truncated"},
+        {"DIB: header size 0", [] { return patched(base24().dib(), 0, 0); }, true, 0, "header size 0"},
+        {"DIB: three bytes",
+         [] {
+             return std::vector<uint8_t>{40, 0, 0};
+         },
+         true, 0, "truncated"},
         {"DIB: masks cut off",
          [] {
              RawBitmap b{.width = 1, .height = 1, .bits = 32, .compression = 3};
@@ -353,7 +372,12 @@ TEST(BitmapDecode, MalformedInputThrowsWithOffset) {
              return d;
          },
          true, 40, "colour masks"},
-        {"DIB: rows short", [] { auto d = base24().dib(); d.resize(d.size() - 12); return d; },
+        {"DIB: rows short",
+         [] {
+             auto d = base24().dib();
+             d.resize(d.size() - 12);
+             return d;
+         },
          true, 40, "need 24 bytes"},
     };
     for (const MalformedCase& c : cases) {
@@ -372,8 +396,8 @@ TEST(BitmapDecode, EveryTruncationThrows) {
     RawBitmap pal{.width = 3, .height = 2, .bits = 8, .coloursUsed = 3};
     pal.palette = {1, 2, 3};
     pal.rows = {0, 1, 2, 0, 2, 1, 0, 0};
-    const std::vector<std::vector<uint8_t>> files = {
-        encodeBmpFile(patternImage(5, 3), 24, 4), encodeBmpFile(patternImage(2, 2), 32), pal.bmp()};
+    const std::vector<std::vector<uint8_t>> files = {encodeBmpFile(patternImage(5, 3), 24, 4),
+                                                     encodeBmpFile(patternImage(2, 2), 32), pal.bmp()};
     for (const auto& file : files) {
         for (size_t length = 0; length < file.size(); ++length) {
             const std::span<const uint8_t> prefix(file.data(), length);
@@ -381,8 +405,8 @@ TEST(BitmapDecode, EveryTruncationThrows) {
                 << "prefix of " << length << " of " << file.size() << " bytes";
         }
     }
-    const std::vector<std::vector<uint8_t>> dibs = {
-        encodeDib(patternImage(3, 3), 32), encodeDib(patternImage(3, 3), 24, true), pal.dib()};
+    const std::vector<std::vector<uint8_t>> dibs = {encodeDib(patternImage(3, 3), 32),
+                                                    encodeDib(patternImage(3, 3), 24, true), pal.dib()};
     for (const auto& dib : dibs) {
         for (size_t length = 1; length < dib.size(); ++length) {
             const std::span<const uint8_t> prefix(dib.data(), length);

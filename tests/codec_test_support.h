@@ -23,8 +23,7 @@ inline Image patternImage(int width, int height, unsigned seed = 0) {
     Image image{width, height, std::vector<uint32_t>(static_cast<size_t>(width) * height)};
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
-            image.at(x, y) = argb(static_cast<uint8_t>(x * 7 + y * 3 + seed),
-                                  static_cast<uint8_t>(y * 11 + seed * 5),
+            image.at(x, y) = argb(static_cast<uint8_t>(x * 7 + y * 3 + seed), static_cast<uint8_t>(y * 11 + seed * 5),
                                   static_cast<uint8_t>(x * 13 ^ (y * 5 + seed)));
         }
     }
@@ -39,13 +38,11 @@ inline std::string hexPixel(uint32_t pixel) {
 
 inline ::testing::AssertionResult sameImage(const Image& expected, const Image& actual) {
     if (expected.width != actual.width || expected.height != actual.height) {
-        return ::testing::AssertionFailure()
-               << "size: expected " << expected.width << " x " << expected.height << ", actual "
-               << actual.width << " x " << actual.height;
+        return ::testing::AssertionFailure() << "size: expected " << expected.width << " x " << expected.height
+                                             << ", actual " << actual.width << " x " << actual.height;
     }
     if (actual.pixels.size() != static_cast<size_t>(actual.width) * actual.height) {
-        return ::testing::AssertionFailure() << "pixel count " << actual.pixels.size()
-                                             << " does not match the size";
+        return ::testing::AssertionFailure() << "pixel count " << actual.pixels.size() << " does not match the size";
     }
     size_t wrong = 0;
     std::string first;
@@ -53,9 +50,8 @@ inline ::testing::AssertionResult sameImage(const Image& expected, const Image& 
         for (int x = 0; x < expected.width; ++x) {
             if (expected.at(x, y) != actual.at(x, y)) {
                 if (wrong++ == 0) {
-                    first = "at (" + std::to_string(x) + ", " + std::to_string(y) +
-                            "): expected " + hexPixel(expected.at(x, y)) + ", actual " +
-                            hexPixel(actual.at(x, y));
+                    first = "at (" + std::to_string(x) + ", " + std::to_string(y) + "): expected " +
+                            hexPixel(expected.at(x, y)) + ", actual " + hexPixel(actual.at(x, y));
                 }
             }
         }
@@ -76,12 +72,11 @@ template <typename Call>
     } catch (const DecodeError& e) {
         const std::string message = e.what();
         if (message.find(fragment) == std::string::npos) {
-            return ::testing::AssertionFailure()
-                   << "message \"" << message << "\" lacks \"" << fragment << "\"";
+            return ::testing::AssertionFailure() << "message \"" << message << "\" lacks \"" << fragment << "\"";
         }
         if (offset && e.offset() != *offset) {
-            return ::testing::AssertionFailure() << "offset: expected " << *offset << ", actual "
-                                                 << e.offset() << " (\"" << message << "\")";
+            return ::testing::AssertionFailure()
+                   << "offset: expected " << *offset << ", actual " << e.offset() << " (\"" << message << "\")";
         }
         return ::testing::AssertionSuccess();
     } catch (const std::exception& e) {
@@ -101,8 +96,8 @@ inline void putU32(std::vector<uint8_t>& bytes, size_t at, uint32_t value) {
 }
 
 inline uint32_t getU32(const std::vector<uint8_t>& bytes, size_t at) {
-    return uint32_t{bytes.at(at)} | (uint32_t{bytes.at(at + 1)} << 8) |
-           (uint32_t{bytes.at(at + 2)} << 16) | (uint32_t{bytes.at(at + 3)} << 24);
+    return uint32_t{bytes.at(at)} | (uint32_t{bytes.at(at + 1)} << 8) | (uint32_t{bytes.at(at + 2)} << 16) |
+           (uint32_t{bytes.at(at + 3)} << 24);
 }
 
 inline void appendU16(std::vector<uint8_t>& bytes, uint32_t value) {
@@ -116,7 +111,7 @@ inline void appendU32(std::vector<uint8_t>& bytes, uint32_t value) {
 }
 
 inline void appendText(std::vector<uint8_t>& bytes, std::string_view text) {
-    bytes.insert(bytes.end(), text.begin(), text.end());
+    for (char c : text) bytes.push_back(static_cast<uint8_t>(c));
 }
 
 }  // namespace kvarnel::layout::testing

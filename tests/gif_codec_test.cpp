@@ -1,5 +1,7 @@
 // GIF decoding and frame composition: transparency, every disposal method,
 // clipping, interlace, colour maps, delays, the encoders, and malformed input.
+#include "layout/gif_codec.h"
+
 #include <gif_lib.h>
 #include <gtest/gtest.h>
 
@@ -11,7 +13,6 @@
 #include <vector>
 
 #include "codec_test_support.h"
-#include "layout/gif_codec.h"
 
 namespace kvarnel::layout {
 namespace {
@@ -32,19 +33,29 @@ Image grid(const std::vector<std::string>& rows) {
     for (const std::string& row : rows) {
         for (const char c : row) {
             switch (c) {
-                case 'R': image.pixels.push_back(0xFFFF0000); break;
-                case 'G': image.pixels.push_back(0xFF00FF00); break;
-                case 'B': image.pixels.push_back(0xFF0000FF); break;
-                case 'W': image.pixels.push_back(0xFFFFFFFF); break;
-                default: image.pixels.push_back(0); break;
+                case 'R':
+                    image.pixels.push_back(0xFFFF0000);
+                    break;
+                case 'G':
+                    image.pixels.push_back(0xFF00FF00);
+                    break;
+                case 'B':
+                    image.pixels.push_back(0xFF0000FF);
+                    break;
+                case 'W':
+                    image.pixels.push_back(0xFFFFFFFF);
+                    break;
+                default:
+                    image.pixels.push_back(0);
+                    break;
             }
         }
     }
     return image;
 }
 
-GifFrameSpec frame(int left, int top, int width, int height, std::vector<uint8_t> indices,
-                   int delayCs, int disposal, int transparentIndex = -1) {
+GifFrameSpec frame(int left, int top, int width, int height, std::vector<uint8_t> indices, int delayCs, int disposal,
+                   int transparentIndex = -1) {
     GifFrameSpec f;
     f.left = left;
     f.top = top;
@@ -160,20 +171,17 @@ TEST(GifDecode, DeinterlacesRowsIntoPlace) {
     const Image& image = animation.frames[0].image;
     ASSERT_EQ(10, image.height);
     for (int y = 0; y < 10; ++y) {
-        EXPECT_EQ(hexPixel(0xFF000000 | spec.palette[static_cast<size_t>(y)]),
-                  hexPixel(image.at(1, y)))
-            << "row " << y;
+        EXPECT_EQ(hexPixel(0xFF000000 | spec.palette[static_cast<size_t>(y)]), hexPixel(image.at(1, y))) << "row " << y;
     }
 }
 
 // A 2 x 1 GIF written byte by byte, showing palette entries 0 and 1, with
 // or without a global and a local colour map.
-std::vector<uint8_t> tinyGif(const std::vector<uint32_t>& global,
-                             const std::vector<uint32_t>& local) {
+std::vector<uint8_t> tinyGif(const std::vector<uint32_t>& global, const std::vector<uint32_t>& local) {
     const auto appendMap = [](std::vector<uint8_t>& out, const std::vector<uint32_t>& map) {
         for (const uint32_t c : map) {
-            out.insert(out.end(), {static_cast<uint8_t>(c >> 16), static_cast<uint8_t>(c >> 8),
-                                   static_cast<uint8_t>(c)});
+            out.insert(out.end(),
+                       {static_cast<uint8_t>(c >> 16), static_cast<uint8_t>(c >> 8), static_cast<uint8_t>(c)});
         }
     };
     std::vector<uint8_t> out;
@@ -210,9 +218,8 @@ TEST(GifDecode, UsesTheLocalColourMapBeforeTheGlobalOne) {
         SCOPED_TRACE(c.name);
         const GifAnimation animation = decodeGif(tinyGif(c.global, c.local));
         ASSERT_EQ(1u, animation.frames.size());
-        EXPECT_TRUE(sameImage(
-            Image{2, 1, {0xFF000000 | c.expected[0], 0xFF000000 | c.expected[1]}},
-            animation.frames[0].image));
+        EXPECT_TRUE(sameImage(Image{2, 1, {0xFF000000 | c.expected[0], 0xFF000000 | c.expected[1]}},
+                              animation.frames[0].image));
     }
 }
 
@@ -293,8 +300,7 @@ TEST(GifDecode, EveryTruncationFailsOrGivesTheFramesBeforeIt) {
             const GifAnimation partial = decodeGif(prefix);
             ASSERT_FALSE(partial.frames.empty()) << "prefix of " << length;
             for (size_t i = 0; i < partial.frames.size(); ++i) {
-                ASSERT_EQ(full.frames.at(i), partial.frames[i])
-                    << "prefix of " << length << ", frame " << i;
+                ASSERT_EQ(full.frames.at(i), partial.frames[i]) << "prefix of " << length << ", frame " << i;
             }
         } catch (const DecodeError&) {
         }
@@ -310,8 +316,7 @@ TEST(GifDecode, CorruptedBytesNeverCrash) {
             try {
                 const GifAnimation animation = decodeGif(damaged);
                 for (const GifFrame& f : animation.frames) {
-                    ASSERT_EQ(static_cast<size_t>(animation.width) * animation.height,
-                              f.image.pixels.size())
+                    ASSERT_EQ(static_cast<size_t>(animation.width) * animation.height, f.image.pixels.size())
                         << "byte " << i << " set to " << int{value};
                     ASSERT_GE(f.delayMs, 50);
                     ASSERT_LE(f.delayMs, 10000);
@@ -336,8 +341,7 @@ TEST(GifEncode, FromImagesReproducesEveryFrame) {
     Image expectedSecond = second;
     expectedSecond.at(0, 0) = 0;
     expectedSecond.at(3, 0) = 0xFF123456;
-    EXPECT_TRUE(sameImage(expectedSecond, animation.frames[1].image))
-        << "the first frame must not show through";
+    EXPECT_TRUE(sameImage(expectedSecond, animation.frames[1].image)) << "the first frame must not show through";
     EXPECT_EQ(100, animation.frames[0].delayMs);
     EXPECT_EQ(50, animation.frames[1].delayMs);
 }

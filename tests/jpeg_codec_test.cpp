@@ -1,20 +1,22 @@
 // JPEG decoding and encoding: round trips within a tolerance, greyscale and
 // progressive streams written by libjpeg directly, rejected colour spaces,
 // absurd sizes, truncation and corrupted bytes.
-#include <cstdio>  // jpeglib.h needs FILE and size_t declared first
-#include <cstdlib>
+#include "layout/jpeg_codec.h"
 
-#include <jpeglib.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+// jpeglib.h needs FILE and size_t declared first.
+#include <jpeglib.h>
+
 #include "codec_test_support.h"
-#include "layout/jpeg_codec.h"
 
 namespace kvarnel::layout {
 namespace {
@@ -27,8 +29,8 @@ Image gradient(int width, int height) {
     Image image{width, height, {}};
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
-            image.pixels.push_back(argb(static_cast<uint8_t>(x * 4), static_cast<uint8_t>(y * 5),
-                                        static_cast<uint8_t>(128 + x - y)));
+            image.pixels.push_back(
+                argb(static_cast<uint8_t>(x * 4), static_cast<uint8_t>(y * 5), static_cast<uint8_t>(128 + x - y)));
         }
     }
     return image;
@@ -55,8 +57,8 @@ std::vector<uint8_t> libjpegEncode(int width, int height, int components, J_COLO
     if (progressive) jpeg_simple_progression(&cinfo);
     jpeg_start_compress(&cinfo, TRUE);
     while (cinfo.next_scanline < cinfo.image_height) {
-        JSAMPROW row = const_cast<JSAMPLE*>(samples.data()) +
-                       static_cast<size_t>(cinfo.next_scanline) * width * components;
+        JSAMPROW row =
+            const_cast<JSAMPLE*>(samples.data()) + static_cast<size_t>(cinfo.next_scanline) * width * components;
         jpeg_write_scanlines(&cinfo, &row, 1);
     }
     jpeg_finish_compress(&cinfo);
@@ -69,8 +71,7 @@ std::vector<uint8_t> libjpegEncode(int width, int height, int components, J_COLO
 std::vector<uint8_t> rgbSamples(const Image& image) {
     std::vector<uint8_t> rgb;
     for (const uint32_t p : image.pixels) {
-        rgb.insert(rgb.end(), {static_cast<uint8_t>(p >> 16), static_cast<uint8_t>(p >> 8),
-                               static_cast<uint8_t>(p)});
+        rgb.insert(rgb.end(), {static_cast<uint8_t>(p >> 16), static_cast<uint8_t>(p >> 8), static_cast<uint8_t>(p)});
     }
     return rgb;
 }
@@ -79,16 +80,15 @@ std::vector<uint8_t> rgbSamples(const Image& image) {
 ::testing::AssertionResult closeTo(const Image& expected, const Image& actual, int tolerance) {
     if (expected.width != actual.width || expected.height != actual.height ||
         actual.pixels.size() != expected.pixels.size()) {
-        return ::testing::AssertionFailure()
-               << "size: expected " << expected.width << " x " << expected.height << ", actual "
-               << actual.width << " x " << actual.height;
+        return ::testing::AssertionFailure() << "size: expected " << expected.width << " x " << expected.height
+                                             << ", actual " << actual.width << " x " << actual.height;
     }
     int worst = 0;
     size_t worstAt = 0;
     for (size_t i = 0; i < expected.pixels.size(); ++i) {
         if ((actual.pixels[i] >> 24) != 0xFF) {
-            return ::testing::AssertionFailure() << "pixel " << i << " is not opaque: "
-                                                 << testing::hexPixel(actual.pixels[i]);
+            return ::testing::AssertionFailure()
+                   << "pixel " << i << " is not opaque: " << testing::hexPixel(actual.pixels[i]);
         }
         for (const int shift : {0, 8, 16}) {
             const int d = std::abs(static_cast<int>((expected.pixels[i] >> shift) & 0xFF) -
@@ -101,9 +101,9 @@ std::vector<uint8_t> rgbSamples(const Image& image) {
     }
     if (worst > tolerance) {
         return ::testing::AssertionFailure()
-               << "pixel " << worstAt << ": expected " << testing::hexPixel(expected.pixels[worstAt])
-               << ", actual " << testing::hexPixel(actual.pixels[worstAt]) << " (difference "
-               << worst << ", tolerance " << tolerance << ")";
+               << "pixel " << worstAt << ": expected " << testing::hexPixel(expected.pixels[worstAt]) << ", actual "
+               << testing::hexPixel(actual.pixels[worstAt]) << " (difference " << worst << ", tolerance " << tolerance
+               << ")";
     }
     return ::testing::AssertionSuccess();
 }
@@ -120,9 +120,7 @@ TEST(JpegCodec, RoundTripsWithinTolerance) {
 
 TEST(JpegCodec, DecodesProgressiveAndGreyscaleStreams) {
     const Image colour = gradient(40, 24);
-    EXPECT_TRUE(closeTo(colour,
-                        decodeJpeg(libjpegEncode(40, 24, 3, JCS_RGB, rgbSamples(colour), true)),
-                        10))
+    EXPECT_TRUE(closeTo(colour, decodeJpeg(libjpegEncode(40, 24, 3, JCS_RGB, rgbSamples(colour), true)), 10))
         << "progressive colour";
 
     std::vector<uint8_t> grey;
@@ -136,17 +134,13 @@ TEST(JpegCodec, DecodesProgressiveAndGreyscaleStreams) {
     }
     for (const bool progressive : {false, true}) {
         SCOPED_TRACE(progressive ? "progressive greyscale" : "baseline greyscale");
-        const Image decoded =
-            decodeJpeg(libjpegEncode(32, 16, 1, JCS_GRAYSCALE, grey, progressive));
+        const Image decoded = decodeJpeg(libjpegEncode(32, 16, 1, JCS_GRAYSCALE, grey, progressive));
         EXPECT_TRUE(closeTo(greyImage, decoded, 4));
-        const auto notGrey = std::find_if(decoded.pixels.begin(), decoded.pixels.end(),
-                                          [](uint32_t p) {
-                                              return ((p >> 16) & 0xFF) != (p & 0xFF) ||
-                                                     ((p >> 8) & 0xFF) != (p & 0xFF);
-                                          });
+        const auto notGrey = std::find_if(decoded.pixels.begin(), decoded.pixels.end(), [](uint32_t p) {
+            return ((p >> 16) & 0xFF) != (p & 0xFF) || ((p >> 8) & 0xFF) != (p & 0xFF);
+        });
         EXPECT_TRUE(notGrey == decoded.pixels.end())
-            << "pixel " << (notGrey - decoded.pixels.begin()) << " is "
-            << testing::hexPixel(*notGrey) << ", not grey";
+            << "pixel " << (notGrey - decoded.pixels.begin()) << " is " << testing::hexPixel(*notGrey) << ", not grey";
     }
 }
 

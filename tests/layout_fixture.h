@@ -15,14 +15,6 @@
 
 namespace kvarnel::layout::testing {
 
-inline std::vector<uint8_t> withCount(std::vector<uint8_t> data) {
-    std::vector<uint8_t> out(4);
-    const auto n = static_cast<uint32_t>(data.size());
-    for (int i = 0; i < 4; ++i) out[i] = static_cast<uint8_t>(n >> (8 * i));
-    out.insert(out.end(), data.begin(), data.end());
-    return out;
-}
-
 // Three frames; the middle one leaves a transparent hole.
 inline std::vector<Image> gifFrames() {
     std::vector<Image> frames;
@@ -76,7 +68,7 @@ inline ObjectRecord fixtureLayout() {
                        "OnMouseDown", "st4MouseDown"))
                    .child(Obj("TRxGIFAnimator", "Ztoci")
                               .bounds(100, 60, 8, 6)
-                              .binary("Image.Data", withCount(encodeGifFromImages(gifFrames(), {100, 30, 20000})))
+                              .binary("Image.Data", encodeGifControlValue(encodeGifFromImages(gifFrames(), {100, 30, 20000})))
                               .boolean("Loop", false)));
     form.child(Obj("TImage", "Penize")
                    .bounds(0, 670, 62, 64)

@@ -86,7 +86,9 @@ TEST_F(StartupTest, ScreensGiveTheirModeOffsetsAndHitRectangles) {
         const Size screen = host->screenSize();
         EXPECT_EQ(s.DisplayModeChanged, c.switched ? 1 : 0);
         EXPECT_EQ(host->callsStartingWith("changeDisplayMode").size(), c.switched ? 1u : 0u);
-        if (c.switched) EXPECT_EQ(screen, (Size{1024, 768}));
+        if (c.switched) {
+            EXPECT_EQ(screen, (Size{1024, 768}));
+        }
         EXPECT_EQ(s.OffsetX, c.offsetX);
         EXPECT_EQ(s.OffsetY, c.offsetY);
 

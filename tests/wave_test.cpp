@@ -1,5 +1,7 @@
 // RIFF/WAVE checking: the formats the game uses, chunk order and padding,
 // extensible headers, and every rejected field with its offset.
+#include "layout/wave.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -9,7 +11,6 @@
 #include <vector>
 
 #include "codec_test_support.h"
-#include "layout/wave.h"
 
 namespace kvarnel::layout {
 namespace {
@@ -21,8 +22,7 @@ using testing::putU16;
 using testing::putU32;
 using testing::throwsDecodeError;
 
-std::vector<uint8_t> chunk(std::string_view tag, const std::vector<uint8_t>& body,
-                           bool pad = true) {
+std::vector<uint8_t> chunk(std::string_view tag, const std::vector<uint8_t>& body, bool pad = true) {
     std::vector<uint8_t> out;
     appendText(out, tag);
     appendU32(out, static_cast<uint32_t>(body.size()));
@@ -59,8 +59,7 @@ std::vector<uint8_t> extensibleFormat(int channels, int bits, int rate, uint16_t
     appendU16(body, static_cast<uint32_t>(bits));
     appendU32(body, channels == 1 ? 0x4 : 0x3);
     appendU16(body, subFormat);
-    body.insert(body.end(), {0x00, 0x00, 0x00, 0x00, 0x10, 0x00, 0x80, 0x00, 0x00, 0xAA, 0x00,
-                             0x38, 0x9B, 0x71});
+    body.insert(body.end(), {0x00, 0x00, 0x00, 0x00, 0x10, 0x00, 0x80, 0x00, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71});
     return body;
 }
 
@@ -68,13 +67,12 @@ TEST(Wave, MakeWaveRoundTripsEveryFormatInUse) {
     struct Case {
         int channels, bits, rate;
     };
-    for (const Case c : {Case{1, 8, 8000}, Case{2, 8, 11025}, Case{1, 16, 22050},
-                         Case{2, 16, 44100}, Case{2, 16, 48000}}) {
-        SCOPED_TRACE(std::to_string(c.channels) + " ch, " + std::to_string(c.bits) + " bit, " +
-                     std::to_string(c.rate) + " Hz");
+    for (const Case c :
+         {Case{1, 8, 8000}, Case{2, 8, 11025}, Case{1, 16, 22050}, Case{2, 16, 44100}, Case{2, 16, 48000}}) {
+        SCOPED_TRACE(std::to_string(c.channels) + " ch, " + std::to_string(c.bits) + " bit, " + std::to_string(c.rate) +
+                     " Hz");
         // A fifth of a second of samples.
-        const std::vector<uint8_t> samples(static_cast<size_t>(c.rate / 5 * c.channels * c.bits / 8),
-                                           0x80);
+        const std::vector<uint8_t> samples(static_cast<size_t>(c.rate / 5 * c.channels * c.bits / 8), 0x80);
         const WaveFormat format = checkWave(makeWave(c.channels, c.bits, c.rate, samples));
         EXPECT_EQ(c.channels, format.channels);
         EXPECT_EQ(c.bits, format.bitsPerSample);
@@ -94,14 +92,13 @@ TEST(Wave, ChunksInAnyOrderWithPaddingAndStrangers) {
     const std::vector<Case> cases = {
         {"odd sample count gets a pad byte", makeWave(1, 8, 8000, odd), 3},
         {"data first, odd chunks padded, other chunks between",
-         riff({chunk("LIST", {'a', 'b', 'c', 'd', 'e'}), chunk("data", odd),
-               chunk("fmt ", pcmFormat(2, 16, 22050)), chunk("fact", {3, 0, 0, 0})}),
+         riff({chunk("LIST", {'a', 'b', 'c', 'd', 'e'}), chunk("data", odd), chunk("fmt ", pcmFormat(2, 16, 22050)),
+               chunk("fact", {3, 0, 0, 0})}),
          3},
         {"missing pad byte after the last chunk",
          riff({chunk("fmt ", pcmFormat(2, 16, 22050)), chunk("data", odd, false)}), 3},
         {"extensible header with the PCM sub-format",
-         riff({chunk("fmt ", extensibleFormat(2, 16, 22050, 1)), chunk("data", {1, 2, 3, 4})}),
-         4},
+         riff({chunk("fmt ", extensibleFormat(2, 16, 22050, 1)), chunk("data", {1, 2, 3, 4})}), 4},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -125,7 +122,9 @@ TEST(Wave, BytesAfterTheRiffDataAreIgnored) {
 // Offsets in the canonical file: 0 "RIFF", 4 size, 8 "WAVE", 12 "fmt ",
 // 16 length, 20 tag, 22 channels, 24 rate, 28 byte rate, 32 block align,
 // 34 bits, 36 "data", 40 length, 44 samples.
-std::vector<uint8_t> canonical() { return makeWave(1, 16, 22050, std::vector<uint8_t>(10, 7)); }
+std::vector<uint8_t> canonical() {
+    return makeWave(1, 16, 22050, std::vector<uint8_t>(10, 7));
+}
 
 std::vector<uint8_t> with32(size_t at, uint32_t value) {
     auto b = canonical();
@@ -168,14 +167,15 @@ TEST(Wave, RejectedFieldsNameTheirOffset) {
         {"no fmt chunk", riff({data}), 22, "no \"fmt \""},
         {"second fmt chunk", riff({fmt, fmt, data}), 36, "second \"fmt \""},
         {"second data chunk", riff({fmt, data, data}), 46, "second \"data\""},
-        {"extensible float",
-         riff({chunk("fmt ", extensibleFormat(1, 16, 8000, 3)), data}), 44, "not PCM"},
-        {"truncated extensible", riff({chunk("fmt ", [] {
-                                              auto f = extensibleFormat(1, 16, 8000, 1);
-                                              f.resize(30);
-                                              return f;
-                                          }()),
-                                       data}),
+        {"extensible float", riff({chunk("fmt ", extensibleFormat(1, 16, 8000, 3)), data}), 44, "not PCM"},
+        {"truncated extensible",
+         riff({chunk("fmt ",
+                     [] {
+                         auto f = extensibleFormat(1, 16, 8000, 1);
+                         f.resize(30);
+                         return f;
+                     }()),
+               data}),
          16, "too short"},
     };
     {
@@ -192,8 +192,7 @@ TEST(Wave, RejectedFieldsNameTheirOffset) {
 
 TEST(Wave, EveryTruncationThrows) {
     const std::vector<uint8_t> bytes =
-        riff({chunk("fmt ", pcmFormat(2, 8, 11025)), chunk("LIST", {1, 2, 3}),
-              chunk("data", {1, 2, 3, 4, 5})});
+        riff({chunk("fmt ", pcmFormat(2, 8, 11025)), chunk("LIST", {1, 2, 3}), chunk("data", {1, 2, 3, 4, 5})});
     ASSERT_NO_THROW(checkWave(bytes));
     for (size_t length = 0; length < bytes.size(); ++length) {
         const std::span<const uint8_t> prefix(bytes.data(), length);

@@ -43,14 +43,16 @@ struct BitmapHeader {
     int64_t height = 0;  // always >= 0; topDown says which way the rows go
     bool topDown = false;
     int bitsPerPixel = 0;
-    uint32_t sizeImage = 0;                // 0 when the header does not give it
-    std::array<ChannelMask, 3> masks{};    // red, green, blue; 16- and 32-bit only
-    bool standardMasks = false;            // 32-bit with 0xFF0000 / 0xFF00 / 0xFF
-    std::vector<uint32_t> palette;         // 0xFFRRGGBB; <= 8-bit only
-    size_t rowsOffset = 0;                 // where the pixel rows start
+    uint32_t sizeImage = 0;              // 0 when the header does not give it
+    std::array<ChannelMask, 3> masks{};  // red, green, blue; 16- and 32-bit only
+    bool standardMasks = false;          // 32-bit with 0xFF0000 / 0xFF00 / 0xFF
+    std::vector<uint32_t> palette;       // 0xFFRRGGBB; <= 8-bit only
+    size_t rowsOffset = 0;               // where the pixel rows start
 };
 
-std::string decimal(uint64_t value) { return std::to_string(value); }
+std::string decimal(uint64_t value) {
+    return std::to_string(value);
+}
 
 DecodeError headerError(const char* format, const std::string& what, size_t offset) {
     return DecodeError(std::string(format) + ": " + what, offset);
@@ -66,8 +68,7 @@ ChannelMask channelMask(uint32_t mask, size_t offset, const char* format) {
     if ((uint64_t{mask} >> m.shift) != run) {
         char hex[16];
         std::snprintf(hex, sizeof hex, "0x%08X", mask);
-        throw headerError(format, std::string("colour mask ") + hex + " is not one run of bits",
-                          offset);
+        throw headerError(format, std::string("colour mask ") + hex + " is not one run of bits", offset);
     }
     return m;
 }
@@ -91,8 +92,7 @@ BitmapHeader parseInfoHeader(std::span<const uint8_t> data, size_t at, const cha
         bitsOffset = at + 10;
         entrySize = 3;
         pos = at + 12;
-    } else if (headerSize == 40 || headerSize == 52 || headerSize == 56 || headerSize == 108 ||
-               headerSize == 124) {
+    } else if (headerSize == 40 || headerSize == 52 || headerSize == 56 || headerSize == 108 || headerSize == 124) {
         requireBytes(data, at, headerSize, "information header");
         const int32_t width = readI32(data, at + 4, "width");
         const int32_t height = readI32(data, at + 8, "height");
@@ -109,10 +109,10 @@ BitmapHeader parseInfoHeader(std::span<const uint8_t> data, size_t at, const cha
         coloursUsed = readU32(data, at + 32, "colours used");
         pos = at + headerSize;
     } else {
-        throw headerError(format,
-                          "unsupported information header size " + decimal(headerSize) +
-                              " (expected 12, 40, 52, 56, 108 or 124)",
-                          at);
+        throw headerError(
+            format,
+            "unsupported information header size " + decimal(headerSize) + " (expected 12, 40, 52, 56, 108 or 124)",
+            at);
     }
 
     h.bitsPerPixel = readU16(data, bitsOffset, "bit count");
@@ -121,19 +121,14 @@ BitmapHeader parseInfoHeader(std::span<const uint8_t> data, size_t at, const cha
         throw headerError(format, "unsupported bit count " + std::to_string(bits), bitsOffset);
     }
     if (compression == kBiRle8 || compression == kBiRle4) {
-        throw headerError(format,
-                          "RLE-compressed bitmaps are not supported (compression " +
-                              decimal(compression) + ")",
+        throw headerError(format, "RLE-compressed bitmaps are not supported (compression " + decimal(compression) + ")",
                           compressionOffset);
     }
     if (compression != kBiRgb && compression != kBiBitfields) {
-        throw headerError(format, "unsupported compression " + decimal(compression),
-                          compressionOffset);
+        throw headerError(format, "unsupported compression " + decimal(compression), compressionOffset);
     }
     if (compression == kBiBitfields && bits != 16 && bits != 32) {
-        throw headerError(format,
-                          "colour masks (compression 3) with " + std::to_string(bits) +
-                              " bits per pixel",
+        throw headerError(format, "colour masks (compression 3) with " + std::to_string(bits) + " bits per pixel",
                           compressionOffset);
     }
 
@@ -143,28 +138,22 @@ BitmapHeader parseInfoHeader(std::span<const uint8_t> data, size_t at, const cha
         const size_t maskAt = headerSize >= 52 ? at + 40 : pos;
         requireBytes(data, maskAt, 12, "colour masks");
         for (size_t i = 0; i < 3; ++i) {
-            h.masks[i] = channelMask(readU32(data, maskAt + 4 * i, "colour mask"), maskAt + 4 * i,
-                                     format);
+            h.masks[i] = channelMask(readU32(data, maskAt + 4 * i, "colour mask"), maskAt + 4 * i, format);
         }
         if (headerSize == 40) pos += 12;
     } else if (bits == 16) {
-        h.masks = {channelMask(0x7C00, 0, format), channelMask(0x03E0, 0, format),
-                   channelMask(0x001F, 0, format)};
+        h.masks = {channelMask(0x7C00, 0, format), channelMask(0x03E0, 0, format), channelMask(0x001F, 0, format)};
     } else if (bits == 32) {
-        h.masks = {channelMask(0xFF0000, 0, format), channelMask(0xFF00, 0, format),
-                   channelMask(0xFF, 0, format)};
+        h.masks = {channelMask(0xFF0000, 0, format), channelMask(0xFF00, 0, format), channelMask(0xFF, 0, format)};
     }
-    h.standardMasks = bits == 32 && h.masks[0].mask == 0xFF0000 && h.masks[1].mask == 0xFF00 &&
-                      h.masks[2].mask == 0xFF;
+    h.standardMasks = bits == 32 && h.masks[0].mask == 0xFF0000 && h.masks[1].mask == 0xFF00 && h.masks[2].mask == 0xFF;
 
-    const uint64_t entries =
-        coloursUsed != 0 ? coloursUsed : (bits <= 8 ? (uint64_t{1} << bits) : 0);
+    const uint64_t entries = coloursUsed != 0 ? coloursUsed : (bits <= 8 ? (uint64_t{1} << bits) : 0);
     const size_t remaining = pos <= data.size() ? data.size() - pos : 0;
     if (entries > remaining / entrySize) {
         throw headerError(format,
-                          "colour table of " + decimal(entries) + " entries (" +
-                              decimal(entries * entrySize) + " bytes) runs past the end: " +
-                              decimal(remaining) + " bytes remain",
+                          "colour table of " + decimal(entries) + " entries (" + decimal(entries * entrySize) +
+                              " bytes) runs past the end: " + decimal(remaining) + " bytes remain",
                           pos);
     }
     if (bits <= 8) {
@@ -190,20 +179,19 @@ uint8_t channelValue(uint32_t pixel, const ChannelMask& m) {
 }
 
 uint32_t fromMasks(uint32_t pixel, const std::array<ChannelMask, 3>& masks) {
-    return argb(channelValue(pixel, masks[0]), channelValue(pixel, masks[1]),
-                channelValue(pixel, masks[2]));
+    return argb(channelValue(pixel, masks[0]), channelValue(pixel, masks[1]), channelValue(pixel, masks[2]));
 }
 
 // Converts the pixel rows of a parsed header. `rowBytes` is how many bytes
 // from h.rowsOffset may be read; fewer than height x stride throws.
-Image decodeRows(const BitmapHeader& h, std::span<const uint8_t> data, size_t rowBytes,
-                 const std::string& availability, const char* format) {
+Image decodeRows(const BitmapHeader& h, std::span<const uint8_t> data, size_t rowBytes, const std::string& availability,
+                 const char* format) {
     const uint64_t stride = (static_cast<uint64_t>(h.width) * h.bitsPerPixel + 31) / 32 * 4;
     const uint64_t needed = stride * static_cast<uint64_t>(h.height);
     if (rowBytes < needed) {
-        throw DecodeError(std::string(format) + ": pixel rows need " + decimal(needed) +
-                              " bytes (" + decimal(h.height) + " rows of " + decimal(stride) +
-                              ") but only " + decimal(rowBytes) + " are present" + availability,
+        throw DecodeError(std::string(format) + ": pixel rows need " + decimal(needed) + " bytes (" +
+                              decimal(h.height) + " rows of " + decimal(stride) + ") but only " + decimal(rowBytes) +
+                              " are present" + availability,
                           h.rowsOffset);
     }
 
@@ -228,9 +216,8 @@ Image decodeRows(const BitmapHeader& h, std::span<const uint8_t> data, size_t ro
                     const unsigned shift = 8 - bits - static_cast<unsigned>(bitPos % 8);
                     const unsigned index = (src[bitPos / 8] >> shift) & valueMask;
                     if (index >= h.palette.size()) {
-                        throw DecodeError(std::string(format) + ": colour index " +
-                                              std::to_string(index) + " outside the " +
-                                              decimal(h.palette.size()) + "-entry colour table",
+                        throw DecodeError(std::string(format) + ": colour index " + std::to_string(index) +
+                                              " outside the " + decimal(h.palette.size()) + "-entry colour table",
                                           rowOffset + bitPos / 8);
                     }
                     dst[x] = h.palette[index];
@@ -255,8 +242,7 @@ Image decodeRows(const BitmapHeader& h, std::span<const uint8_t> data, size_t ro
                 } else {
                     for (size_t x = 0; x < width; ++x) {
                         const uint32_t p = uint32_t{src[4 * x]} | (uint32_t{src[4 * x + 1]} << 8) |
-                                           (uint32_t{src[4 * x + 2]} << 16) |
-                                           (uint32_t{src[4 * x + 3]} << 24);
+                                           (uint32_t{src[4 * x + 2]} << 16) | (uint32_t{src[4 * x + 3]} << 24);
                         dst[x] = fromMasks(p, h.masks);
                     }
                 }
@@ -286,8 +272,7 @@ Image decodeBmpFile(std::span<const uint8_t> bmp) {
     std::string availability = " (" + decimal(remaining) + " bytes remain)";
     if (h.sizeImage != 0 && h.sizeImage < remaining) {
         rowBytes = h.sizeImage;
-        availability = " (biSizeImage " + decimal(h.sizeImage) + ", " + decimal(remaining) +
-                       " bytes remain)";
+        availability = " (biSizeImage " + decimal(h.sizeImage) + ", " + decimal(remaining) + " bytes remain)";
     }
     return decodeRows(h, bmp, rowBytes, availability, kFormat);
 }
@@ -313,9 +298,8 @@ struct RowGeometry {
 RowGeometry checkEncodable(const Image& image, int bitsPerPixel, int64_t maxSide) {
     if (image.width < 0 || image.height < 0 || image.width > maxSide || image.height > maxSide ||
         image.pixels.size() != static_cast<size_t>(image.width) * image.height) {
-        throw std::invalid_argument("bitmap encoder: image size " + std::to_string(image.width) +
-                                    " x " + std::to_string(image.height) +
-                                    " does not fit the format or its pixel count");
+        throw std::invalid_argument("bitmap encoder: image size " + std::to_string(image.width) + " x " +
+                                    std::to_string(image.height) + " does not fit the format or its pixel count");
     }
     const uint64_t stride = (uint64_t(image.width) * bitsPerPixel + 31) / 32 * 4;
     const uint64_t bytes = stride * uint64_t(image.height);
@@ -324,8 +308,7 @@ RowGeometry checkEncodable(const Image& image, int bitsPerPixel, int64_t maxSide
 }
 
 // Bottom-up rows: 24-bit BGR or 32-bit BGR0, each padded to the stride.
-void appendRows(std::vector<uint8_t>& out, const Image& image, int bitsPerPixel,
-                uint32_t stride) {
+void appendRows(std::vector<uint8_t>& out, const Image& image, int bitsPerPixel, uint32_t stride) {
     const size_t bytesPerPixel = static_cast<size_t>(bitsPerPixel / 8);
     for (int y = image.height - 1; y >= 0; --y) {
         const size_t start = out.size();
@@ -340,12 +323,12 @@ void appendRows(std::vector<uint8_t>& out, const Image& image, int bitsPerPixel,
     }
 }
 
-void appendInfoHeader(std::vector<uint8_t>& out, const Image& image, int bitsPerPixel,
-                      uint32_t compression, uint32_t imageBytes, uint32_t coloursUsed) {
+void appendInfoHeader(std::vector<uint8_t>& out, const Image& image, int bitsPerPixel, uint32_t compression,
+                      uint32_t imageBytes, uint32_t coloursUsed) {
     detail::appendU32(out, 40);
     detail::appendU32(out, static_cast<uint32_t>(image.width));
     detail::appendU32(out, static_cast<uint32_t>(image.height));  // positive: bottom-up
-    detail::appendU16(out, 1);                                   // planes
+    detail::appendU16(out, 1);                                    // planes
     detail::appendU16(out, static_cast<uint32_t>(bitsPerPixel));
     detail::appendU32(out, compression);
     detail::appendU32(out, imageBytes);
@@ -357,13 +340,11 @@ void appendInfoHeader(std::vector<uint8_t>& out, const Image& image, int bitsPer
 
 }  // namespace
 
-std::vector<uint8_t> encodeBmpFile(const Image& image, int bitsPerPixel, int colourTableEntries,
-                                   int lieBytes) {
+std::vector<uint8_t> encodeBmpFile(const Image& image, int bitsPerPixel, int colourTableEntries, int lieBytes) {
     if (bitsPerPixel != 24 && bitsPerPixel != 32) {
         throw std::invalid_argument("encodeBmpFile: bits per pixel must be 24 or 32");
     }
-    if (colourTableEntries < 0 || colourTableEntries > 65536 || lieBytes < 0 ||
-        lieBytes > (1 << 24)) {
+    if (colourTableEntries < 0 || colourTableEntries > 65536 || lieBytes < 0 || lieBytes > (1 << 24)) {
         throw std::invalid_argument("encodeBmpFile: colour table or lie size out of range");
     }
     const RowGeometry g = checkEncodable(image, bitsPerPixel, detail::kMaxImageSide);
@@ -378,8 +359,7 @@ std::vector<uint8_t> encodeBmpFile(const Image& image, int bitsPerPixel, int col
     detail::appendU32(out, fileSize + static_cast<uint32_t>(lieBytes));
     detail::appendU32(out, 0);  // reserved
     detail::appendU32(out, rowsAt + static_cast<uint32_t>(lieBytes));
-    appendInfoHeader(out, image, bitsPerPixel, kBiRgb, g.imageBytes,
-                     static_cast<uint32_t>(colourTableEntries));
+    appendInfoHeader(out, image, bitsPerPixel, kBiRgb, g.imageBytes, static_cast<uint32_t>(colourTableEntries));
     for (int i = 0; i < colourTableEntries; ++i) {
         const int cube = i % 216;
         out.push_back(static_cast<uint8_t>(cube % 6 * 51));      // blue
@@ -393,11 +373,9 @@ std::vector<uint8_t> encodeBmpFile(const Image& image, int bitsPerPixel, int col
 
 std::vector<uint8_t> encodeDib(const Image& image, int bitsPerPixel, bool coreHeader) {
     if (bitsPerPixel != 24 && !(bitsPerPixel == 32 && !coreHeader)) {
-        throw std::invalid_argument(
-            "encodeDib: bits per pixel must be 24, or 32 with the 40-byte header");
+        throw std::invalid_argument("encodeDib: bits per pixel must be 24, or 32 with the 40-byte header");
     }
-    const RowGeometry g =
-        checkEncodable(image, bitsPerPixel, coreHeader ? 65535 : detail::kMaxImageSide);
+    const RowGeometry g = checkEncodable(image, bitsPerPixel, coreHeader ? 65535 : detail::kMaxImageSide);
     std::vector<uint8_t> out;
     if (coreHeader) {
         detail::appendU32(out, 12);

@@ -47,8 +47,7 @@ Image decodeDib(std::span<const uint8_t> dib);
 // added to bfOffBits and bfSize, reproducing the overstated headers of the
 // game's bitmaps. Throws std::invalid_argument for other depths or negative
 // counts.
-std::vector<uint8_t> encodeBmpFile(const Image& image, int bitsPerPixel,
-                                   int colourTableEntries = 0, int lieBytes = 0);
+std::vector<uint8_t> encodeBmpFile(const Image& image, int bitsPerPixel, int colourTableEntries = 0, int lieBytes = 0);
 
 // Builds a bare bottom-up DIB of `image`: 24-bit BI_RGB, or 32-bit with
 // compression 3 and the masks red 0x00FF0000, green 0x0000FF00, blue

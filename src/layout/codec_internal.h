@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <span>
 #include <string>
 #include <string_view>
@@ -21,14 +22,11 @@ inline constexpr int64_t kMaxImagePixels = int64_t{64} << 20;
 
 // Throws DecodeError unless `count` bytes starting at `offset` lie inside
 // `data`. `what` names the field for the message.
-inline void requireBytes(std::span<const uint8_t> data, size_t offset, size_t count,
-                         const char* what) {
+inline void requireBytes(std::span<const uint8_t> data, size_t offset, size_t count, const char* what) {
     if (offset > data.size() || count > data.size() - offset) {
-        throw DecodeError(std::string("truncated data: ") + what + " needs " +
-                              std::to_string(count) + " bytes at offset " +
-                              std::to_string(offset) + " but only " +
-                              std::to_string(offset > data.size() ? 0 : data.size() - offset) +
-                              " remain",
+        throw DecodeError(std::string("truncated data: ") + what + " needs " + std::to_string(count) +
+                              " bytes at offset " + std::to_string(offset) + " but only " +
+                              std::to_string(offset > data.size() ? 0 : data.size() - offset) + " remain",
                           offset);
     }
 }
@@ -40,8 +38,8 @@ inline uint16_t readU16(std::span<const uint8_t> data, size_t offset, const char
 
 inline uint32_t readU32(std::span<const uint8_t> data, size_t offset, const char* what) {
     requireBytes(data, offset, 4, what);
-    return uint32_t{data[offset]} | (uint32_t{data[offset + 1]} << 8) |
-           (uint32_t{data[offset + 2]} << 16) | (uint32_t{data[offset + 3]} << 24);
+    return uint32_t{data[offset]} | (uint32_t{data[offset + 1]} << 8) | (uint32_t{data[offset + 2]} << 16) |
+           (uint32_t{data[offset + 3]} << 24);
 }
 
 inline int32_t readI32(std::span<const uint8_t> data, size_t offset, const char* what) {
@@ -54,9 +52,8 @@ inline void checkImageSize(int64_t width, int64_t height, size_t offset, const c
     if (width <= 0 || height <= 0 || width > kMaxImageSide || height > kMaxImageSide ||
         width * height > kMaxImagePixels) {
         throw DecodeError(std::string(format) + ": picture size " + std::to_string(width) + " x " +
-                              std::to_string(height) + " is outside 1 .. " +
-                              std::to_string(kMaxImageSide) + " per side and " +
-                              std::to_string(kMaxImagePixels) + " pixels",
+                              std::to_string(height) + " is outside 1 .. " + std::to_string(kMaxImageSide) +
+                              " per side and " + std::to_string(kMaxImagePixels) + " pixels",
                           offset);
     }
 }
@@ -71,8 +68,17 @@ inline void appendU32(std::vector<uint8_t>& out, uint32_t value) {
     appendU16(out, value >> 16);
 }
 
+// Appends by resize and copy: GCC 12 at -O2 warns falsely (array bounds) on
+// vector::insert of a range into a small vector.
+inline void appendBytes(std::vector<uint8_t>& out, std::span<const uint8_t> bytes) {
+    if (bytes.empty()) return;
+    const size_t at = out.size();
+    out.resize(at + bytes.size());
+    std::memcpy(out.data() + at, bytes.data(), bytes.size());
+}
+
 inline void appendBytes(std::vector<uint8_t>& out, std::string_view text) {
-    out.insert(out.end(), text.begin(), text.end());
+    appendBytes(out, std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
 }
 
 }  // namespace kvarnel::layout::detail

@@ -8,6 +8,8 @@
 // Sections: [Decoder] [Encoder]
 #include "layout/gif_codec.h"
 
+#include <gif_lib.h>
+
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -15,8 +17,6 @@
 #include <string>
 #include <unordered_map>
 #include <utility>
-
-#include <gif_lib.h>
 
 #include "layout/codec_internal.h"
 #include "layout/errors.h"
@@ -42,8 +42,7 @@ struct SpanReader {
 int readFromSpan(GifFileType* gif, GifByteType* buffer, int length) {
     auto* reader = static_cast<SpanReader*>(gif->UserData);
     if (length <= 0) return 0;
-    const size_t count =
-        std::min(static_cast<size_t>(length), reader->data.size() - reader->pos);
+    const size_t count = std::min(static_cast<size_t>(length), reader->data.size() - reader->pos);
     if (count > 0) std::memcpy(buffer, reader->data.data() + reader->pos, count);
     reader->pos += count;
     return static_cast<int>(count);
@@ -133,9 +132,7 @@ public:
     }
 
 private:
-    DecodeError libraryError() const {
-        return DecodeError("GIF: " + gifErrorText(gif_->Error), reader_.pos);
-    }
+    DecodeError libraryError() const { return DecodeError("GIF: " + gifErrorText(gif_->Error), reader_.pos); }
 
     void readExtension() {
         int code = 0;
@@ -160,21 +157,18 @@ private:
         const size_t frameNumber = anim_.frames.size() + 1;
         const ColorMapObject* map = desc.ColorMap != nullptr ? desc.ColorMap : gif_->SColorMap;
         if (map == nullptr || map->Colors == nullptr) {
-            throw DecodeError("GIF: frame " + std::to_string(frameNumber) +
-                                  " has neither a local nor a global colour map",
-                              reader_.pos);
+            throw DecodeError(
+                "GIF: frame " + std::to_string(frameNumber) + " has neither a local nor a global colour map",
+                reader_.pos);
         }
         if (int64_t{desc.Width} * desc.Height > detail::kMaxImagePixels) {
-            throw DecodeError("GIF: frame " + std::to_string(frameNumber) + " of " +
-                                  std::to_string(desc.Width) + " x " +
-                                  std::to_string(desc.Height) + " is too large",
+            throw DecodeError("GIF: frame " + std::to_string(frameNumber) + " of " + std::to_string(desc.Width) +
+                                  " x " + std::to_string(desc.Height) + " is too large",
                               reader_.pos);
         }
         const int64_t screenPixels = int64_t{anim_.width} * anim_.height;
-        if (frameNumber > kMaxFrames ||
-            composedPixels_ + screenPixels > kMaxComposedPixels) {
-            throw DecodeError("GIF: more frames than the size limits allow (frame " +
-                                  std::to_string(frameNumber) + ")",
+        if (frameNumber > kMaxFrames || composedPixels_ + screenPixels > kMaxComposedPixels) {
+            throw DecodeError("GIF: more frames than the size limits allow (frame " + std::to_string(frameNumber) + ")",
                               reader_.pos);
         }
 
@@ -198,8 +192,7 @@ private:
             drawRows(desc, colours);
         }
 
-        anim_.frames.push_back(GifFrame{Image{anim_.width, anim_.height, canvas_},
-                                        delayMs(control_)});
+        anim_.frames.push_back(GifFrame{Image{anim_.width, anim_.height, canvas_}, delayMs(control_)});
         composedPixels_ += screenPixels;
 
         if (disposal == DISPOSE_BACKGROUND) {
@@ -300,18 +293,15 @@ void checkSpec(const GifSpec& spec, int mapSize) {
     for (size_t i = 0; i < spec.frames.size(); ++i) {
         const GifFrameSpec& f = spec.frames[i];
         const std::string name = "frame " + std::to_string(i) + ": ";
-        require(f.left >= 0 && f.left <= 65535 && f.top >= 0 && f.top <= 65535,
-                name + "offset must be 0 .. 65535");
+        require(f.left >= 0 && f.left <= 65535 && f.top >= 0 && f.top <= 65535, name + "offset must be 0 .. 65535");
         require(f.width >= 1 && f.width <= 65535 && f.height >= 1 && f.height <= 65535,
                 name + "size must be 1 .. 65535");
         require(f.indices.size() == static_cast<size_t>(f.width) * f.height,
                 name + "index data must hold width x height bytes");
-        require(std::all_of(f.indices.begin(), f.indices.end(),
-                            [&](uint8_t index) { return index < mapSize; }),
+        require(std::all_of(f.indices.begin(), f.indices.end(), [&](uint8_t index) { return index < mapSize; }),
                 name + "index beyond the colour map");
         require(f.delayCs >= 0 && f.delayCs <= 65535, name + "delay must be 0 .. 65535");
-        require(f.transparentIndex >= -1 && f.transparentIndex <= 255,
-                name + "transparent index");
+        require(f.transparentIndex >= -1 && f.transparentIndex <= 255, name + "transparent index");
         require(f.disposal >= 0 && f.disposal <= 7, name + "disposal must be 0 .. 7");
     }
 }
@@ -331,8 +321,8 @@ std::vector<uint8_t> encodeGif(const GifSpec& spec) {
     std::vector<GifColorType> colours(static_cast<size_t>(mapSize), GifColorType{0, 0, 0});
     for (size_t i = 0; i < spec.palette.size(); ++i) {
         const uint32_t c = spec.palette[i];
-        colours[i] = GifColorType{static_cast<GifByteType>(c >> 16),
-                                  static_cast<GifByteType>(c >> 8), static_cast<GifByteType>(c)};
+        colours[i] = GifColorType{static_cast<GifByteType>(c >> 16), static_cast<GifByteType>(c >> 8),
+                                  static_cast<GifByteType>(c)};
     }
     ColourMapHandle map;
     map.map = GifMakeMapObject(mapSize, colours.data());
@@ -351,8 +341,7 @@ std::vector<uint8_t> encodeGif(const GifSpec& spec) {
     EGifSetGifVersion(g, true);
     check(EGifPutScreenDesc(g, spec.width, spec.height, 8, spec.backgroundIndex, map.map));
     if (spec.loopCount >= 0) {
-        const uint8_t loop[3] = {1, static_cast<uint8_t>(spec.loopCount),
-                                 static_cast<uint8_t>(spec.loopCount >> 8)};
+        const uint8_t loop[3] = {1, static_cast<uint8_t>(spec.loopCount), static_cast<uint8_t>(spec.loopCount >> 8)};
         check(EGifPutExtensionLeader(g, APPLICATION_EXT_FUNC_CODE));
         check(EGifPutExtensionBlock(g, 11, "NETSCAPE2.0"));
         check(EGifPutExtensionBlock(g, 3, loop));
@@ -378,14 +367,13 @@ std::vector<uint8_t> encodeGif(const GifSpec& spec) {
     return out;
 }
 
-std::vector<uint8_t> encodeGifFromImages(const std::vector<Image>& frames,
-                                         const std::vector<int>& delaysMs) {
+std::vector<uint8_t> encodeGifFromImages(const std::vector<Image>& frames, const std::vector<int>& delaysMs) {
     if (frames.empty() || frames.front().empty()) {
         throw std::invalid_argument("encodeGifFromImages: needs at least one non-empty frame");
     }
     if (!delaysMs.empty() && delaysMs.size() != frames.size()) {
-        throw std::invalid_argument("encodeGifFromImages: " + std::to_string(delaysMs.size()) +
-                                    " delays for " + std::to_string(frames.size()) + " frames");
+        throw std::invalid_argument("encodeGifFromImages: " + std::to_string(delaysMs.size()) + " delays for " +
+                                    std::to_string(frames.size()) + " frames");
     }
     GifSpec spec;
     spec.width = frames.front().width;
@@ -411,8 +399,7 @@ std::vector<uint8_t> encodeGifFromImages(const std::vector<Image>& frames,
             auto [it, added] = indexOf.try_emplace(rgb, static_cast<int>(spec.palette.size()));
             if (added) {
                 if (spec.palette.size() == 255) {
-                    throw std::invalid_argument(
-                        "encodeGifFromImages: more than 255 distinct opaque colours");
+                    throw std::invalid_argument("encodeGifFromImages: more than 255 distinct opaque colours");
                 }
                 spec.palette.push_back(rgb);
             }
@@ -436,6 +423,28 @@ std::vector<uint8_t> encodeGifFromImages(const std::vector<Image>& frames,
         f.disposal = DISPOSE_BACKGROUND;
     }
     return encodeGif(spec);
+}
+
+GifAnimation decodeGifControlValue(std::span<const uint8_t> value) {
+    const uint32_t count = detail::readU32(value, 0, "GIF byte count");
+    if (count > value.size() - 4) {
+        throw DecodeError("GIF byte count " + std::to_string(count) + " runs past the value's " +
+                              std::to_string(value.size() - 4) + " bytes",
+                          0);
+    }
+    try {
+        return decodeGif(value.subspan(4, count));
+    } catch (const DecodeError& e) {
+        throw DecodeError(e.what(), e.offset() + 4);
+    }
+}
+
+std::vector<uint8_t> encodeGifControlValue(std::span<const uint8_t> gif) {
+    std::vector<uint8_t> out;
+    out.reserve(gif.size() + 4);
+    detail::appendU32(out, static_cast<uint32_t>(gif.size()));
+    detail::appendBytes(out, gif);
+    return out;
 }
 
 }  // namespace kvarnel::layout

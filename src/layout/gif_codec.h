@@ -69,7 +69,12 @@ std::vector<uint8_t> encodeGif(const GifSpec& spec);
 // empty for 100 ms each. Several frames loop forever. Throws
 // std::invalid_argument for frames of different sizes, a delay count that
 // does not match, or more than 255 opaque colours.
-std::vector<uint8_t> encodeGifFromImages(const std::vector<Image>& frames,
-                                         const std::vector<int>& delaysMs);
+std::vector<uint8_t> encodeGifFromImages(const std::vector<Image>& frames, const std::vector<int>& delaysMs);
+
+// The value of an animated-GIF control ("Image.Data"): a 4-byte byte count,
+// then a GIF file. decodeGifControlValue() throws DecodeError when the count
+// runs past the value; offsets count from the start of the value.
+GifAnimation decodeGifControlValue(std::span<const uint8_t> value);
+std::vector<uint8_t> encodeGifControlValue(std::span<const uint8_t> gif);
 
 }  // namespace kvarnel::layout

@@ -36,7 +36,9 @@ struct ErrorState {
     char message[JMSG_LENGTH_MAX];
 };
 
-ErrorState& errorState(j_common_ptr cinfo) { return *reinterpret_cast<ErrorState*>(cinfo->err); }
+ErrorState& errorState(j_common_ptr cinfo) {
+    return *reinterpret_cast<ErrorState*>(cinfo->err);
+}
 
 [[noreturn]] void onFatalError(j_common_ptr cinfo) {
     ErrorState& e = errorState(cinfo);
@@ -75,10 +77,8 @@ void installErrorHandlers(ErrorState& e) {
 
 // Four bytes per pixel in the order that makes them one native uint32_t
 // 0xAARRGGBB (libjpeg writes 0xFF into the alpha/filler byte).
-constexpr J_COLOR_SPACE kNativeArgb =
-    std::endian::native == std::endian::little ? JCS_EXT_BGRA : JCS_EXT_ARGB;
-constexpr J_COLOR_SPACE kNativeXrgb =
-    std::endian::native == std::endian::little ? JCS_EXT_BGRX : JCS_EXT_XRGB;
+constexpr J_COLOR_SPACE kNativeArgb = std::endian::native == std::endian::little ? JCS_EXT_BGRA : JCS_EXT_ARGB;
+constexpr J_COLOR_SPACE kNativeXrgb = std::endian::native == std::endian::little ? JCS_EXT_BGRX : JCS_EXT_XRGB;
 
 // --------------------------------------------------------------- [Decoder]
 
@@ -121,8 +121,8 @@ bool readPixels(Decoder& d, uint8_t* out, size_t rowBytes) {
     d.cinfo.scale_num = 1;
     d.cinfo.scale_denom = 1;
     jpeg_start_decompress(&d.cinfo);
-    if (d.cinfo.output_width != d.cinfo.image_width ||
-        d.cinfo.output_height != d.cinfo.image_height || d.cinfo.output_components != 4) {
+    if (d.cinfo.output_width != d.cinfo.image_width || d.cinfo.output_height != d.cinfo.image_height ||
+        d.cinfo.output_components != 4) {
         std::snprintf(d.err.message, sizeof d.err.message, "unexpected output format");
         return false;
     }
@@ -211,8 +211,7 @@ bool compress(Encoder& e, const Image& image, int quality) {
     jpeg_start_compress(&e.cinfo, TRUE);
     while (e.cinfo.next_scanline < e.cinfo.image_height) {
         // libjpeg does not write through its input rows.
-        const uint32_t* rowPixels =
-            image.pixels.data() + static_cast<size_t>(e.cinfo.next_scanline) * image.width;
+        const uint32_t* rowPixels = image.pixels.data() + static_cast<size_t>(e.cinfo.next_scanline) * image.width;
         JSAMPROW row = const_cast<JSAMPLE*>(reinterpret_cast<const JSAMPLE*>(rowPixels));
         jpeg_write_scanlines(&e.cinfo, &row, 1);
     }
@@ -225,22 +224,19 @@ bool compress(Encoder& e, const Image& image, int quality) {
 Image decodeJpeg(std::span<const uint8_t> jpeg) {
     Decoder d;
     const auto fail = [&](const char* stage) {
-        return DecodeError(std::string("JPEG: ") + stage + ": " + d.err.message,
-                           d.bytesRead(jpeg.size()));
+        return DecodeError(std::string("JPEG: ") + stage + ": " + d.err.message, d.bytesRead(jpeg.size()));
     };
     if (!readHeader(d, jpeg.data(), jpeg.size())) throw fail("invalid header");
     if (d.cinfo.jpeg_color_space == JCS_CMYK || d.cinfo.jpeg_color_space == JCS_YCCK) {
         throw DecodeError("JPEG: CMYK and YCCK pictures are not supported", d.bytesRead(jpeg.size()));
     }
-    detail::checkImageSize(d.cinfo.image_width, d.cinfo.image_height, d.bytesRead(jpeg.size()),
-                           "JPEG");
+    detail::checkImageSize(d.cinfo.image_width, d.cinfo.image_height, d.bytesRead(jpeg.size()), "JPEG");
 
     Image image;
     image.width = static_cast<int>(d.cinfo.image_width);
     image.height = static_cast<int>(d.cinfo.image_height);
     image.pixels.resize(static_cast<size_t>(image.width) * image.height);
-    if (!readPixels(d, reinterpret_cast<uint8_t*>(image.pixels.data()),
-                    static_cast<size_t>(image.width) * 4)) {
+    if (!readPixels(d, reinterpret_cast<uint8_t*>(image.pixels.data()), static_cast<size_t>(image.width) * 4)) {
         throw fail("damaged or truncated data");
     }
     return image;

@@ -221,23 +221,9 @@ void setPicture(Component& c, const Ctx& ctx) {
     Member<M>::of(c) = readPicture(ctx);
 }
 
-// A GIF animation value: a 4-byte byte count, then a GIF file.
 template <auto M>
 void setGif(Component& c, const Ctx& ctx) {
-    GifAnimation anim = ctx.decode([](std::span<const uint8_t> b) {
-        if (b.size() < 4) throw DecodeError("GIF value shorter than its 4-byte count", 0);
-        const uint32_t count = b[0] | (b[1] << 8) | (b[2] << 16) | (static_cast<uint32_t>(b[3]) << 24);
-        if (count > b.size() - 4) {
-            throw DecodeError("GIF byte count " + std::to_string(count) + " runs past the value's " +
-                                  std::to_string(b.size() - 4) + " bytes",
-                              0);
-        }
-        try {
-            return decodeGif(b.subspan(4, count));
-        } catch (const DecodeError& e) {
-            throw DecodeError(e.what(), e.offset() + 4);
-        }
-    });
+    GifAnimation anim = ctx.decode([](std::span<const uint8_t> b) { return decodeGifControlValue(b); });
     ctx.summarise("GIF " + std::to_string(anim.width) + "x" + std::to_string(anim.height) + ", " +
                   std::to_string(anim.frames.size()) + (anim.frames.size() == 1 ? " frame" : " frames"));
     Member<M>::of(c) = std::move(anim);

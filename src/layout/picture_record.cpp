@@ -41,8 +41,7 @@ constexpr std::array<PictureClass, 4> kPictureClasses{{
 }};
 
 // Classes whose data starts with a byte count, known to the decoder or not.
-constexpr std::array<std::string_view, 4> kCountedClasses{"TBitmap", "TJPEGImage", "TGIFImage",
-                                                          "TJvGIFImage"};
+constexpr std::array<std::string_view, 4> kCountedClasses{"TBitmap", "TJPEGImage", "TGIFImage", "TJvGIFImage"};
 
 }  // namespace
 
@@ -65,9 +64,8 @@ Picture decodePictureRecord(std::span<const uint8_t> record) {
         dataStart += 4;
         const size_t remaining = record.size() - dataStart;
         if (cls->count == CountRule::Exact && count > remaining) {
-            throw DecodeError(picture.className + " picture: byte count " + std::to_string(count) +
-                                  " exceeds the " + std::to_string(remaining) +
-                                  " bytes that follow it",
+            throw DecodeError(picture.className + " picture: byte count " + std::to_string(count) + " exceeds the " +
+                                  std::to_string(remaining) + " bytes that follow it",
                               dataStart - 4);
         }
         dataLength = std::min<size_t>(count, remaining);
@@ -81,8 +79,7 @@ Picture decodePictureRecord(std::span<const uint8_t> record) {
     return picture;
 }
 
-std::vector<uint8_t> encodePictureRecord(std::string_view className,
-                                         std::span<const uint8_t> classData,
+std::vector<uint8_t> encodePictureRecord(std::string_view className, std::span<const uint8_t> classData,
                                          uint32_t countExtra) {
     if (className.size() > 255) {
         throw std::invalid_argument("encodePictureRecord: class name longer than 255 bytes");
@@ -90,8 +87,7 @@ std::vector<uint8_t> encodePictureRecord(std::string_view className,
     std::vector<uint8_t> out;
     out.push_back(static_cast<uint8_t>(className.size()));
     detail::appendBytes(out, className);
-    if (std::find(kCountedClasses.begin(), kCountedClasses.end(), className) !=
-        kCountedClasses.end()) {
+    if (std::find(kCountedClasses.begin(), kCountedClasses.end(), className) != kCountedClasses.end()) {
         if (classData.size() > 0xFFFFFFFFu - countExtra) {
             throw std::invalid_argument("encodePictureRecord: data too large for a byte count");
         }

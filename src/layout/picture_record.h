@@ -34,8 +34,7 @@ Picture decodePictureRecord(std::span<const uint8_t> record);
 // "TJvGIFImage"), then `classData`. `countExtra` is added to the count
 // written, to reproduce the game's overstated bitmap counts. Throws
 // std::invalid_argument for a class name over 255 bytes.
-std::vector<uint8_t> encodePictureRecord(std::string_view className,
-                                         std::span<const uint8_t> classData,
+std::vector<uint8_t> encodePictureRecord(std::string_view className, std::span<const uint8_t> classData,
                                          uint32_t countExtra = 0);
 
 }  // namespace kvarnel::layout

@@ -45,9 +45,7 @@ DecodeError waveError(const std::string& what, size_t offset) {
 // Reads the "fmt " chunk whose body starts at `body` and is `length` bytes.
 WaveFormat parseFormat(std::span<const uint8_t> data, size_t body, uint32_t length) {
     if (length < 16) {
-        throw waveError("\"fmt \" chunk of " + std::to_string(length) +
-                            " bytes is shorter than 16",
-                        body - 4);
+        throw waveError("\"fmt \" chunk of " + std::to_string(length) + " bytes is shorter than 16", body - 4);
     }
     const uint16_t tag = readU16(data, body, "format tag");
     if (tag == kFormatExtensible) {
@@ -64,28 +62,23 @@ WaveFormat parseFormat(std::span<const uint8_t> data, size_t body, uint32_t leng
     WaveFormat format;
     format.channels = readU16(data, body + 2, "channel count");
     if (format.channels != 1 && format.channels != 2) {
-        throw waveError(std::to_string(format.channels) + " channels (1 or 2 supported)",
-                        body + 2);
+        throw waveError(std::to_string(format.channels) + " channels (1 or 2 supported)", body + 2);
     }
     const uint32_t rate = readU32(data, body + 4, "sample rate");
     if (rate < static_cast<uint32_t>(kMinRate) || rate > static_cast<uint32_t>(kMaxRate)) {
-        throw waveError(std::to_string(rate) + " samples per second (" +
-                            std::to_string(kMinRate) + " .. " + std::to_string(kMaxRate) +
-                            " supported)",
+        throw waveError(std::to_string(rate) + " samples per second (" + std::to_string(kMinRate) + " .. " +
+                            std::to_string(kMaxRate) + " supported)",
                         body + 4);
     }
     format.samplesPerSecond = static_cast<int>(rate);
     format.bitsPerSample = readU16(data, body + 14, "bits per sample");
     if (format.bitsPerSample != 8 && format.bitsPerSample != 16) {
-        throw waveError(std::to_string(format.bitsPerSample) +
-                            " bits per sample (8 or 16 supported)",
-                        body + 14);
+        throw waveError(std::to_string(format.bitsPerSample) + " bits per sample (8 or 16 supported)", body + 14);
     }
     const uint16_t blockAlign = readU16(data, body + 12, "block alignment");
     const int expectedAlign = format.channels * format.bitsPerSample / 8;
     if (blockAlign != expectedAlign) {
-        throw waveError("block alignment " + std::to_string(blockAlign) + " should be " +
-                            std::to_string(expectedAlign),
+        throw waveError("block alignment " + std::to_string(blockAlign) + " should be " + std::to_string(expectedAlign),
                         body + 12);
     }
     return format;
@@ -98,8 +91,8 @@ WaveFormat checkWave(std::span<const uint8_t> wave) {
     if (!hasTag(wave, 0, "RIFF")) throw waveError("the file does not start with \"RIFF\"", 0);
     const uint32_t riffSize = readU32(wave, 4, "RIFF size");
     if (uint64_t{riffSize} + 8 > wave.size()) {
-        throw waveError("RIFF size " + std::to_string(riffSize) + " + 8 exceeds the " +
-                            std::to_string(wave.size()) + " bytes given",
+        throw waveError("RIFF size " + std::to_string(riffSize) + " + 8 exceeds the " + std::to_string(wave.size()) +
+                            " bytes given",
                         4);
     }
     if (riffSize < 4) throw waveError("RIFF size " + std::to_string(riffSize) + " is below 4", 4);
@@ -113,16 +106,15 @@ WaveFormat checkWave(std::span<const uint8_t> wave) {
     size_t pos = 12;
     while (pos < riffEnd) {
         if (riffEnd - pos < 8) {
-            throw waveError("chunk header needs 8 bytes but " + std::to_string(riffEnd - pos) +
-                                " remain in the RIFF data",
-                            pos);
+            throw waveError(
+                "chunk header needs 8 bytes but " + std::to_string(riffEnd - pos) + " remain in the RIFF data", pos);
         }
         const uint32_t length = readU32(wave, pos + 4, "chunk length");
         const size_t body = pos + 8;
         if (length > riffEnd - body) {
             throw waveError("chunk " + chunkName(wave, pos) + " of " + std::to_string(length) +
-                                " bytes runs past the end of the RIFF data (" +
-                                std::to_string(riffEnd - body) + " bytes remain)",
+                                " bytes runs past the end of the RIFF data (" + std::to_string(riffEnd - body) +
+                                " bytes remain)",
                             pos + 4);
         }
         if (hasTag(wave, pos, "fmt ")) {
@@ -143,10 +135,9 @@ WaveFormat checkWave(std::span<const uint8_t> wave) {
     return format;
 }
 
-std::vector<uint8_t> makeWave(int channels, int bits, int rate,
-                              std::span<const uint8_t> sampleBytes) {
-    if ((channels != 1 && channels != 2) || (bits != 8 && bits != 16) || rate < kMinRate ||
-        rate > kMaxRate || sampleBytes.size() > 0x7FFFFFF0) {
+std::vector<uint8_t> makeWave(int channels, int bits, int rate, std::span<const uint8_t> sampleBytes) {
+    if ((channels != 1 && channels != 2) || (bits != 8 && bits != 16) || rate < kMinRate || rate > kMaxRate ||
+        sampleBytes.size() > 0x7FFFFFF0) {
         throw std::invalid_argument("makeWave: unsupported format or too many sample bytes");
     }
     const uint32_t dataBytes = static_cast<uint32_t>(sampleBytes.size());

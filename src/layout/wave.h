@@ -24,7 +24,6 @@ WaveFormat checkWave(std::span<const uint8_t> wave);
 // Builds a canonical PCM WAVE file (RIFF header, 16-byte "fmt ", "data",
 // pad byte when the sample bytes are odd). Throws std::invalid_argument for
 // parameters checkWave would reject.
-std::vector<uint8_t> makeWave(int channels, int bits, int rate,
-                              std::span<const uint8_t> sampleBytes);
+std::vector<uint8_t> makeWave(int channels, int bits, int rate, std::span<const uint8_t> sampleBytes);
 
 }  // namespace kvarnel::layout

@@ -68,14 +68,8 @@ std::vector<uint8_t> bitmapPicture(const Image& img) {
     return layout::encodePictureRecord("TBitmap", layout::encodeBmpFile(img, 24, kTable, kLie), kLie);
 }
 
-// An animated-GIF control's value: a 4-byte byte count, then the GIF.
 std::vector<uint8_t> gifValue(const std::vector<Image>& frames, const std::vector<int>& delaysMs) {
-    const std::vector<uint8_t> gif = layout::encodeGifFromImages(frames, delaysMs);
-    std::vector<uint8_t> out(4);
-    const auto n = static_cast<uint32_t>(gif.size());
-    for (int i = 0; i < 4; ++i) out[i] = static_cast<uint8_t>(n >> (8 * i));
-    out.insert(out.end(), gif.begin(), gif.end());
-    return out;
+    return layout::encodeGifControlValue(layout::encodeGifFromImages(frames, delaysMs));
 }
 
 // The inventory bar folding open: nine frames, the bar growing from the left.
