@@ -54,9 +54,9 @@ Image grid(const std::vector<std::string>& rows) {
     return image;
 }
 
-GifFrameSpec frame(int left, int top, int width, int height, std::vector<uint8_t> indices, int delayCs, int disposal,
+GifFramePlan frame(int left, int top, int width, int height, std::vector<uint8_t> indices, int delayCs, int disposal,
                    int transparentIndex = -1) {
-    GifFrameSpec f;
+    GifFramePlan f;
     f.left = left;
     f.top = top;
     f.width = width;
@@ -70,25 +70,25 @@ GifFrameSpec frame(int left, int top, int width, int height, std::vector<uint8_t
 
 // Five frames on a 4 x 3 screen, one per disposal behaviour, with the
 // composed screens they must give.
-GifSpec compositionSpec() {
-    GifSpec spec;
-    spec.width = 4;
-    spec.height = 3;
-    spec.palette = kPalette;
-    spec.loopCount = 0;
+GifPlan compositionSpec() {
+    GifPlan plan;
+    plan.width = 4;
+    plan.height = 3;
+    plan.palette = kPalette;
+    plan.loopCount = 0;
     // Red screen with a transparent corner; kept (disposal 1).
-    spec.frames.push_back(frame(0, 0, 4, 3, {3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, 0, 1, 3));
+    plan.frames.push_back(frame(0, 0, 4, 3, {3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, 0, 1, 3));
     // Green square, cleared to transparent afterwards (disposal 2).
-    spec.frames.push_back(frame(1, 1, 2, 2, {1, 1, 1, 1}, 3, 2));
+    plan.frames.push_back(frame(1, 1, 2, 2, {1, 1, 1, 1}, 3, 2));
     // Blue bar, undone afterwards (disposal 3).
-    spec.frames.push_back(frame(0, 0, 2, 1, {2, 2}, 20, 3));
+    plan.frames.push_back(frame(0, 0, 2, 1, {2, 2}, 20, 3));
     // White square hanging off the bottom-right corner; kept (disposal 0).
-    spec.frames.push_back(frame(3, 2, 2, 2, {3, 3, 3, 3}, 2000, 0));
+    plan.frames.push_back(frame(3, 2, 2, 2, {3, 3, 3, 3}, 2000, 0));
     // Red pixel without any Graphics Control Extension.
-    GifFrameSpec last = frame(0, 0, 1, 1, {0}, 0, 0);
+    GifFramePlan last = frame(0, 0, 1, 1, {0}, 0, 0);
     last.graphicsControl = false;
-    spec.frames.push_back(last);
-    return spec;
+    plan.frames.push_back(last);
+    return plan;
 }
 
 struct ExpectedFrame {
@@ -137,17 +137,17 @@ int readSpan(GifFileType* gif, GifByteType* buffer, int length) {
 
 TEST(GifDecode, DeinterlacesRowsIntoPlace) {
     // Ten rows cover all four interlace passes; row y is drawn in colour y.
-    GifSpec spec;
-    spec.width = 3;
-    spec.height = 10;
-    for (uint32_t i = 0; i < 16; ++i) spec.palette.push_back(0x101010 * i + 0x000003);
-    GifFrameSpec f = frame(0, 0, 3, 10, {}, 10, 0);
+    GifPlan plan;
+    plan.width = 3;
+    plan.height = 10;
+    for (uint32_t i = 0; i < 16; ++i) plan.palette.push_back(0x101010 * i + 0x000003);
+    GifFramePlan f = frame(0, 0, 3, 10, {}, 10, 0);
     for (uint8_t y = 0; y < 10; ++y) f.indices.insert(f.indices.end(), {y, y, y});
     f.graphicsControl = false;
     f.interlaced = true;
-    spec.frames.push_back(f);
+    plan.frames.push_back(f);
 
-    const std::vector<uint8_t> bytes = encodeGif(spec);
+    const std::vector<uint8_t> bytes = encodeGif(plan);
     // Header 6 + screen descriptor 7 + 16 colours: the image descriptor is at 61.
     ASSERT_EQ(0x2C, bytes.at(61));
     ASSERT_NE(0, bytes.at(70) & 0x40) << "the fixture must really be interlaced";
@@ -171,7 +171,7 @@ TEST(GifDecode, DeinterlacesRowsIntoPlace) {
     const Image& image = animation.frames[0].image;
     ASSERT_EQ(10, image.height);
     for (int y = 0; y < 10; ++y) {
-        EXPECT_EQ(hexPixel(0xFF000000 | spec.palette[static_cast<size_t>(y)]), hexPixel(image.at(1, y))) << "row " << y;
+        EXPECT_EQ(hexPixel(0xFF000000 | plan.palette[static_cast<size_t>(y)]), hexPixel(image.at(1, y))) << "row " << y;
     }
 }
 
@@ -364,12 +364,12 @@ TEST(GifEncode, RejectsInconsistentInput) {
     EXPECT_THROW(encodeGifFromImages({small, small}, {100}), std::invalid_argument);
     EXPECT_THROW(encodeGifFromImages({}, {}), std::invalid_argument);
 
-    GifSpec spec = compositionSpec();
-    spec.frames[1].indices.pop_back();
-    EXPECT_THROW(encodeGif(spec), std::invalid_argument);
-    spec = compositionSpec();
-    spec.frames[1].indices[0] = 4;  // beyond the 4-entry map
-    EXPECT_THROW(encodeGif(spec), std::invalid_argument);
+    GifPlan plan = compositionSpec();
+    plan.frames[1].indices.pop_back();
+    EXPECT_THROW(encodeGif(plan), std::invalid_argument);
+    plan = compositionSpec();
+    plan.frames[1].indices[0] = 4;  // beyond the 4-entry map
+    EXPECT_THROW(encodeGif(plan), std::invalid_argument);
 }
 
 }  // namespace

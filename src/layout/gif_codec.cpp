@@ -284,14 +284,14 @@ void require(bool condition, const std::string& what) {
     if (!condition) throw std::invalid_argument("encodeGif: " + what);
 }
 
-void checkSpec(const GifSpec& spec, int mapSize) {
-    require(spec.width >= 1 && spec.width <= 65535 && spec.height >= 1 && spec.height <= 65535,
+void checkPlan(const GifPlan& plan, int mapSize) {
+    require(plan.width >= 1 && plan.width <= 65535 && plan.height >= 1 && plan.height <= 65535,
             "screen size must be 1 .. 65535 per side");
-    require(!spec.palette.empty() && spec.palette.size() <= 256, "palette needs 1 .. 256 colours");
-    require(spec.backgroundIndex >= 0 && spec.backgroundIndex < mapSize, "background index");
-    require(spec.loopCount >= -1 && spec.loopCount <= 65535, "loop count");
-    for (size_t i = 0; i < spec.frames.size(); ++i) {
-        const GifFrameSpec& f = spec.frames[i];
+    require(!plan.palette.empty() && plan.palette.size() <= 256, "palette needs 1 .. 256 colours");
+    require(plan.backgroundIndex >= 0 && plan.backgroundIndex < mapSize, "background index");
+    require(plan.loopCount >= -1 && plan.loopCount <= 65535, "loop count");
+    for (size_t i = 0; i < plan.frames.size(); ++i) {
+        const GifFramePlan& f = plan.frames[i];
         const std::string name = "frame " + std::to_string(i) + ": ";
         require(f.left >= 0 && f.left <= 65535 && f.top >= 0 && f.top <= 65535, name + "offset must be 0 .. 65535");
         require(f.width >= 1 && f.width <= 65535 && f.height >= 1 && f.height <= 65535,
@@ -313,14 +313,14 @@ GifAnimation decodeGif(std::span<const uint8_t> gif, size_t maxFrames) {
     return decoder.run(maxFrames);
 }
 
-std::vector<uint8_t> encodeGif(const GifSpec& spec) {
+std::vector<uint8_t> encodeGif(const GifPlan& plan) {
     int mapSize = 2;
-    while (mapSize < static_cast<int>(spec.palette.size())) mapSize *= 2;
-    checkSpec(spec, mapSize);
+    while (mapSize < static_cast<int>(plan.palette.size())) mapSize *= 2;
+    checkPlan(plan, mapSize);
 
     std::vector<GifColorType> colours(static_cast<size_t>(mapSize), GifColorType{0, 0, 0});
-    for (size_t i = 0; i < spec.palette.size(); ++i) {
-        const uint32_t c = spec.palette[i];
+    for (size_t i = 0; i < plan.palette.size(); ++i) {
+        const uint32_t c = plan.palette[i];
         colours[i] = GifColorType{static_cast<GifByteType>(c >> 16), static_cast<GifByteType>(c >> 8),
                                   static_cast<GifByteType>(c)};
     }
@@ -339,16 +339,16 @@ std::vector<uint8_t> encodeGif(const GifSpec& spec) {
     };
 
     EGifSetGifVersion(g, true);
-    check(EGifPutScreenDesc(g, spec.width, spec.height, 8, spec.backgroundIndex, map.map));
-    if (spec.loopCount >= 0) {
-        const uint8_t loop[3] = {1, static_cast<uint8_t>(spec.loopCount), static_cast<uint8_t>(spec.loopCount >> 8)};
+    check(EGifPutScreenDesc(g, plan.width, plan.height, 8, plan.backgroundIndex, map.map));
+    if (plan.loopCount >= 0) {
+        const uint8_t loop[3] = {1, static_cast<uint8_t>(plan.loopCount), static_cast<uint8_t>(plan.loopCount >> 8)};
         check(EGifPutExtensionLeader(g, APPLICATION_EXT_FUNC_CODE));
         check(EGifPutExtensionBlock(g, 11, "NETSCAPE2.0"));
         check(EGifPutExtensionBlock(g, 3, loop));
         check(EGifPutExtensionTrailer(g));
     }
     std::vector<GifPixelType> line;
-    for (const GifFrameSpec& f : spec.frames) {
+    for (const GifFramePlan& f : plan.frames) {
         if (f.graphicsControl) {
             const GraphicsControlBlock gcb{f.disposal, false, f.delayCs, f.transparentIndex};
             GifByteType extension[4];
@@ -375,16 +375,16 @@ std::vector<uint8_t> encodeGifFromImages(const std::vector<Image>& frames, const
         throw std::invalid_argument("encodeGifFromImages: " + std::to_string(delaysMs.size()) + " delays for " +
                                     std::to_string(frames.size()) + " frames");
     }
-    GifSpec spec;
-    spec.width = frames.front().width;
-    spec.height = frames.front().height;
-    spec.loopCount = frames.size() > 1 ? 0 : -1;
+    GifPlan plan;
+    plan.width = frames.front().width;
+    plan.height = frames.front().height;
+    plan.loopCount = frames.size() > 1 ? 0 : -1;
 
     constexpr int kNoIndex = -1;
     std::unordered_map<uint32_t, int> indexOf;
     std::vector<std::vector<int>> indexed;  // per frame; kNoIndex = transparent
     for (const Image& image : frames) {
-        if (image.width != spec.width || image.height != spec.height ||
+        if (image.width != plan.width || image.height != plan.height ||
             image.pixels.size() != static_cast<size_t>(image.width) * image.height) {
             throw std::invalid_argument("encodeGifFromImages: frames differ in size");
         }
@@ -396,23 +396,23 @@ std::vector<uint8_t> encodeGifFromImages(const std::vector<Image>& frames, const
                 continue;
             }
             const uint32_t rgb = pixel & 0xFFFFFF;
-            auto [it, added] = indexOf.try_emplace(rgb, static_cast<int>(spec.palette.size()));
+            auto [it, added] = indexOf.try_emplace(rgb, static_cast<int>(plan.palette.size()));
             if (added) {
-                if (spec.palette.size() == 255) {
+                if (plan.palette.size() == 255) {
                     throw std::invalid_argument("encodeGifFromImages: more than 255 distinct opaque colours");
                 }
-                spec.palette.push_back(rgb);
+                plan.palette.push_back(rgb);
             }
             indices.push_back(it->second);
         }
     }
-    const int transparent = static_cast<int>(spec.palette.size());
-    spec.palette.push_back(0);
+    const int transparent = static_cast<int>(plan.palette.size());
+    plan.palette.push_back(0);
 
     for (size_t i = 0; i < frames.size(); ++i) {
-        GifFrameSpec& f = spec.frames.emplace_back();
-        f.width = spec.width;
-        f.height = spec.height;
+        GifFramePlan& f = plan.frames.emplace_back();
+        f.width = plan.width;
+        f.height = plan.height;
         f.indices.reserve(indexed[i].size());
         for (const int index : indexed[i]) {
             f.indices.push_back(static_cast<uint8_t>(index == kNoIndex ? transparent : index));
@@ -422,7 +422,7 @@ std::vector<uint8_t> encodeGifFromImages(const std::vector<Image>& frames, const
         f.transparentIndex = transparent;
         f.disposal = DISPOSE_BACKGROUND;
     }
-    return encodeGif(spec);
+    return encodeGif(plan);
 }
 
 GifAnimation decodeGifControlValue(std::span<const uint8_t> value) {

@@ -34,7 +34,7 @@ GifAnimation decodeGif(std::span<const uint8_t> gif, size_t maxFrames = SIZE_MAX
 
 // One frame for encodeGif. `indices` holds width x height palette indices,
 // rows top to bottom in display order (the encoder reorders interlaced rows).
-struct GifFrameSpec {
+struct GifFramePlan {
     int left = 0;
     int top = 0;
     int width = 0;
@@ -47,19 +47,19 @@ struct GifFrameSpec {
     bool graphicsControl = true;  // false: no GCE at all before this frame
 };
 
-struct GifSpec {
+struct GifPlan {
     int width = 0;  // logical screen
     int height = 0;
     std::vector<uint32_t> palette;  // 0xRRGGBB (any alpha byte ignored), 1 .. 256 entries
     int backgroundIndex = 0;
     int loopCount = -1;  // -1: no NETSCAPE2.0 extension; 0: loop forever; n: n times
-    std::vector<GifFrameSpec> frames;
+    std::vector<GifFramePlan> frames;
 };
 
 // Writes a GIF89a file with one global colour map (padded with black to a
-// power of two). Deterministic. Throws std::invalid_argument for a spec the
+// power of two). Deterministic. Throws std::invalid_argument for a plan the
 // format cannot hold (sides over 65535, palette size, index data size).
-std::vector<uint8_t> encodeGif(const GifSpec& spec);
+std::vector<uint8_t> encodeGif(const GifPlan& plan);
 
 // Builds a GIF whose composed frames reproduce `frames` exactly: one palette
 // of the distinct opaque colours (in order of first appearance, at most 255)
