@@ -12,6 +12,23 @@ packages=(
   libbenchmark-dev
   libjpeg62-turbo-dev
   libgif-dev
+  libpng-dev
+  libsdl2-dev
+  libsdl2-mixer-dev
+  libsdl2-ttf-dev
+  libfontconfig-dev
+  libfluidsynth3
+  timgm6mb-soundfont
+  libavformat-dev
+  libavcodec-dev
+  libavutil-dev
+  libswscale-dev
+  fonts-liberation2
+  fonts-urw-base35
+  fonts-dejavu-core
+  fonts-dejavu-extra
+  xvfb
+  xauth
 )
 
 missing=()

@@ -10,6 +10,7 @@
 #include "layout/errors.h"
 #include "layout/record_builder.h"
 #include "platform/headless/headless_platform.h"
+#include "platform/midi_file.h"
 #include "standin/standin_layout.h"
 
 namespace kvarnel::app {
@@ -46,7 +47,11 @@ protected:
             std::replace(rel.begin(), rel.end(), '\\', '/');
             writeText(folder / rel, "asset " + rel);
         }
-        for (int i = 1; i <= 6; ++i) writeText(folder / ("mmid" + std::to_string(i) + ".mid"), "MThd");
+        const platform::MidiNote note{60, 0, 500};
+        const std::vector<uint8_t> midi = platform::makeMidiFile(std::span(&note, 1));
+        for (int i = 1; i <= 6; ++i) {
+            writeText(folder / ("mmid" + std::to_string(i) + ".mid"), std::string(midi.begin(), midi.end()));
+        }
     }
     void TearDown() override { fs::remove_all(folder); }
 

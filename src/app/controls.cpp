@@ -55,6 +55,7 @@ Controls resolveControls(const layout::Layout& layout, std::string_view source) 
     Resolver r(layout);
     r.need("SPanel", c.SPanel, "TPanel");
     r.need("AnimaceQuillmoth", c.AnimaceQuillmoth, "TPanel");
+    r.need("BonusHra", c.BonusHra, "TPanel");
     r.needAll(kSkladbaNames, c.Skladba, "TMediaPlayer");
     r.need("Zvuky", c.Zvuky, "TDXWaveList");
     r.need("DXSound1", c.DXSound1, "TDXSound");

@@ -35,6 +35,7 @@ inline constexpr auto kGifsKeptAtShutdown = std::to_array<std::string_view>(
 struct Controls {
     layout::Panel* SPanel = nullptr;
     layout::Panel* AnimaceQuillmoth = nullptr;
+    layout::Panel* BonusHra = nullptr;
     std::array<layout::MediaPlayer*, 6> Skladba{};  // Skladba1 .. Skladba6
     layout::DXWaveList* Zvuky = nullptr;
     layout::DXSound* DXSound1 = nullptr;

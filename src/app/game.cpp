@@ -14,6 +14,8 @@ Game::~Game() = default;
 void Game::registerHandlers() {
     handlers.add("FormCreate", [this](const layout::EventArgs&) { FormCreate(); });
     handlers.add("FormClose", [this](const layout::EventArgs&) { FormClose(); });
+    handlers.add("CasodavacTimer", [this](const layout::EventArgs&) { CasodavacTimer(); });
+    handlers.add("StartTimer", [this](const layout::EventArgs&) { StartTimer(); });
 }
 
 void Game::load(std::span<const uint8_t> layoutBytes, std::string_view source) {
@@ -23,6 +25,13 @@ void Game::load(std::span<const uint8_t> layoutBytes, std::string_view source) {
     std::vector<std::span<const uint8_t>> waves;
     for (const auto& item : c.Zvuky->Items) waves.emplace_back(item.Wave);
     platform.setWaves(waves);
+
+    screen = std::make_unique<layout::Screen>(layout, platform.text());
+    const platform::Size size = platform.screenSize();
+    screen->setScreenSize(size.width, size.height);
+    screen->applyAutoSizes();
+    compositor = std::make_unique<layout::Compositor>(*screen);
+    compositor->setMovieFrames([this](const layout::ShockwaveFlash& m) { return movies.frame(m); });
 }
 
 void Game::loadFromGameFolder() {
@@ -32,7 +41,30 @@ void Game::loadFromGameFolder() {
     load(*bytes, path);
 }
 
-void Game::create() { layout.form().OnCreate.fire({&layout.form()}); }
+void Game::create() {
+    layout.form().OnCreate.fire({&layout.form()});
+    const platform::Size size = platform.screenSize();
+    screen->setScreenSize(size.width, size.height);
+    startState = state;
+}
+
+void Game::CasodavacTimer() { refreshPointer(); }
+
+void Game::StartTimer() {
+    // The bonus game keeps the pointer it has.
+    if (!c.BonusHra->Visible) refreshPointer();
+}
+
+void Game::refreshPointer() {
+    if (state.CursorFile == state.LoadedCursorFile) return;
+    platform.loadCursor(programFolder + state.CursorFile);
+    state.LoadedCursorFile = state.CursorFile;
+}
+
+void Game::playWave(int n) {
+    const bool live = c.Zvuky->DXSound_ && c.Zvuky->DXSound_ == c.DXSound1;
+    platform.playWave(n, live);
+}
 
 void Game::close() { layout.form().OnClose.fire({&layout.form()}); }
 

@@ -17,7 +17,10 @@
 #include "app/game_state.h"
 #include "app/random.h"
 #include "app/settings_file.h"
+#include "layout/compositor.h"
 #include "layout/layout.h"
+#include "layout/movie_controls.h"
+#include "layout/screen.h"
 #include "platform/platform.h"
 
 namespace kvarnel::app {
@@ -34,12 +37,14 @@ public:
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
-    // Reads and builds the layout stream. Throws layout::LayoutError.
+    // Reads and builds the layout stream, binds the handlers, resolves the
+    // controls and sets up the screen. Throws layout::LayoutError.
     void load(std::span<const uint8_t> layoutBytes, std::string_view source);
     // Reads programFolder + kLayoutFileName and loads it.
     void loadFromGameFolder();
 
-    // Runs the window's OnCreate (the start-up sequence).
+    // Runs the window's OnCreate (the start-up sequence); the screen then
+    // takes the platform's screen size.
     void create();
     // Runs the window's OnClose (the shutdown sequence).
     void close();
@@ -47,6 +52,21 @@ public:
     // --- Start-up and shutdown: the handlers bound to the window ------------
     void FormCreate();
     void FormClose();
+
+    // --- Timers: the handlers the layout binds to them --------------------------
+    // The game timer's tick (every 50 ms of game time).
+    void CasodavacTimer();
+    // The frame timer's tick.
+    void StartTimer();
+    // Loads the pointer named by CursorFile when it differs from the one
+    // last loaded. The name counts as loaded even when the file failed, so a
+    // broken file is not retried until CursorFile changes.
+    void refreshPointer();
+
+    // --- Sound -----------------------------------------------------------------
+    // Plays item n of the wave list through the sound object it is routed
+    // to; the silent one plays nothing.
+    void playWave(int n);
 
     // --- State by name: game variables, then story flags --------------------
     // A story flag reads as 1 when its picture is visible.
@@ -64,6 +84,14 @@ public:
     Controls c;
     // The open "data.dat" while it is read or written; empty otherwise.
     std::optional<SettingsFile> SettingsFile_;
+
+    // The live screen: geometry, routing and animation of the controls, the
+    // movies and the picture of it all.
+    std::unique_ptr<layout::Screen> screen;
+    std::unique_ptr<layout::Compositor> compositor;
+    layout::MovieControls movies;
+    // The game variables as start-up left them, for state dumps.
+    GameState startState;
 
 private:
     void registerHandlers();

@@ -1,30 +1,48 @@
 // Process entry: command line, then the game's life on the chosen platform.
 //
-//   kvarnel [--headless] [--game-dir DIR] [--screen WxH]
+//   kvarnel [--window | --headless] [--script FILE] [--game-dir DIR] [--screen WxH]
 //   kvarnel --dump-layout FILE
 //
 // The game folder is the executable's folder unless --game-dir or the
 // environment variable KVARNEL_GAME_DIR names another.
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <iostream>
+#include <sstream>
 #include <string>
 
 #include "app/game.h"
+#include "app/game_loop.h"
+#include "app/script.h"
 #include "layout/errors.h"
 #include "layout/layout.h"
 #include "platform/headless/headless_platform.h"
 #include "platform/host_files.h"
 #include "platform/log.h"
+#include "platform/sdl/sdl_platform.h"
+#include "platform/sdl/ttf_text.h"
 
 namespace {
 
 using namespace kvarnel;
 
+struct Options {
+    bool headless = false;
+    bool windowed = false;
+    std::string script;
+    std::string gameDir;
+    platform::Size screen{1024, 768};
+};
+
 int usage(const char* message) {
     if (message) std::cerr << "kvarnel: " << message << "\n";
-    std::cerr << "usage: kvarnel [--headless] [--game-dir DIR] [--screen WxH]\n"
-                 "       kvarnel --dump-layout FILE\n";
+    std::cerr << "usage: kvarnel [--window | --headless] [--script FILE] [--game-dir DIR] [--screen WxH]\n"
+                 "       kvarnel --dump-layout FILE\n"
+                 "  --window      a 1024x768 window instead of the whole desktop (Alt+Enter switches)\n"
+                 "  --headless    no display and no sound; time runs as fast as the machine allows\n"
+                 "  --script FILE play the commands of FILE, then quit (exit 0 passed, 1 failed, 2 malformed)\n"
+                 "  --screen WxH  the headless screen's size (default 1024x768)\n";
     return 2;
 }
 
@@ -51,39 +69,82 @@ std::string withSlash(std::string dir) {
     return dir;
 }
 
-// Until the desktop platform exists every run is headless: it runs the
-// start-up sequence, reports what it asked of the system, and shuts down.
-int runHeadless(const std::string& gameDir, platform::Size screen) {
-    platform::HeadlessPlatform host(screen);
-    app::Game game(host, gameDir);
+int run(const Options& opt) {
+    const std::string gameDir = withSlash(opt.gameDir.empty() ? platform::host::executableFolder() : opt.gameDir);
+    // The font aliases sit beside the executable; a game folder elsewhere
+    // may bring its own.
+    std::string fontsConf = gameDir + "fonts.conf";
+    if (!platform::host::exists(fontsConf)) fontsConf = platform::host::executableFolder() + "fonts.conf";
+
+    std::optional<app::Script> script;
+    if (!opt.script.empty()) {
+        const auto text = platform::host::readWholeFile(opt.script);
+        if (!text) {
+            std::cerr << "kvarnel: cannot read the script " << opt.script << "\n";
+            return app::kScriptMalformed;
+        }
+        std::string error;
+        script = app::parseScript(std::string_view(reinterpret_cast<const char*>(text->data()), text->size()),
+                                  opt.script, error);
+        if (!script) {
+            std::cerr << "kvarnel: " << error << "\n";
+            return app::kScriptMalformed;
+        }
+    }
+
+    std::unique_ptr<platform::Platform> host;
+    if (opt.headless) {
+        host = std::make_unique<platform::HeadlessPlatform>(opt.screen, platform::makeTtfTextRasterizer(fontsConf));
+    } else {
+        std::string error;
+        host = platform::makeSdlPlatform({opt.windowed, fontsConf}, error);
+        if (!host) {
+            std::cerr << "kvarnel: " << error << " (try --headless)\n";
+            return 1;
+        }
+    }
+
+    app::Game game(*host, gameDir);
     try {
         game.loadFromGameFolder();
     } catch (const layout::LayoutError& e) {
         std::cerr << "kvarnel: " << e.what() << "\n";
         return 1;
     }
-    std::cout << "Layout: " << game.layout.components().size() << " components, " << game.layout.bindingCount()
-              << " event bindings\n";
     game.create();
-    const app::GameState& s = game.state;
-    std::cout << "Start-up on a " << screen.width << "x" << screen.height << " screen:\n";
-    for (const auto& line : host.calls) std::cout << "  " << line << "\n";
-    std::cout << "Play area at " << s.OffsetX << "," << s.OffsetY << "; music " << (s.MusicOn ? "on" : "off")
-              << ", sound " << (s.SoundOn ? "on" : "off") << ", speech speed " << s.SpeechSpeed
-              << " ms a character, menu slider " << s.MenuSlider << "\n";
-    host.calls.clear();
-    game.close();
-    std::cout << "Shutdown:\n";
-    for (const auto& line : host.calls) std::cout << "  " << line << "\n";
-    return 0;
+    app::GameLoop loop(game);
+    int code = 0;
+    if (script) {
+        app::ScriptRunner runner(game, loop, std::cout);
+        code = runner.run(*script);
+        if (!loop.quit()) game.close();
+    } else if (auto* headless = dynamic_cast<platform::HeadlessPlatform*>(host.get())) {
+        // Nobody can close a headless game: report what start-up asked of
+        // the system, then shut down.
+        const platform::Size screen = headless->screenSize();
+        std::cout << "Layout: " << game.layout.components().size() << " components, " << game.layout.bindingCount()
+                  << " event bindings\n";
+        std::cout << "Start-up on a " << screen.width << "x" << screen.height << " screen:\n";
+        for (const auto& line : headless->calls) std::cout << "  " << line << "\n";
+        const app::GameState& s = game.state;
+        std::cout << "Play area at " << s.OffsetX << "," << s.OffsetY << "; music " << (s.MusicOn ? "on" : "off")
+                  << ", sound " << (s.SoundOn ? "on" : "off") << ", speech speed " << s.SpeechSpeed
+                  << " ms a character, menu slider " << s.MenuSlider << "\n";
+        headless->calls.clear();
+        game.close();
+        std::cout << "Shutdown:\n";
+        for (const auto& line : headless->calls) std::cout << "  " << line << "\n";
+    } else {
+        loop.runUntilQuit();
+    }
+    return code;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string gameDir;
-    if (const char* env = std::getenv("KVARNEL_GAME_DIR")) gameDir = env;
-    platform::Size screen{1024, 768};
+    Options opt;
+    if (const char* env = std::getenv("KVARNEL_GAME_DIR")) opt.gameDir = env;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         auto next = [&]() -> const char* { return i + 1 < argc ? argv[++i] : nullptr; };
@@ -92,15 +153,21 @@ int main(int argc, char** argv) {
             if (!file) return usage("--dump-layout needs a file");
             return dumpLayout(file);
         } else if (arg == "--headless") {
-            // The only platform for now; accepted so scripts keep working.
+            opt.headless = true;
+        } else if (arg == "--window") {
+            opt.windowed = true;
+        } else if (arg == "--script") {
+            const char* file = next();
+            if (!file) return usage("--script needs a file");
+            opt.script = file;
         } else if (arg == "--game-dir") {
             const char* dir = next();
             if (!dir) return usage("--game-dir needs a folder");
-            gameDir = dir;
+            opt.gameDir = dir;
         } else if (arg == "--screen") {
             const char* size = next();
-            if (!size || std::sscanf(size, "%dx%d", &screen.width, &screen.height) != 2 || screen.width <= 0 ||
-                screen.height <= 0) {
+            if (!size || std::sscanf(size, "%dx%d", &opt.screen.width, &opt.screen.height) != 2 ||
+                opt.screen.width <= 0 || opt.screen.height <= 0) {
                 return usage("--screen needs WIDTHxHEIGHT");
             }
         } else if (arg == "--help" || arg == "-h") {
@@ -110,6 +177,6 @@ int main(int argc, char** argv) {
             return usage(("unknown option " + arg).c_str());
         }
     }
-    if (gameDir.empty()) gameDir = platform::host::executableFolder();
-    return runHeadless(withSlash(gameDir), screen);
+    if (opt.headless && opt.windowed) return usage("--window and --headless exclude each other");
+    return run(opt);
 }

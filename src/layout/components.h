@@ -216,6 +216,9 @@ public:
     bool Stretch = false;
     bool Center = false;
     int32_t FrameIndex = 0;
+    // When the shown frame's delay runs out, on the platform clock; 0 while
+    // not yet scheduled (the next animation pass schedules it).
+    uint64_t frameDueMs = 0;
     EventBinding OnChange;
     EventBinding OnStop;
 };
@@ -272,6 +275,12 @@ public:
     std::vector<std::string> Options;
     int32_t SurfaceWidth = 0;
     int32_t SurfaceHeight = 0;
+
+    // The pixels the game draws (back) and what the screen shows (front),
+    // swapped by a flip. Empty until first drawn.
+    Image back;
+    Image front;
+    uint64_t flips = 0;  // counts flips, so a changed front is noticed cheaply
 };
 
 // ---------------------------------------------------------------------------

@@ -10,8 +10,11 @@
 // method that takes a path accepts that spelling and maps the backslashes to
 // the host's separator itself (nativePath()).
 //
+// Movies are not the platform's: they are decoded by the FFmpeg libraries
+// on the platform's clock (platform/movie.h), the same way on both.
+//
 // Failure. Nothing here throws. A platform feature that is missing at run
-// time (no sound device, a movie that cannot be played, a cursor file that
+// time (no sound device, a cursor file that
 // does not load) reports failure through the return value where the
 // contract says so, stays silent to the player and is logged once by the
 // implementation.
@@ -56,12 +59,51 @@ struct CalendarTime {
     int millisecond = 0;
 };
 
+// Input and notifications, delivered to the game's thread in order.
+enum class MouseButton : uint8_t { Left, Right, Middle };
+
+struct Event {
+    enum class Type : uint8_t {
+        MouseDown,   // button, position
+        MouseUp,     // button, position
+        MouseMove,   // position
+        MediaEnded,  // player: a playback started with notification ended or was stopped
+        FocusGained,  // the program became the active application
+        FocusLost,
+        Quit,  // the user asked to close the window
+    };
+    Type type = Type::MouseMove;
+    MouseButton button = MouseButton::Left;
+    Point position;  // screen coordinates
+    int player = -1;
+};
+
+class TextRasterizer;
+
 // Maps the game's backslash spelling to the host's: '\' becomes '/'.
 std::string nativePath(std::string_view gamePath);
 
 class Platform {
 public:
     virtual ~Platform() = default;
+
+    // --- Events and time between ticks --------------------------------------
+    // Takes the next queued event; false when none is queued.
+    virtual bool pollEvent(Event& event) = 0;
+    // Returns when an event is queued or the clock has reached `untilMs`,
+    // whichever comes first; the desktop platform sleeps meanwhile, the
+    // headless one moves its virtual clock forward.
+    virtual void waitUntil(uint64_t untilMs) = 0;
+    // Whether the program is the active application (the frame timer only
+    // ticks while it is).
+    virtual bool isActive() const = 0;
+
+    // --- Screen ------------------------------------------------------------
+    // Shows a finished frame: `pixels` holds screenSize() pixels 0xAARRGGBB,
+    // row by row. The headless platform keeps nothing.
+    virtual void present(const uint32_t* pixels, int width, int height) = 0;
+    // The text rasteriser both platforms share.
+    virtual TextRasterizer& text() = 0;
 
     // --- Display -----------------------------------------------------------
     // Size in pixels of the screen the game fills. After changeDisplayMode()
@@ -131,14 +173,15 @@ public:
     virtual void mediaStop(int player) = 0;
     virtual void mediaRewind(int player) = 0;
 
-    // --- Movie controls, numbered as the game chooses -----------------------
-    // Starts the movie file in a rectangle of the screen (x, y, width,
-    // height); a file that cannot be played is reported as not playing.
-    virtual void movieStart(int movie, const std::string& path, int x, int y, int width, int height) = 0;
-    // True until the last frame has been shown or the movie is stopped.
-    virtual bool moviePlaying(int movie) const = 0;
-    virtual void movieStop(int movie) = 0;
-    virtual void movieRewind(int movie) = 0;
+    // When the media players next need attention (a track's end), so the
+    // caller's sleep can end in time; UINT64_MAX when nothing plays.
+    virtual uint64_t nextMediaDeadline() const = 0;
+
+    // --- Scripted input ------------------------------------------------------
+    // Queues an event as if the user had made it (scripted play).
+    virtual void pushEvent(const Event& event) = 0;
+    // Holds a key down (or lets it go) regardless of the real keyboard.
+    virtual void setKeyOverride(Key key, bool down) = 0;
 };
 
 }  // namespace kvarnel::platform

@@ -19,6 +19,7 @@
 #include "layout/picture_record.h"
 #include "layout/record_builder.h"
 #include "layout/wave.h"
+#include "platform/midi_file.h"
 
 namespace kvarnel::standin {
 
@@ -312,14 +313,12 @@ void writeFile(const std::filesystem::path& path, const std::vector<uint8_t>& by
     if (!out) throw std::runtime_error("cannot write " + path.string());
 }
 
-// A standard MIDI file with one track that holds a single held note, so the
-// music players have a real file to open.
-std::vector<uint8_t> midiFile(uint8_t note) {
-    std::vector<uint8_t> track = {0x00, 0x90, note, 0x50, 0x83, 0x60, 0x80, note, 0x00, 0x00, 0xFF, 0x2F, 0x00};
-    std::vector<uint8_t> out = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96, 'M', 'T', 'r', 'k', 0, 0, 0,
-                                static_cast<uint8_t>(track.size())};
-    out.insert(out.end(), track.begin(), track.end());
-    return out;
+// A short tune per music file, so the players have real files to open.
+std::vector<uint8_t> midiFile(uint8_t root) {
+    std::vector<platform::MidiNote> notes;
+    const uint8_t steps[] = {0, 4, 7, 12, 7, 4};
+    for (uint32_t i = 0; i < 6; ++i) notes.push_back({static_cast<uint8_t>(root + steps[i]), i * 400, 380});
+    return platform::makeMidiFile(notes);
 }
 
 }  // namespace

@@ -1,14 +1,57 @@
 #include "platform/headless/headless_platform.h"
 
+#include <algorithm>
+
 #include "platform/host_files.h"
+#include "platform/midi_file.h"
 
 namespace kvarnel::platform {
 namespace {
 const char* yesNo(bool ok) { return ok ? "ok" : "failed"; }
-bool validPlayer(int p) { return p >= 0 && p < 6; }
+bool validPlayer(int p) { return p >= 0 && p < MediaClock::kPlayerCount; }
+
+// Measures every text as empty: for tests that never look at letters.
+class NoText : public TextRasterizer {
+public:
+    TextSize measure(const FontSpec& font, std::string_view) override { return {0, font.pixelHeight}; }
+    TextMask render(const FontSpec& font, std::string_view) override { return {0, font.pixelHeight, {}}; }
+};
 }  // namespace
 
-HeadlessPlatform::HeadlessPlatform(Size screen) : screen_(screen), savedScreen_(screen) {}
+HeadlessPlatform::HeadlessPlatform(Size screen, std::unique_ptr<TextRasterizer> text)
+    : screen_(screen), savedScreen_(screen), text_(text ? std::move(text) : std::make_unique<NoText>()) {}
+
+HeadlessPlatform::~HeadlessPlatform() = default;
+
+void HeadlessPlatform::settleMedia() {
+    media_.update(now_);
+    int player = -1;
+    while (media_.takeEnded(player)) {
+        Event e;
+        e.type = Event::Type::MediaEnded;
+        e.player = player;
+        events_.push_back(e);
+    }
+}
+
+bool HeadlessPlatform::pollEvent(Event& event) {
+    settleMedia();
+    if (events_.empty()) return false;
+    event = events_.front();
+    events_.pop_front();
+    return true;
+}
+
+void HeadlessPlatform::waitUntil(uint64_t untilMs) {
+    ++waits_;
+    settleMedia();
+    if (!events_.empty() || untilMs <= now_) return;
+    // Time jumps to the earlier of the deadline and the next track end.
+    now_ = std::min(untilMs, std::max(now_, media_.nextDeadline()));
+    settleMedia();
+}
+
+void HeadlessPlatform::present(const uint32_t*, int, int) { ++presented_; }
 
 std::vector<std::string> HeadlessPlatform::callsStartingWith(std::string_view prefix) const {
     std::vector<std::string> out;
@@ -82,7 +125,7 @@ void HeadlessPlatform::playWave(int index, bool audible) {
 }
 
 void HeadlessPlatform::mediaSetFileName(int player, const std::string& path) {
-    if (validPlayer(player)) players_[player] = {path, false};
+    if (validPlayer(player)) mediaFiles_[static_cast<size_t>(player)] = path;
     record("mediaSetFileName " + std::to_string(player) + " " + path);
 }
 
@@ -91,37 +134,34 @@ void HeadlessPlatform::mediaSetWait(int player, bool wait) {
 }
 
 bool HeadlessPlatform::mediaOpen(int player) {
-    const bool ok = validPlayer(player) && host::exists(nativePath(players_[player].file));
-    if (ok) players_[player].open = true;
+    bool ok = false;
+    if (validPlayer(player)) {
+        const auto bytes = host::readWholeFile(nativePath(mediaFiles_[static_cast<size_t>(player)]));
+        const auto duration = bytes ? midiDurationMs(*bytes) : std::nullopt;
+        ok = duration.has_value();
+        if (ok) {
+            media_.open(player, static_cast<uint64_t>(*duration));
+        } else {
+            media_.close(player);
+        }
+    }
     record("mediaOpen " + std::to_string(player) + " -> " + yesNo(ok));
     return ok;
 }
 
 void HeadlessPlatform::mediaPlay(int player, bool notify) {
+    media_.play(player, notify, now_);
     record("mediaPlay " + std::to_string(player) + (notify ? " notify" : ""));
 }
 
-void HeadlessPlatform::mediaStop(int player) { record("mediaStop " + std::to_string(player)); }
-
-void HeadlessPlatform::mediaRewind(int player) { record("mediaRewind " + std::to_string(player)); }
-
-void HeadlessPlatform::movieStart(int movie, const std::string& path, int x, int y, int width, int height) {
-    const bool ok = host::exists(nativePath(path));
-    movies_[movie] = ok;
-    record("movieStart " + std::to_string(movie) + " " + path + " " + std::to_string(x) + " " + std::to_string(y) +
-           " " + std::to_string(width) + "x" + std::to_string(height) + " -> " + yesNo(ok));
+void HeadlessPlatform::mediaStop(int player) {
+    media_.stop(player, now_);
+    record("mediaStop " + std::to_string(player));
 }
 
-bool HeadlessPlatform::moviePlaying(int movie) const {
-    const auto it = movies_.find(movie);
-    return it != movies_.end() && it->second;
+void HeadlessPlatform::mediaRewind(int player) {
+    media_.rewind(player);
+    record("mediaRewind " + std::to_string(player));
 }
-
-void HeadlessPlatform::movieStop(int movie) {
-    movies_[movie] = false;
-    record("movieStop " + std::to_string(movie));
-}
-
-void HeadlessPlatform::movieRewind(int movie) { record("movieRewind " + std::to_string(movie)); }
 
 }  // namespace kvarnel::platform

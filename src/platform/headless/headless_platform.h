@@ -9,17 +9,23 @@
 #pragma once
 
 #include <array>
-#include <map>
+#include <deque>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "platform/media_clock.h"
 #include "platform/platform.h"
+#include "platform/text.h"
 
 namespace kvarnel::platform {
 
 class HeadlessPlatform : public Platform {
 public:
-    explicit HeadlessPlatform(Size screen = {1024, 768});
+    // `text` rasterises the labels; null gives one that measures every text
+    // as empty (for tests that draw nothing).
+    explicit HeadlessPlatform(Size screen = {1024, 768}, std::unique_ptr<TextRasterizer> text = nullptr);
+    ~HeadlessPlatform() override;
 
     // --- What tests control ------------------------------------------------
     void setScreenSize(Size s) { screen_ = s; }
@@ -29,6 +35,7 @@ public:
     void setUtcTime(const CalendarTime& t) { utc_ = t; }
     // Makes display-mode changes fail (the result is still recorded).
     void setDisplayModeChangeFails(bool fails) { modeChangeFails_ = fails; }
+    void setActive(bool active) { active_ = active; }
 
     // --- What tests read ---------------------------------------------------
     std::vector<std::string> calls;
@@ -36,8 +43,20 @@ public:
     const std::string& loadedCursor() const { return cursor_; }
     // Calls whose line starts with `prefix`, in order.
     std::vector<std::string> callsStartingWith(std::string_view prefix) const;
+    int framesPresented() const { return presented_; }
+    // How often the game went to sleep (waitUntil calls).
+    int waits() const { return waits_; }
+    const MediaClock& media() const { return media_; }
 
     // --- Platform ----------------------------------------------------------
+    bool pollEvent(Event& event) override;
+    void waitUntil(uint64_t untilMs) override;
+    bool isActive() const override { return active_; }
+    void present(const uint32_t* pixels, int width, int height) override;
+    TextRasterizer& text() override { return *text_; }
+    uint64_t nextMediaDeadline() const override { return media_.nextDeadline(); }
+    void pushEvent(const Event& event) override { events_.push_back(event); }
+    void setKeyOverride(Key key, bool down) override { setKey(key, down); }
     Size screenSize() const override { return screen_; }
     bool changeDisplayMode(int width, int height, int bitsPerPixel) override;
     void restoreDisplayMode() override;
@@ -61,13 +80,10 @@ public:
     void mediaPlay(int player, bool notify) override;
     void mediaStop(int player) override;
     void mediaRewind(int player) override;
-    void movieStart(int movie, const std::string& path, int x, int y, int width, int height) override;
-    bool moviePlaying(int movie) const override;
-    void movieStop(int movie) override;
-    void movieRewind(int movie) override;
 
 private:
     void record(std::string line) { calls.push_back(std::move(line)); }
+    void settleMedia();
 
     Size screen_;
     Size savedScreen_;
@@ -81,12 +97,13 @@ private:
     CalendarTime local_;
     CalendarTime utc_;
     size_t waveCount_ = 0;
-    struct Player {
-        std::string file;
-        bool open = false;
-    };
-    std::array<Player, 6> players_{};
-    std::map<int, bool> movies_;
+    std::array<std::string, MediaClock::kPlayerCount> mediaFiles_{};
+    MediaClock media_;
+    std::deque<Event> events_;
+    std::unique_ptr<TextRasterizer> text_;
+    bool active_ = true;
+    int presented_ = 0;
+    int waits_ = 0;
 };
 
 }  // namespace kvarnel::platform

@@ -1,0 +1,185 @@
+#include "layout/compositor.h"
+
+#include "layout/blit.h"
+
+namespace kvarnel::layout {
+namespace {
+
+constexpr size_t kTextCacheSize = 256;
+
+void mix(uint64_t& h, uint64_t v) {
+    h ^= v + 0x9E3779B97F4A7C15ull + (h << 6) + (h >> 2);
+}
+
+void mixString(uint64_t& h, const std::string& s) {
+    mix(h, std::hash<std::string>{}(s));
+}
+
+}  // namespace
+
+Compositor::Compositor(Screen& screen) : screen_(screen) {}
+
+const platform::TextMask& Compositor::mask(const platform::FontSpec& font, const std::string& text) {
+    std::string key = font.name + '\x1f' + std::to_string(font.pixelHeight) + (font.bold ? "b" : "") +
+                      (font.italic ? "i" : "") + '\x1f' + text;
+    const auto it = cacheIndex_.find(key);
+    if (it != cacheIndex_.end()) {
+        cache_.splice(cache_.begin(), cache_, it->second);
+        return it->second->mask;
+    }
+    cache_.push_front({key, screen_.text().render(font, text)});
+    cacheIndex_[std::move(key)] = cache_.begin();
+    if (cache_.size() > kTextCacheSize) {
+        cacheIndex_.erase(cache_.back().key);
+        cache_.pop_back();
+    }
+    return cache_.front().mask;
+}
+
+void Compositor::drawText(Image& fb, const ScreenRect& clip, const Font& font, const std::string& text, int x, int y) {
+    if (text.empty()) return;
+    const platform::TextMask& m = mask(Screen::fontSpec(font), text);
+    blendMask(fb, clip, m.alpha.data(), m.width, m.height, x, y, colorToArgb(font.Color));
+}
+
+void Compositor::compose(Image& fb) {
+    const int w = screen_.width(), h = screen_.height();
+    if (fb.width != w || fb.height != h) {
+        fb.width = w;
+        fb.height = h;
+        fb.pixels.assign(static_cast<size_t>(w) * h, 0xFF000000u);
+    }
+    Form& form = screen_.layout().form();
+    const ScreenRect all{0, 0, w, h};
+    fillRect(fb, all, all, colorToArgb(form.Color));
+    if (form.Visible) drawChildren(fb, form, all);
+    drawHint(fb);
+}
+
+void Compositor::drawChildren(Image& fb, Control& parent, const ScreenRect& clip) {
+    for (Control* c : screen_.paintOrder(parent)) {
+        if (!c->Visible) continue;
+        const ScreenRect r = screen_.bounds(*c).intersect(clip);
+        if (r.empty()) continue;
+        drawControl(fb, *c, r);
+    }
+}
+
+void Compositor::drawControl(Image& fb, Control& c, const ScreenRect& clip) {
+    const ScreenRect b = screen_.bounds(c);
+    switch (c.componentClass()) {
+        case ComponentClass::Panel: {
+            auto& panel = static_cast<Panel&>(c);
+            fillRect(fb, clip, b, colorToArgb(panel.Color));
+            if (!panel.Caption.empty()) {
+                const Font font = c.parent ? screen_.effectiveFont(*c.parent) : Font{};
+                const platform::TextSize size = screen_.text().measure(Screen::fontSpec(font), panel.Caption);
+                drawText(fb, clip, font, panel.Caption, b.x + (b.w - size.width) / 2, b.y + (b.h - size.height) / 2);
+            }
+            drawChildren(fb, c, clip);
+            break;
+        }
+        case ComponentClass::Image: {
+            auto& img = static_cast<ImageControl&>(c);
+            const Image& pic = img.Picture_.image;
+            if (pic.empty()) break;
+            BlitOptions opt;
+            if (img.Picture_.className == "TBitmap" || img.Picture_.className == "TDIB") {
+                // A transparent bitmap leaves out the colour of its bottom-left pixel.
+                if (img.Transparent) opt = {BlitMode::ColorKey, pic.at(0, pic.height - 1) & 0xFFFFFF};
+            } else if (img.Picture_.className != "TJPEGImage") {
+                opt.mode = BlitMode::Alpha;  // GIF pictures carry their own transparency
+            }
+            if (img.Stretch) {
+                blitScaled(fb, clip, pic, b.x, b.y, b.w, b.h, opt);
+            } else if (img.Center) {
+                blit(fb, clip, pic, b.x + (b.w - pic.width) / 2, b.y + (b.h - pic.height) / 2, opt);
+            } else {
+                blit(fb, clip, pic, b.x, b.y, opt);
+            }
+            break;
+        }
+        case ComponentClass::GifAnimator: {
+            auto& gif = static_cast<GifAnimator&>(c);
+            const auto& frames = gif.Image_.frames;
+            if (frames.empty()) break;
+            const auto i = static_cast<size_t>(std::clamp<int32_t>(gif.FrameIndex, 0, static_cast<int32_t>(frames.size()) - 1));
+            const Image& frame = frames[i].image;
+            const BlitOptions opt{gif.Transparent ? BlitMode::Alpha : BlitMode::Opaque, 0};
+            if (gif.Stretch) {
+                blitScaled(fb, clip, frame, b.x, b.y, b.w, b.h, opt);
+            } else if (gif.Center) {
+                blit(fb, clip, frame, b.x + (b.w - frame.width) / 2, b.y + (b.h - frame.height) / 2, opt);
+            } else {
+                blit(fb, clip, frame, b.x, b.y, opt);
+            }
+            break;
+        }
+        case ComponentClass::Label: {
+            auto& label = static_cast<Label&>(c);
+            if (!label.Transparent) fillRect(fb, clip, b, colorToArgb(screen_.effectiveColor(label)));
+            drawText(fb, clip, screen_.effectiveFont(label), label.Caption, b.x, b.y);
+            break;
+        }
+        case ComponentClass::ShockwaveFlash: {
+            const Image* frame = movieFrames_ ? movieFrames_(static_cast<ShockwaveFlash&>(c)).image : nullptr;
+            fillRect(fb, clip, b, 0xFF000000u);
+            if (frame) blitScaled(fb, clip, *frame, b.x, b.y, b.w, b.h, {});
+            break;
+        }
+        case ComponentClass::DXDraw: {
+            auto& draw = static_cast<DXDraw&>(c);
+            fillRect(fb, clip, b, 0xFF000000u);
+            if (!draw.front.empty()) blit(fb, clip, draw.front, b.x, b.y, {});
+            break;
+        }
+        default:
+            break;  // media players are never drawn
+    }
+}
+
+void Compositor::drawHint(Image& fb) {
+    const HintState& hint = screen_.hint();
+    if (!hint.shown || hint.text.empty()) return;
+    const Font font{.Name = "MS Sans Serif", .Height = -11, .Color = clBlack};
+    const platform::TextSize size = screen_.text().measure(Screen::fontSpec(font), hint.text);
+    ScreenRect box{hint.x, hint.y, size.width + 6, size.height + 4};
+    // Keep the box on the screen.
+    box.x = std::clamp(box.x, 0, std::max(0, screen_.width() - box.w));
+    box.y = std::clamp(box.y, 0, std::max(0, screen_.height() - box.h));
+    const ScreenRect all{0, 0, fb.width, fb.height};
+    fillRect(fb, all, box, argb(0, 0, 0));
+    fillRect(fb, all, {box.x + 1, box.y + 1, box.w - 2, box.h - 2}, argb(0xFF, 0xFF, 0xE1));
+    drawText(fb, all, font, hint.text, box.x + 3, box.y + 2);
+}
+
+uint64_t Compositor::fingerprint() const {
+    uint64_t h = 0;
+    mix(h, static_cast<uint64_t>(screen_.width()) << 32 | static_cast<uint32_t>(screen_.height()));
+    for (Component* comp : screen_.layout().components()) {
+        auto* c = as<Control>(comp);
+        if (!c) continue;
+        mix(h, (static_cast<uint64_t>(c->Visible) << 63) ^ (static_cast<uint64_t>(static_cast<uint32_t>(c->Left)) << 32) ^
+                   static_cast<uint32_t>(c->Top));
+        mix(h, (static_cast<uint64_t>(static_cast<uint32_t>(c->Width)) << 32) ^ static_cast<uint32_t>(c->Height));
+        if (!c->Visible) continue;
+        if (auto* label = as<Label>(c)) {
+            mixString(h, label->Caption);
+            mix(h, static_cast<uint32_t>(label->Font_.Color));
+        } else if (auto* gif = as<GifAnimator>(c)) {
+            mix(h, static_cast<uint32_t>(gif->FrameIndex));
+        } else if (auto* movie = as<ShockwaveFlash>(c)) {
+            const MovieFrame frame = movieFrames_ ? movieFrames_(*movie) : MovieFrame{};
+            mix(h, reinterpret_cast<uintptr_t>(frame.image));
+            mix(h, frame.serial);
+        } else if (auto* draw = as<DXDraw>(c)) {
+            mix(h, draw->flips);
+        }
+    }
+    const HintState& hint = screen_.hint();
+    mix(h, hint.shown);
+    mixString(h, hint.text);
+    return h;
+}
+
+}  // namespace kvarnel::layout

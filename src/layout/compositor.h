@@ -1,0 +1,57 @@
+// Draws the whole screen into one framebuffer: every showing control in
+// stacking order, clipped to its parents, then the tooltip. The window and
+// the headless platform show the same framebuffer, so a test's screenshot
+// is what a player sees.
+#pragma once
+
+#include <functional>
+#include <list>
+#include <string>
+#include <unordered_map>
+
+#include "layout/image.h"
+#include "layout/screen.h"
+
+namespace kvarnel::layout {
+
+class Compositor {
+public:
+    // The frame a movie control currently shows (null: none), and a number
+    // that changes whenever that frame does.
+    struct MovieFrame {
+        const Image* image = nullptr;
+        uint64_t serial = 0;
+    };
+    using MovieFrameSource = std::function<MovieFrame(const ShockwaveFlash&)>;
+
+    explicit Compositor(Screen& screen);
+
+    void setMovieFrames(MovieFrameSource source) { movieFrames_ = std::move(source); }
+
+    // Redraws `fb` (resized to the screen) from scratch.
+    void compose(Image& fb);
+
+    // A cheap fingerprint of everything that decides what the screen shows;
+    // when it has not changed since the last compose, neither has the
+    // picture (movies and surfaces count through their frames).
+    uint64_t fingerprint() const;
+
+private:
+    void drawControl(Image& fb, Control& c, const ScreenRect& clip);
+    void drawChildren(Image& fb, Control& parent, const ScreenRect& clip);
+    void drawText(Image& fb, const ScreenRect& clip, const Font& font, const std::string& text, int x, int y);
+    void drawHint(Image& fb);
+    const platform::TextMask& mask(const platform::FontSpec& font, const std::string& text);
+
+    Screen& screen_;
+    MovieFrameSource movieFrames_;
+    // Rendered texts, most recently used first; labels change rarely.
+    struct CachedText {
+        std::string key;
+        platform::TextMask mask;
+    };
+    std::list<CachedText> cache_;
+    std::unordered_map<std::string, std::list<CachedText>::iterator> cacheIndex_;
+};
+
+}  // namespace kvarnel::layout

@@ -1,0 +1,366 @@
+// Sections: [Mixer report] the audio thread's only entry; [Opening];
+// [Waves]; [Music].
+//
+// How the music stream follows the MediaClock (see the header for why):
+// `sounding` is the player whose Mix_Music the mixer holds. It is normally
+// the clock's playing player; after the clock ended a looping track it may
+// linger until `lingerUntilMs`, waiting to be taken over by a play from the
+// start. Every mixer call that starts or halts music re-reads the finished
+// counter afterwards, so a report always belongs to what `sounding` names.
+#include "platform/sdl/sdl_audio.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <algorithm>
+#include <array>
+#include <atomic>
+#include <climits>
+#include <filesystem>
+#include <limits>
+#include <optional>
+
+#include "platform/host_files.h"
+#include "platform/log.h"
+#include "platform/media_clock.h"
+#include "platform/midi_file.h"
+
+namespace kvarnel::platform {
+namespace {
+
+constexpr int kSampleRate = 44100;
+constexpr int kOutputChannels = 2;
+constexpr int kChunkSamples = 1024;  // about 23 ms per mixing pass
+constexpr int kMaxMixChannels = 1024;
+constexpr uintmax_t kMaxMusicFileBytes = 16u << 20;
+// How long an ended looping track may go on sounding while the game's end
+// handler decides whether to play it again.
+constexpr uint64_t kLingerMs = 100;
+constexpr std::array<const char*, 2> kSoundFonts = {"/usr/share/sounds/sf3/default-GM.sf3",
+                                                    "/usr/share/sounds/sf2/default-GM.sf2"};
+
+// ---------------------------------------------------------------------------
+// [SECTION] Mixer report
+// ---------------------------------------------------------------------------
+// The mixer calls this when its music stream stops: on the audio thread when
+// a piece runs out, on the calling thread inside Mix_HaltMusic(). It only
+// counts; update() compares the count with the one it saw last.
+std::atomic<uint32_t> gMusicFinished{0};
+// SDL2_mixer is one global mixer, so only one SdlAudio may hold it.
+std::atomic<bool> gMixerTaken{false};
+
+void SDLCALL onMusicFinished() { gMusicFinished.fetch_add(1, std::memory_order_relaxed); }
+
+struct Track {
+    std::string path;            // for the next openPlayer()
+    std::vector<uint8_t> bytes;  // the opened file, kept for reloading
+    std::optional<uint64_t> durationMs;
+    Mix_Music* music = nullptr;
+    bool fresh = false;  // `music` was never played
+};
+
+}  // namespace
+
+struct SdlAudio::Impl {
+    bool audioOpen = false;
+    bool openFailed = false;
+    std::vector<std::vector<uint8_t>> waveBytes;  // kept to load them when the device opens
+    std::vector<Mix_Chunk*> waves;
+    std::array<Track, MediaClock::kPlayerCount> tracks{};
+    MediaClock clock;
+    int sounding = -1;
+    uint64_t lingerUntilMs = 0;  // 0: `sounding` is not lingering
+    uint32_t finishedSeen = 0;
+
+    static bool validPlayer(int player) { return player >= 0 && player < MediaClock::kPlayerCount; }
+    bool lingering() const { return lingerUntilMs != 0; }
+
+    // Mixer calls that stop or replace the music end with this, so that a
+    // finished report from before the call is not taken for the new state.
+    void resyncFinished() { finishedSeen = gMusicFinished.load(std::memory_order_relaxed); }
+
+    void haltMusic() {
+        if (sounding < 0) return;
+        Mix_HaltMusic();
+        resyncFinished();
+        sounding = -1;
+        lingerUntilMs = 0;
+    }
+
+    void freeMusic(Track& t) {
+        if (t.music == nullptr) return;
+        Mix_FreeMusic(t.music);
+        t.music = nullptr;
+        t.fresh = false;
+    }
+
+    void freeWaves() {
+        for (Mix_Chunk* chunk : waves) {
+            if (chunk != nullptr) Mix_FreeChunk(chunk);  // halts the channels that play it
+        }
+        waves.assign(waveBytes.size(), nullptr);
+    }
+
+    void loadWaves() {
+        freeWaves();
+        if (!audioOpen) return;
+        for (size_t i = 0; i < waveBytes.size(); ++i) {
+            const auto& bytes = waveBytes[i];
+            if (bytes.empty() || bytes.size() > static_cast<size_t>(INT_MAX)) continue;
+            SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
+            waves[i] = rw != nullptr ? Mix_LoadWAV_RW(rw, 1) : nullptr;
+            if (waves[i] == nullptr) {
+                logOnce("sdl-audio-wave:" + std::to_string(i),
+                        "wave " + std::to_string(i) + " plays silently: " + Mix_GetError());
+            }
+        }
+    }
+
+    void loadMusic(Track& t) {
+        freeMusic(t);
+        if (!audioOpen || t.bytes.empty() || t.bytes.size() > static_cast<size_t>(INT_MAX)) return;
+        SDL_RWops* rw = SDL_RWFromConstMem(t.bytes.data(), static_cast<int>(t.bytes.size()));
+        t.music = rw != nullptr ? Mix_LoadMUS_RW(rw, 1) : nullptr;
+        t.fresh = t.music != nullptr;
+        if (t.music == nullptr) {
+            logOnce("sdl-audio-music:" + t.path, "the mixer cannot play music file " + t.path + ": " + Mix_GetError());
+        }
+    }
+
+    // Makes the mixer play `player` from `fromMs`; returns where it really
+    // starts (0 when the mixer cannot seek there). A player without sound
+    // keeps `fromMs` and only silences what played before.
+    uint64_t startMusic(int player, uint64_t fromMs) {
+        Track& t = tracks[static_cast<size_t>(player)];
+        if (sounding == player && lingering() && fromMs == 0) {
+            lingerUntilMs = 0;  // the synthesiser is already at the top of its next loop
+            return 0;
+        }
+        if (audioOpen && t.music != nullptr && !t.fresh) loadMusic(t);
+        if (!audioOpen || t.music == nullptr) {
+            haltMusic();
+            return fromMs;
+        }
+        // A piece of known length loops in the synthesiser, which restarts
+        // it at its musical end; its end is reported from the clock.
+        const int loops = t.durationMs ? -1 : 0;
+        const bool started = Mix_PlayMusic(t.music, loops) == 0;
+        resyncFinished();
+        t.fresh = false;
+        lingerUntilMs = 0;
+        if (!started) {
+            logOnce("sdl-audio-play:" + t.path, "music file " + t.path + " plays silently: " + Mix_GetError());
+            sounding = player;  // whatever the mixer still holds must go
+            haltMusic();
+            return fromMs;
+        }
+        sounding = player;
+        if (fromMs == 0) return 0;
+        if (Mix_SetMusicPosition(static_cast<double>(fromMs) / 1000.0) == 0) return fromMs;
+        logOnce("sdl-audio-seek", std::string("music resumes from the start (the mixer cannot seek in it: ") +
+                                      Mix_GetError() + ")");
+        return 0;
+    }
+
+    // The end detection, run before every command and on every loop pass.
+    void update(uint64_t nowMs) {
+        if (gMusicFinished.load(std::memory_order_relaxed) != finishedSeen && sounding >= 0) {
+            resyncFinished();
+            const int player = sounding;
+            const bool wasLingering = lingering();
+            sounding = -1;
+            lingerUntilMs = 0;
+            // A piece of known length runs to its end by the clock even when
+            // the synthesiser gave up early; one of unknown length ends here.
+            if (!wasLingering && clock.playing() == player && !tracks[static_cast<size_t>(player)].durationMs) {
+                clock.finish(nowMs);
+            }
+        }
+        const uint64_t dueMs = clock.nextDeadline();
+        const int ended = clock.update(nowMs);
+        if (ended >= 0 && ended == sounding) lingerUntilMs = std::max<uint64_t>(dueMs, 1) + kLingerMs;
+        if (lingering() && nowMs >= lingerUntilMs) haltMusic();
+        if (sounding >= 0 && !lingering() && clock.playing() != sounding) haltMusic();
+    }
+};
+
+SdlAudio::SdlAudio() : impl_(std::make_unique<Impl>()) {}
+
+SdlAudio::~SdlAudio() { close(); }
+
+// ---------------------------------------------------------------------------
+// [SECTION] Opening
+// ---------------------------------------------------------------------------
+bool SdlAudio::open() {
+    Impl& d = *impl_;
+    if (d.audioOpen) return true;
+    if (d.openFailed) return false;
+    d.openFailed = true;  // until everything below succeeded
+    if (gMixerTaken.exchange(true)) {
+        logOnce("sdl-audio-taken", "no sound: the mixer is already in use");
+        return false;
+    }
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        logOnce("sdl-audio-open", std::string("no sound: cannot start audio: ") + SDL_GetError());
+        gMixerTaken = false;
+        return false;
+    }
+    if ((Mix_Init(MIX_INIT_MID) & MIX_INIT_MID) == 0) {
+        logOnce("sdl-audio-midi", std::string("music is silent: no MIDI synthesiser: ") + Mix_GetError());
+    }
+    if (Mix_OpenAudio(kSampleRate, AUDIO_S16SYS, kOutputChannels, kChunkSamples) != 0) {
+        logOnce("sdl-audio-open", std::string("no sound: cannot open the audio device: ") + Mix_GetError());
+        Mix_Quit();
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        gMixerTaken = false;
+        return false;
+    }
+    bool haveFont = false;
+    for (const char* font : kSoundFonts) {
+        std::error_code error;
+        if (std::filesystem::exists(font, error) && Mix_SetSoundFonts(font) != 0) {
+            haveFont = true;
+            break;
+        }
+    }
+    if (!haveFont) {
+        logOnce("sdl-audio-soundfont", "no General MIDI sound font found; music may be silent");
+    }
+    Mix_HookMusicFinished(onMusicFinished);
+    d.resyncFinished();
+    d.audioOpen = true;
+    d.openFailed = false;
+    // Waves and players handed over before the device opened sound now.
+    d.loadWaves();
+    for (Track& t : d.tracks) {
+        if (!t.bytes.empty()) d.loadMusic(t);
+    }
+    return true;
+}
+
+bool SdlAudio::isOpen() const { return impl_->audioOpen; }
+
+void SdlAudio::close() {
+    Impl& d = *impl_;
+    if (!d.audioOpen) return;
+    Mix_HookMusicFinished(nullptr);
+    Mix_HaltMusic();
+    Mix_HaltChannel(-1);
+    d.sounding = -1;
+    d.lingerUntilMs = 0;
+    for (Track& t : d.tracks) d.freeMusic(t);
+    d.freeWaves();
+    Mix_CloseAudio();
+    Mix_Quit();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    d.audioOpen = false;
+    gMixerTaken = false;
+}
+
+// ---------------------------------------------------------------------------
+// [SECTION] Waves
+// ---------------------------------------------------------------------------
+void SdlAudio::setWaves(const std::vector<std::span<const uint8_t>>& waves) {
+    Impl& d = *impl_;
+    d.waveBytes.clear();
+    for (const auto& bytes : waves) d.waveBytes.emplace_back(bytes.begin(), bytes.end());
+    d.loadWaves();
+}
+
+void SdlAudio::playWave(int index) {
+    Impl& d = *impl_;
+    if (!d.audioOpen || index < 0 || static_cast<size_t>(index) >= d.waves.size()) return;
+    Mix_Chunk* chunk = d.waves[static_cast<size_t>(index)];
+    if (chunk == nullptr) return;
+    if (Mix_PlayChannel(-1, chunk, 0) >= 0) return;
+    // Every channel is busy: add channels rather than drop the sound.
+    const int channels = Mix_AllocateChannels(-1);
+    if (channels < kMaxMixChannels) {
+        Mix_AllocateChannels(std::min(std::max(channels * 2, 8), kMaxMixChannels));
+        if (Mix_PlayChannel(-1, chunk, 0) >= 0) return;
+    }
+    logOnce("sdl-audio-channels", std::string("a sound was dropped: ") + Mix_GetError());
+}
+
+// ---------------------------------------------------------------------------
+// [SECTION] Music
+// ---------------------------------------------------------------------------
+void SdlAudio::setFileName(int player, const std::string& nativePath) {
+    if (!Impl::validPlayer(player)) return;
+    impl_->tracks[static_cast<size_t>(player)].path = nativePath;
+}
+
+bool SdlAudio::openPlayer(int player) {
+    Impl& d = *impl_;
+    if (!Impl::validPlayer(player)) return false;
+    Track& t = d.tracks[static_cast<size_t>(player)];
+    if (d.sounding == player) d.haltMusic();
+    d.freeMusic(t);
+    t.bytes.clear();
+    t.durationMs.reset();
+
+    std::error_code error;
+    const auto size = std::filesystem::file_size(t.path, error);
+    std::optional<std::vector<uint8_t>> bytes;
+    if (!error && size <= kMaxMusicFileBytes) bytes = host::readWholeFile(t.path);
+    if (!bytes || bytes->empty()) {
+        logOnce("sdl-audio-file:" + t.path, "music file " + t.path + " is missing or unreadable");
+        d.clock.close(player);
+        return false;
+    }
+    t.bytes = std::move(*bytes);
+    if (const auto ms = midiDurationMs(t.bytes)) t.durationMs = static_cast<uint64_t>(*ms);
+    d.loadMusic(t);
+    if (!t.durationMs) {
+        if (t.music == nullptr) {
+            t.bytes.clear();
+            d.clock.close(player);
+            return false;
+        }
+        logOnce("sdl-audio-length:" + t.path,
+                "music file " + t.path + " has no readable MIDI length; its end comes from the mixer");
+    }
+    d.clock.open(player, t.durationMs);
+    return true;
+}
+
+void SdlAudio::play(int player, bool notify, uint64_t nowMs) {
+    Impl& d = *impl_;
+    d.update(nowMs);
+    if (!d.clock.isOpen(player)) return;
+    if (d.clock.playing() == player) {
+        d.clock.play(player, notify, nowMs);
+        return;
+    }
+    const uint64_t fromMs = d.clock.atEnd(player) ? 0 : d.clock.positionMs(player, nowMs);
+    const bool adopting = d.sounding == player && d.lingering() && fromMs == 0;
+    const uint64_t lingerEndMs = d.lingerUntilMs - kLingerMs;
+    if (d.startMusic(player, fromMs) != fromMs) d.clock.rewind(player);
+    // An adopted loop began when the clock ended the last one, not now.
+    d.clock.play(player, notify, adopting ? std::min(lingerEndMs, nowMs) : nowMs);
+}
+
+void SdlAudio::stop(int player, uint64_t nowMs) {
+    Impl& d = *impl_;
+    d.update(nowMs);
+    d.clock.stop(player, nowMs);
+    if (Impl::validPlayer(player) && d.sounding == player) d.haltMusic();
+}
+
+void SdlAudio::rewind(int player) {
+    Impl& d = *impl_;
+    d.clock.rewind(player);
+    // A lingering track stays: a rewind and a play is how the game restarts it.
+    if (Impl::validPlayer(player) && d.sounding == player && !d.lingering()) d.haltMusic();
+}
+
+void SdlAudio::update(uint64_t nowMs) { impl_->update(nowMs); }
+
+bool SdlAudio::takeEnded(int& player) { return impl_->clock.takeEnded(player); }
+
+uint64_t SdlAudio::nextDeadline() const {
+    const Impl& d = *impl_;
+    return d.lingering() ? std::min(d.clock.nextDeadline(), d.lingerUntilMs) : d.clock.nextDeadline();
+}
+
+}  // namespace kvarnel::platform

@@ -1,0 +1,126 @@
+// Sound effects and MIDI music on SDL2_mixer.
+//
+// Wave sounds play on mixer channels, any number at once. The six music
+// players share the mixer's one music stream; their bookkeeping (positions,
+// interruption, end notifications) is a MediaClock, and this class adds the
+// mixer calls to it.
+//
+// Ends of tracks. A MIDI synthesiser reports the end of a piece only after
+// the release of its last notes has died away, seconds after the music
+// stopped; a looping track would pause that long. So a track whose length
+// could be read from the file (midiDurationMs) ends when that length has
+// passed on the caller's clock, and update() queues the notification then.
+// The mixer's own "music finished" report ends only tracks of unknown length
+// (a file the mixer plays but that is not a readable MIDI file); for the
+// others the clock rules, so a synthesiser that fails early still keeps the
+// rhythm of notifications instead of making a loop spin.
+//
+// Looping without a gap. A track of known length is handed to the mixer
+// looping, so the synthesiser itself starts it over exactly at its musical
+// end. When the clock ends it, it goes on sounding for at most 100 ms: a
+// play of the same player from its start within that time (the game's end
+// handler playing it again, with or without a rewind first) takes over the
+// running loop, and its clock counts from the moment the last one ended.
+// Without such a play the music is halted after those 100 ms, so a track
+// that is not played again may let the first 100 ms of its next round be
+// heard.
+//
+// Starting over and resuming. SDL2_mixer's FluidSynth back end cannot be
+// told to start a piece from its top once it was halted mid-way (some
+// versions continue from the halt, others rewind), so any start other than
+// taking over a running loop plays a copy of the file that was never played
+// (reloaded from its bytes when needed: a few tens of milliseconds).
+// Resuming after a stop needs a seek, which the MIDI back ends do
+// not offer (Mix_SetMusicPosition fails for them); then the player is
+// rewound and plays from its start, and the end bookkeeping counts from
+// there. The game rewinds before it starts a track anyway, and a track that
+// ran out starts over by rule, so this only differs from the players'
+// rules when a stopped track is played again without a rewind. Formats that
+// can seek resume where they stopped.
+//
+// Threads. Every method is for the game's thread. The mixer's finished
+// report arrives on the audio thread, which only bumps an atomic counter;
+// update() reads it.
+//
+// Failure. When open() fails (no audio device, no driver) the object stays
+// silent for the run and still accepts every call: the players keep their
+// bookkeeping and notify as if they played, like the headless platform.
+// Every missing feature is logged once.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace kvarnel::platform {
+
+class SdlAudio {
+public:
+    SdlAudio();
+    ~SdlAudio();
+    SdlAudio(const SdlAudio&) = delete;
+    SdlAudio& operator=(const SdlAudio&) = delete;
+
+    // Starts SDL's audio subsystem and the mixer: 44,100 Hz, stereo, 16 bits,
+    // with MIDI through the General MIDI sound font of the system. Returns
+    // false (and logs why, once) when no audio output could be opened; the
+    // object then stays silent until close(). A missing MIDI synthesiser or
+    // sound font only silences the music (logged once) and still returns
+    // true. Only one SdlAudio may be open at a time (the mixer is global).
+    bool open();
+    bool isOpen() const;
+
+    // Loads the wave list's RIFF WAVE files; the bytes are copied, so the
+    // caller's buffers may go. Replaces any earlier list. Waves handed over
+    // before open() are loaded when it succeeds. A wave that cannot be
+    // loaded stays silent (logged once).
+    void setWaves(const std::vector<std::span<const uint8_t>>& waves);
+    // Starts wave `index` from its beginning, mixed with everything that
+    // already sounds, the same wave included; never loops. More channels are
+    // allocated when all are busy. An index outside the list is ignored.
+    void playWave(int index);
+
+    // --- Music players 0 .. 5 (other numbers are ignored) ----------------
+    // Remembers the file for the next openPlayer(); a player that is open
+    // keeps playing what it opened.
+    void setFileName(int player, const std::string& nativePath);
+    // Reads the file (at most 16 MiB), takes its MIDI length and hands it
+    // to the mixer. Returns false when the file is missing or unreadable, or
+    // when neither its length can be read nor the mixer can load it; the
+    // player then has no music (play does nothing, no notification comes).
+    // A file whose length is known opens even when the mixer cannot play it
+    // (or there is no device): it plays silently and still notifies. A
+    // playback of this player ends first (with its notification).
+    bool openPlayer(int player);
+    // Plays from the player's position to the end (from the start when it
+    // stands at the end); interrupts another player that plays. With
+    // `notify`, the end is queued for takeEnded().
+    void play(int player, bool notify, uint64_t nowMs);
+    void stop(int player, uint64_t nowMs);
+    // Stops the player and returns it to the start.
+    void rewind(int player);
+
+    // Called on every pass of the game's loop: ends the track whose time is
+    // up or that the mixer finished, and silences a finished loop that was
+    // not played again.
+    void update(uint64_t nowMs);
+    // Pops the oldest notification: the player whose playback ended.
+    bool takeEnded(int& player);
+    // When update() next has something to do (a track's end, or silencing
+    // a finished loop), for the caller's sleep; UINT64_MAX when nothing is
+    // due. A track of unknown length ends at the first update() after the
+    // mixer finished it, which no deadline announces.
+    uint64_t nextDeadline() const;
+
+    // Halts all sound, frees the waves and the music and closes the mixer.
+    // The players keep their bookkeeping (they go on as if silent).
+    void close();
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace kvarnel::platform

@@ -1,0 +1,59 @@
+// A game on the headless platform with the stand-in layout, in a game folder
+// of its own with the asset files in place.
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include "app/game.h"
+#include "app/game_loop.h"
+#include "platform/headless/headless_platform.h"
+#include "platform/midi_file.h"
+#include "standin/standin_layout.h"
+
+namespace kvarnel::testing {
+
+inline const std::vector<uint8_t>& standinLayoutBytes() {
+    static const std::vector<uint8_t> bytes = layout::writeStream(standin::makeLayout());
+    return bytes;
+}
+
+class GameFixture {
+public:
+    explicit GameFixture(const std::string& name, platform::Size screen = {1024, 768},
+                         std::unique_ptr<platform::TextRasterizer> text = nullptr)
+        : folder(std::filesystem::temp_directory_path() / ("kvarnel-" + name)) {
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directories(folder / "Cursors");
+        for (const auto& a : app::kAssetNames) {
+            std::string rel(a.onDisk);
+            std::replace(rel.begin(), rel.end(), '\\', '/');
+            std::filesystem::create_directories((folder / rel).parent_path());
+            std::ofstream(folder / rel) << "asset";
+        }
+        const platform::MidiNote note{60, 0, 1000};
+        const auto midi = platform::makeMidiFile(std::span(&note, 1));
+        for (int i = 1; i <= 6; ++i) {
+            std::ofstream(folder / ("mmid" + std::to_string(i) + ".mid"), std::ios::binary)
+                .write(reinterpret_cast<const char*>(midi.data()), static_cast<std::streamsize>(midi.size()));
+        }
+        host = std::make_unique<platform::HeadlessPlatform>(screen, std::move(text));
+        game = std::make_unique<app::Game>(*host, folder.string() + "/");
+    }
+    ~GameFixture() { std::filesystem::remove_all(folder); }
+
+    // Loads the layout and runs start-up; `prepare` may add handlers first.
+    void start() {
+        game->load(standinLayoutBytes(), "stand-in");
+        game->create();
+        loop = std::make_unique<app::GameLoop>(*game);
+    }
+
+    std::filesystem::path folder;
+    std::unique_ptr<platform::HeadlessPlatform> host;
+    std::unique_ptr<app::Game> game;
+    std::unique_ptr<app::GameLoop> loop;
+};
+
+}  // namespace kvarnel::testing
