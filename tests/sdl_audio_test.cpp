@@ -19,8 +19,10 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "platform/midi_file.h"
@@ -81,14 +83,22 @@ protected:
         dir_ = fs::path(::testing::TempDir()) / ("kvarnel_sdl_audio_" + std::to_string(::getpid()) + "_" + name);
         fs::create_directories(dir_);
         output_ = dir_ / "mixed.raw";
+        for (auto& [name, value] : savedEnv_) {
+            if (const char* old = ::getenv(name)) value = old;
+        }
         ::setenv("SDL_AUDIODRIVER", "disk", 1);
         ::setenv("SDL_DISKAUDIOFILE", output_.c_str(), 1);
     }
 
     void TearDown() override {
         audio_.close();
-        ::unsetenv("SDL_AUDIODRIVER");
-        ::unsetenv("SDL_DISKAUDIOFILE");
+        for (const auto& [name, value] : savedEnv_) {
+            if (value) {
+                ::setenv(name, value->c_str(), 1);
+            } else {
+                ::unsetenv(name);
+            }
+        }
         std::error_code error;
         fs::remove_all(dir_, error);
     }
@@ -120,6 +130,9 @@ protected:
     fs::path dir_;
     fs::path output_;
     SdlAudio audio_;
+    // The variables the tests set, with the values they had before.
+    std::pair<const char*, std::optional<std::string>> savedEnv_[2] = {{"SDL_AUDIODRIVER", std::nullopt},
+                                                                       {"SDL_DISKAUDIOFILE", std::nullopt}};
 };
 
 struct WaveCase {
