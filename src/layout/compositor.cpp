@@ -15,6 +15,19 @@ void mixString(uint64_t& h, const std::string& s) {
     mix(h, std::hash<std::string>{}(s));
 }
 
+// A picture in its control: scaled to the control, centred in it, or at its
+// top-left corner at natural size.
+void drawPlaced(Image& fb, const ScreenRect& clip, const Image& pic, const ScreenRect& b, bool stretch, bool center,
+                const BlitOptions& opt) {
+    if (stretch) {
+        blitScaled(fb, clip, pic, b.x, b.y, b.w, b.h, opt);
+    } else if (center) {
+        blit(fb, clip, pic, b.x + (b.w - pic.width) / 2, b.y + (b.h - pic.height) / 2, opt);
+    } else {
+        blit(fb, clip, pic, b.x, b.y, opt);
+    }
+}
+
 }  // namespace
 
 Compositor::Compositor(Screen& screen) : screen_(screen) {}
@@ -90,13 +103,7 @@ void Compositor::drawControl(Image& fb, Control& c, const ScreenRect& clip) {
             } else if (img.Picture_.className != "TJPEGImage") {
                 opt.mode = BlitMode::Alpha;  // GIF pictures carry their own transparency
             }
-            if (img.Stretch) {
-                blitScaled(fb, clip, pic, b.x, b.y, b.w, b.h, opt);
-            } else if (img.Center) {
-                blit(fb, clip, pic, b.x + (b.w - pic.width) / 2, b.y + (b.h - pic.height) / 2, opt);
-            } else {
-                blit(fb, clip, pic, b.x, b.y, opt);
-            }
+            drawPlaced(fb, clip, pic, b, img.Stretch, img.Center, opt);
             break;
         }
         case ComponentClass::GifAnimator: {
@@ -106,13 +113,7 @@ void Compositor::drawControl(Image& fb, Control& c, const ScreenRect& clip) {
             const auto i = static_cast<size_t>(std::clamp<int32_t>(gif.FrameIndex, 0, static_cast<int32_t>(frames.size()) - 1));
             const Image& frame = frames[i].image;
             const BlitOptions opt{gif.Transparent ? BlitMode::Alpha : BlitMode::Opaque, 0};
-            if (gif.Stretch) {
-                blitScaled(fb, clip, frame, b.x, b.y, b.w, b.h, opt);
-            } else if (gif.Center) {
-                blit(fb, clip, frame, b.x + (b.w - frame.width) / 2, b.y + (b.h - frame.height) / 2, opt);
-            } else {
-                blit(fb, clip, frame, b.x, b.y, opt);
-            }
+            drawPlaced(fb, clip, frame, b, gif.Stretch, gif.Center, opt);
             break;
         }
         case ComponentClass::Label: {
