@@ -14,5 +14,8 @@ else
   dir=build
   cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 fi
+# The tests need no display and no sound card.
+export SDL_VIDEODRIVER=${SDL_VIDEODRIVER:-dummy}
+export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
 cmake --build "$dir" -j"$(nproc)"
 ctest --test-dir "$dir" --output-on-failure -j"$(nproc)" --timeout 300
