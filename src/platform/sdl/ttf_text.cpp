@@ -144,7 +144,9 @@ CleanText cleanText(std::string_view in) {
     return text;
 }
 
-int clampedPixelHeight(int pixelHeight) { return std::clamp(pixelHeight, 1, TtfTextRasterizer::kMaxPixelHeight); }
+int clampedPixelHeight(int pixelHeight) {
+    return std::clamp(pixelHeight, 1, TtfTextRasterizer::kMaxPixelHeight);
+}
 
 // Width of the cleaned line as SDL_ttf lays it out, height of the font's line.
 TextSize lineSize(TTF_Font* ttf, const CleanText& text) {
@@ -184,18 +186,35 @@ TtfTextRasterizer::ResolvedFont matchFont(FcConfig* config, const FontSpec& font
     result.family = patternString(match, FC_FAMILY);
     int index = 0;
     if (FcPatternGetInteger(match, FC_INDEX, 0, &index) == FcResultMatch) result.faceIndex = index;
-    // A family without a bold or slanted face gets the nearest face, and
-    // SDL_ttf thickens or slants its glyphs instead. Demibold counts as bold:
-    // it is the heaviest face some families have.
-    int weight = 0;
-    if (font.bold && FcPatternGetInteger(match, FC_WEIGHT, 0, &weight) == FcResultMatch) {
-        result.syntheticBold = weight < FC_WEIGHT_DEMIBOLD;
-    }
-    int slant = 0;
-    if (font.italic && FcPatternGetInteger(match, FC_SLANT, 0, &slant) == FcResultMatch) {
-        result.syntheticItalic = slant == FC_SLANT_ROMAN;
-    }
     FcPatternDestroy(match);
+    if (result.file.empty()) return result;
+
+    // A family without a bold or slanted face gets the nearest face, and
+    // SDL_ttf thickens or slants its glyphs instead. The matched pattern
+    // cannot tell: the system's rules for synthetic styles rewrite its weight
+    // and slant to what was asked. So the face's own weight and slant are
+    // read from the font list; when it cannot be read (a variable font
+    // lists a range), the face is trusted. Demibold counts as bold: it is
+    // the heaviest face some families have.
+    int weight = FC_WEIGHT_DEMIBOLD;
+    int slant = FC_SLANT_ITALIC;
+    if (FcPattern* face = FcPatternCreate()) {
+        FcPatternAddString(face, FC_FILE, reinterpret_cast<const FcChar8*>(result.file.c_str()));
+        FcPatternAddInteger(face, FC_INDEX, result.faceIndex);
+        if (FcObjectSet* objects = FcObjectSetBuild(FC_WEIGHT, FC_SLANT, nullptr)) {
+            if (FcFontSet* listed = FcFontList(config, face, objects)) {
+                if (listed->nfont > 0) {
+                    FcPatternGetInteger(listed->fonts[0], FC_WEIGHT, 0, &weight);
+                    FcPatternGetInteger(listed->fonts[0], FC_SLANT, 0, &slant);
+                }
+                FcFontSetDestroy(listed);
+            }
+            FcObjectSetDestroy(objects);
+        }
+        FcPatternDestroy(face);
+    }
+    result.syntheticBold = font.bold && weight < FC_WEIGHT_DEMIBOLD;
+    result.syntheticItalic = font.italic && slant == FC_SLANT_ROMAN;
     return result;
 }
 
@@ -287,7 +306,9 @@ TtfTextRasterizer::~TtfTextRasterizer() {
     if (--gFontconfigUsers == 0) FcFini();
 }
 
-TtfTextRasterizer::ResolvedFont TtfTextRasterizer::resolve(const FontSpec& font) { return impl_->resolve(font); }
+TtfTextRasterizer::ResolvedFont TtfTextRasterizer::resolve(const FontSpec& font) {
+    return impl_->resolve(font);
+}
 
 bool TtfTextRasterizer::providesGlyph(const FontSpec& font, char32_t codePoint) {
     TTF_Font* ttf = impl_->open(font);
@@ -342,9 +363,9 @@ TextMask TtfTextRasterizer::render(const FontSpec& font, std::string_view utf8) 
         for (int y = 0; y < mask.height; ++y) {
             const int sourceRow = y + yStart;
             if (sourceRow < 0 || sourceRow >= rendered->h) continue;
-            const auto* source = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(rendered->pixels) +
-                                                                   static_cast<std::ptrdiff_t>(sourceRow) *
-                                                                       rendered->pitch);
+            const auto* source =
+                reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(rendered->pixels) +
+                                                  static_cast<std::ptrdiff_t>(sourceRow) * rendered->pitch);
             uint8_t* target = mask.alpha.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(mask.width);
             for (int x = 0; x < columns; ++x) target[x] = static_cast<uint8_t>(source[x] >> 24);
         }

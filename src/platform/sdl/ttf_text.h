@@ -48,9 +48,9 @@ public:
 
     // The face fontconfig chose for a font name and style.
     struct ResolvedFont {
-        std::string file;    // empty when fontconfig gave nothing
-        int faceIndex = 0;   // face within the file (collections)
-        std::string family;  // the face's family as fontconfig names it
+        std::string file;              // empty when fontconfig gave nothing
+        int faceIndex = 0;             // face within the file (collections)
+        std::string family;            // the face's family as fontconfig names it
         bool syntheticBold = false;    // bold asked, the family has no bold face
         bool syntheticItalic = false;  // italic asked, the family has no slanted face
     };
