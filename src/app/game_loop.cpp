@@ -139,19 +139,18 @@ void GameLoop::runUntilQuit() {
 }
 
 void GameLoop::presentIfChanged() {
-    const uint64_t fp = game_.compositor->fingerprint();
-    if (composed_ && fp == shownFingerprint_) return;
-    game_.compositor->compose(framebuffer_);
-    shownFingerprint_ = fp;
-    composed_ = true;
-    game_.platform.present(framebuffer_.pixels.data(), framebuffer_.width, framebuffer_.height);
+    const layout::Image& picture = framebuffer();
+    if (presented_ && presentedFingerprint_ == composedFingerprint_) return;
+    game_.platform.present(picture.pixels.data(), picture.width, picture.height);
+    presentedFingerprint_ = composedFingerprint_;
+    presented_ = true;
 }
 
 const layout::Image& GameLoop::framebuffer() {
     const uint64_t fp = game_.compositor->fingerprint();
-    if (!composed_ || fp != shownFingerprint_) {
+    if (!composed_ || fp != composedFingerprint_) {
         game_.compositor->compose(framebuffer_);
-        shownFingerprint_ = fp;
+        composedFingerprint_ = fp;
         composed_ = true;
     }
     return framebuffer_;

@@ -54,8 +54,12 @@ private:
     uint64_t gameTicks_ = 0;
     uint64_t frameTicks_ = 0;
     layout::Image framebuffer_;
-    uint64_t shownFingerprint_ = 0;
+    // What the framebuffer shows, and what was last presented: a screenshot
+    // composes without presenting, the next pass still presents.
+    uint64_t composedFingerprint_ = 0;
     bool composed_ = false;
+    uint64_t presentedFingerprint_ = 0;
+    bool presented_ = false;
 };
 
 // The frame timer's shortest interval. An interval of 0 means "every idle
