@@ -13,6 +13,7 @@ packages=(
   libjpeg62-turbo-dev
   libgif-dev
   libpng-dev
+  libcairo2-dev
   libsdl2-dev
   libsdl2-mixer-dev
   libsdl2-ttf-dev

@@ -1,0 +1,931 @@
+// Stand-in artwork drawn by code. Sections:
+//   [helpers]   colour, shapes, outline width
+//   [canvas]    Canvas and the premultiplied-to-straight conversion
+//   [scenery]   the scene painters
+//   [character] figure geometry and drawing, shared face drawing
+//   [face set]  head picture, eye and mouth overlays
+//   [inventory] the sliding bar and the item pictures
+#include "standin/art.h"
+
+#include <cairo.h>
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+#include <string>
+
+namespace kvarnel::standin::art {
+namespace {
+
+// ------------------------------------------------------------ [helpers]
+
+constexpr double kPi = 3.14159265358979323846;
+constexpr int kMaxSide = 16384;
+
+void setColour(cairo_t* cr, uint32_t argb) {
+    cairo_set_source_rgba(cr, ((argb >> 16) & 0xFF) / 255.0, ((argb >> 8) & 0xFF) / 255.0, (argb & 0xFF) / 255.0,
+                          ((argb >> 24) & 0xFF) / 255.0);
+}
+
+// Channel-wise blend of two opaque colours; t = 0 gives a.
+uint32_t mix(uint32_t a, uint32_t b, double t) {
+    auto ch = [&](int shift) {
+        const double va = (a >> shift) & 0xFF;
+        const double vb = (b >> shift) & 0xFF;
+        return static_cast<uint32_t>(std::lround(va + (vb - va) * t)) << shift;
+    };
+    return 0xFF000000u | ch(16) | ch(8) | ch(0);
+}
+
+uint32_t darker(uint32_t c, double t = 0.25) { return mix(c, colour::kOutline, t); }
+uint32_t lighter(uint32_t c, double t = 0.3) { return mix(c, 0xFFFFFFFF, t); }
+
+double outlineWidth(double w, double h) { return std::clamp(std::floor(std::min(w, h) / 30.0), 1.0, 4.0); }
+
+// Fills the current path with `fill` and strokes it with the outline colour.
+void fillStroke(cairo_t* cr, uint32_t fill, double lineWidth) {
+    setColour(cr, fill);
+    cairo_fill_preserve(cr);
+    setColour(cr, colour::kOutline);
+    cairo_set_line_width(cr, lineWidth);
+    cairo_stroke(cr);
+}
+
+void fillOnly(cairo_t* cr, uint32_t fill) {
+    setColour(cr, fill);
+    cairo_fill(cr);
+}
+
+void ellipsePath(cairo_t* cr, double x, double y, double w, double h) {
+    cairo_new_sub_path(cr);
+    cairo_save(cr);
+    cairo_translate(cr, x + w / 2, y + h / 2);
+    cairo_scale(cr, std::max(w / 2, 0.01), std::max(h / 2, 0.01));
+    cairo_arc(cr, 0, 0, 1, 0, 2 * kPi);
+    cairo_restore(cr);
+}
+
+void roundedRectPath(cairo_t* cr, double x, double y, double w, double h, double radius) {
+    const double r = std::min({radius, w / 2, h / 2});
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, x + w - r, y + r, r, -kPi / 2, 0);
+    cairo_arc(cr, x + w - r, y + h - r, r, 0, kPi / 2);
+    cairo_arc(cr, x + r, y + h - r, r, kPi / 2, kPi);
+    cairo_arc(cr, x + r, y + r, r, kPi, 1.5 * kPi);
+    cairo_close_path(cr);
+}
+
+void rectPath(cairo_t* cr, double x, double y, double w, double h) { cairo_rectangle(cr, x, y, w, h); }
+
+void line(cairo_t* cr, double x0, double y0, double x1, double y1, double width, uint32_t c = colour::kOutline) {
+    setColour(cr, c);
+    cairo_set_line_width(cr, width);
+    cairo_move_to(cr, x0, y0);
+    cairo_line_to(cr, x1, y1);
+    cairo_stroke(cr);
+}
+
+// Painters work in doubles relative to the rect: X(f) and Y(f) map [0, 1].
+struct Frame {
+    double x, y, w, h, lw;
+    explicit Frame(Rect r) : x(r.x), y(r.y), w(r.w), h(r.h), lw(outlineWidth(r.w, r.h)) {}
+    double X(double f) const { return x + f * w; }
+    double Y(double f) const { return y + f * h; }
+};
+
+void requireSize(int w, int h, const char* what) {
+    if (w < 1 || h < 1 || w > kMaxSide || h > kMaxSide) {
+        throw std::invalid_argument(std::string(what) + ": size " + std::to_string(w) + " x " + std::to_string(h) +
+                                    " is outside 1 .. " + std::to_string(kMaxSide));
+    }
+}
+
+void requireFrames(int frames, const char* what) {
+    if (frames < 1 || frames > 64) {
+        throw std::invalid_argument(std::string(what) + ": frame count " + std::to_string(frames) +
+                                    " is outside 1 .. 64");
+    }
+}
+
+}  // namespace
+
+// ------------------------------------------------------------ [canvas]
+
+Canvas::Canvas(int w, int h, uint32_t fillArgb, Smoothing smoothing) : w_(w), h_(h), smoothing_(smoothing) {
+    requireSize(w, h, "Canvas");
+    surface_ = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h);
+    if (cairo_surface_status(surface_) != CAIRO_STATUS_SUCCESS) {
+        cairo_surface_destroy(surface_);
+        throw std::runtime_error("Canvas: cannot create a Cairo surface");
+    }
+    cr_ = cairo_create(surface_);
+    if (cairo_status(cr_) != CAIRO_STATUS_SUCCESS) {
+        cairo_destroy(cr_);
+        cairo_surface_destroy(surface_);
+        throw std::runtime_error("Canvas: cannot create a Cairo context");
+    }
+    cairo_set_operator(cr_, CAIRO_OPERATOR_SOURCE);
+    setColour(cr_, fillArgb);
+    cairo_paint(cr_);
+    cairo_set_operator(cr_, CAIRO_OPERATOR_OVER);
+    cairo_set_antialias(cr_, crisp() ? CAIRO_ANTIALIAS_NONE : CAIRO_ANTIALIAS_DEFAULT);
+    cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
+    cairo_set_line_cap(cr_, CAIRO_LINE_CAP_ROUND);
+}
+
+Canvas::~Canvas() {
+    cairo_destroy(cr_);
+    cairo_surface_destroy(surface_);
+}
+
+Image Canvas::image() const {
+    cairo_surface_flush(surface_);
+    const unsigned char* data = cairo_image_surface_get_data(surface_);
+    const int stride = cairo_image_surface_get_stride(surface_);
+    Image out;
+    out.width = w_;
+    out.height = h_;
+    out.pixels.resize(static_cast<size_t>(w_) * h_);
+    for (int y = 0; y < h_; ++y) {
+        const auto* row = reinterpret_cast<const uint32_t*>(data + static_cast<size_t>(y) * stride);
+        for (int x = 0; x < w_; ++x) {
+            // Cairo's ARGB32 is a native-endian 32-bit word, premultiplied.
+            const uint32_t p = row[x];
+            const uint32_t a = p >> 24;
+            uint32_t straight = 0;
+            if (a == 255) {
+                straight = p;
+            } else if (a != 0) {
+                auto un = [&](int shift) {
+                    const uint32_t v = (p >> shift) & 0xFF;
+                    return std::min<uint32_t>(255, (v * 255 + a / 2) / a) << shift;
+                };
+                straight = (a << 24) | un(16) | un(8) | un(0);
+            }
+            out.pixels[static_cast<size_t>(y) * w_ + x] = straight;
+        }
+    }
+    return out;
+}
+
+// ------------------------------------------------------------ [scenery]
+
+void sky(Canvas& c, Rect r, uint32_t top, uint32_t bottom) {
+    cairo_t* cr = c.cr();
+    if (c.crisp()) {
+        constexpr int kBands = 6;
+        for (int i = 0; i < kBands; ++i) {
+            const int y0 = r.y + r.h * i / kBands;
+            const int y1 = r.y + r.h * (i + 1) / kBands;
+            rectPath(cr, r.x, y0, r.w, y1 - y0);
+            fillOnly(cr, mix(top, bottom, i / double(kBands - 1)));
+        }
+        return;
+    }
+    cairo_pattern_t* g = cairo_pattern_create_linear(0, r.y, 0, r.y + r.h);
+    cairo_pattern_add_color_stop_rgb(g, 0, ((top >> 16) & 0xFF) / 255.0, ((top >> 8) & 0xFF) / 255.0,
+                                     (top & 0xFF) / 255.0);
+    cairo_pattern_add_color_stop_rgb(g, 1, ((bottom >> 16) & 0xFF) / 255.0, ((bottom >> 8) & 0xFF) / 255.0,
+                                     (bottom & 0xFF) / 255.0);
+    cairo_set_source(cr, g);
+    rectPath(cr, r.x, r.y, r.w, r.h);
+    cairo_fill(cr);
+    cairo_pattern_destroy(g);
+}
+
+void ground(Canvas& c, Rect r, uint32_t fill) {
+    cairo_t* cr = c.cr();
+    const Frame f(r);
+    rectPath(cr, r.x, r.y, r.w, r.h);
+    fillOnly(cr, fill);
+    line(cr, f.x, f.y, f.x + f.w, f.y, f.lw);
+    // A few darker strokes give the surface some texture.
+    const uint32_t tex = darker(fill, 0.15);
+    for (int i = 0; i < 12; ++i) {
+        const double fx = (i * 0.083 + 0.03) + (i % 3) * 0.01;
+        const double fy = 0.2 + ((i * 7) % 10) * 0.07;
+        line(cr, f.X(fx), f.Y(fy), f.X(fx + 0.04), f.Y(fy), f.lw, tex);
+    }
+}
+
+void house(Canvas& c, Rect r, uint32_t wall, uint32_t roof) {
+    cairo_t* cr = c.cr();
+    const Frame f(r);
+    rectPath(cr, f.X(0.08), f.Y(0.4), f.w * 0.84, f.h * 0.6 - f.lw);
+    fillStroke(cr, wall, f.lw);
+    // Chimney behind the roof line.
+    rectPath(cr, f.X(0.66), f.Y(0.06), f.w * 0.09, f.h * 0.25);
+    fillStroke(cr, darker(roof, 0.1), f.lw);
+    cairo_move_to(cr, f.X(0.0) + f.lw, f.Y(0.42));
+    cairo_line_to(cr, f.X(0.5), f.Y(0.02));
+    cairo_line_to(cr, f.X(1.0) - f.lw, f.Y(0.42));
+    cairo_close_path(cr);
+    fillStroke(cr, roof, f.lw);
+}
+
+void door(Canvas& c, Rect r, uint32_t fill) {
+    cairo_t* cr = c.cr();
+    const Frame f(r);
+    const double top = f.Y(0.0) + f.lw;
+    cairo_move_to(cr, f.X(0.05), f.Y(1.0) - f.lw);
+    cairo_line_to(cr, f.X(0.05), top + f.w * 0.45);
+    cairo_arc(cr, f.X(0.5), top + f.w * 0.45, f.w * 0.45, kPi, 2 * kPi);
+    cairo_line_to(cr, f.X(0.95), f.Y(1.0) - f.lw);
+    cairo_close_path(cr);
+    fillStroke(cr, fill, f.lw);
+    for (double fx : {0.35, 0.65}) line(cr, f.X(fx), top + f.w * 0.2, f.X(fx), f.Y(0.95), f.lw, darker(fill));
+    ellipsePath(cr, f.X(0.75), f.Y(0.55), f.w * 0.1, f.w * 0.1);
+    fillStroke(cr, 0xFFE0C060, f.lw);
+}
+
+void window(Canvas& c, Rect r, uint32_t frame) {
+    cairo_t* cr = c.cr();
+    const Frame f(r);
+    rectPath(cr, f.X(0.1), f.Y(0.05), f.w * 0.8, f.h * 0.78);
+    fillStroke(cr, frame, f.lw);
+    rectPath(cr, f.X(0.18), f.Y(0.12), f.w * 0.64, f.h * 0.64);
+    fillStroke(cr, colour::kGlass, f.lw);
+    line(cr, f.X(0.5), f.Y(0.12), f.X(0.5), f.Y(0.76), f.lw * 1.5, frame);
+    line(cr, f.X(0.18), f.Y(0.44), f.X(0.82), f.Y(0.44), f.lw * 1.5, frame);
+    line(cr, f.X(0.25), f.Y(0.2), f.X(0.35), f.Y(0.3), f.lw, lighter(colour::kGlass, 0.6));
+    rectPath(cr, f.X(0.02), f.Y(0.83), f.w * 0.96, f.h * 0.12);
+    fillStroke(cr, darker(frame, 0.2), f.lw);
+}
+
+void table(Canvas& c, Rect r, uint32_t fill) {
+    cairo_t* cr = c.cr();
+    const Frame f(r);
+    for (double fx : {0.1, 0.82}) {
+        rectPath(cr, f.X(fx), f.Y(0.25), f.w * 0.08, f.h * 0.73);
+        fillStroke(cr, darker(fill, 0.15), f.lw);
+    }
+    rectPath(cr, f.X(0.02), f.Y(0.1), f.w * 0.96, f.h * 0.16);
+    fillStroke(cr, fill, f.lw);
+}
+
+void chair(Canvas& c, Rect r, uint32_t fill) {
+    cairo_t* cr = c.cr();
+    const Frame f(r);
+    rectPath(cr, f.X(0.15), f.Y(0.02), f.w * 0.14, f.h * 0.96);  // back post and leg
+    fillStroke(cr, darker(fill, 0.15), f.lw);
+    rectPath(cr, f.X(0.15), f.Y(0.08), f.w * 0.5, f.h * 0.12);  // back rail
+    fillStroke(cr, fill, f.lw);
+    rectPath(cr, f.X(0.72), f.Y(0.55), f.w * 0.12, f.h * 0.43);  // front leg
+    fillStroke(cr, darker(fill, 0.15), f.lw);
+    rectPath(cr, f.X(0.1), f.Y(0.5), f.w * 0.8, f.h * 0.1);  // seat
+    fillStroke(cr, fill, f.lw);
+}
+
+void shelfWithMugs(Canvas& c, Rect r, int mugs, uint32_t shelf) {
+    cairo_t* cr = c.cr();
+    const Frame f(r);
+    static constexpr uint32_t kMugColours[] = {0xFFD9776A, 0xFF7FA7C9, 0xFFE8C76A, 0xFF9CC48A};
+    const int n = std::clamp(mugs, 0, 12);
+    for (int i = 0; i < n; ++i) {
+        const double cell = 0.9 / std::max(n, 1);
+        const double mx = 0.05 + cell * i + cell * 0.15;
+        const double mw = cell * 0.55;
+        // handle first so the body covers its inner half
+        ellipsePath(cr, f.X(mx + mw * 0.7), f.Y(0.35), f.w * mw * 0.6, f.h * 0.25);
+        setColour(cr, colour::kOutline);
+        cairo_set_line_width(cr, f.lw * 1.5);
+        cairo_stroke(cr);
+        roundedRectPath(cr, f.X(mx), f.Y(0.25), f.w * mw, f.h * 0.5, f.lw * 2);
+        fillStroke(cr, kMugColours[i % 4], f.lw);
+    }
+    rectPath(cr, f.X(0.0) + f.lw, f.Y(0.75), f.w - 2 * f.lw, f.h * 0.12);
+    fillStroke(cr, shelf, f.lw);
+    for (double fx : {0.12, 0.82}) {
+        cairo_move_to(cr, f.X(fx), f.Y(0.87));
+        cairo_line_to(cr, f.X(fx + 0.06), f.Y(0.87));
+        cairo_line_to(cr, f.X(fx + 0.06), f.Y(0.98));
+        cairo_close_path(cr);
+        fillStroke(cr, darker(shelf, 0.1), f.lw);
+    }
+}
+
+void cabinet(Canvas& c, Rect r, uint32_t fill) {
+    cairo_t* cr = c.cr();
+    const Frame f(r);
+    rectPath(cr, f.X(0.05), f.Y(0.04), f.w * 0.9, f.h * 0.9);
+    fillStroke(cr, fill, f.lw);
+    rectPath(cr, f.X(0.0) + f.lw, f.Y(0.0) + f.lw, f.w - 2 * f.lw, f.h * 0.06);
+    fillStroke(cr, darker(fill, 0.15), f.lw);
+    for (double fx : {0.12, 0.52}) {
+        rectPath(cr, f.X(fx), f.Y(0.14), f.w * 0.36, f.h * 0.72);
+        fillStroke(cr, lighter(fill, 0.15), f.lw);
+    }
+    for (double fx : {0.4, 0.56}) {
+        ellipsePath(cr, f.X(fx), f.Y(0.48), f.w * 0.05, f.w * 0.05);
+        fillStroke(cr, 0xFFE0C060, f.lw);
+    }
+    for (double fx : {0.1, 0.82}) {
+        rectPath(cr, f.X(fx), f.Y(0.94), f.w * 0.08, f.h * 0.05);
+        fillStroke(cr, darker(fill, 0.2), f.lw);
+    }
+}
+
+void pictureFrame(Canvas& c, Rect r, uint32_t frame) {
+    cairo_t* cr = c.cr();
+    const Frame f(r);
+    rectPath(cr, f.X(0.04), f.Y(0.04), f.w * 0.92, f.h * 0.92);
+    fillStroke(cr, frame, f.lw);
+    rectPath(cr, f.X(0.14), f.Y(0.14), f.w * 0.72, f.h * 0.72);
+    fillStroke(cr, colour::kSkyBottom, f.lw);
+    // A tiny landscape inside: a hill and a sun.
+    cairo_move_to(cr, f.X(0.14), f.Y(0.86));
+    cairo_curve_to(cr, f.X(0.35), f.Y(0.45), f.X(0.6), f.Y(0.55), f.X(0.86), f.Y(0.7));
+    cairo_line_to(cr, f.X(0.86), f.Y(0.86));
+    cairo_close_path(cr);
+    fillOnly(cr, colour::kGrass);
+    ellipsePath(cr, f.X(0.62), f.Y(0.22), f.w * 0.14, f.w * 0.14);
+    fillOnly(cr, 0xFFF2CF5B);
+}
+
+void tree(Canvas& c, Rect r, uint32_t crown) {
+    cairo_t* cr = c.cr();
+    const Frame f(r);
+    cairo_move_to(cr, f.X(0.42), f.Y(0.5));
+    cairo_line_to(cr, f.X(0.38), f.Y(1.0) - f.lw);
+    cairo_line_to(cr, f.X(0.62), f.Y(1.0) - f.lw);
+    cairo_line_to(cr, f.X(0.58), f.Y(0.5));
+    cairo_close_path(cr);
+    fillStroke(cr, colour::kDarkWood, f.lw);
+    // Crown: three overlapping blobs, drawn as one outlined shape.
+    ellipsePath(cr, f.X(0.05), f.Y(0.2), f.w * 0.5, f.h * 0.45);
+    ellipsePath(cr, f.X(0.45), f.Y(0.2), f.w * 0.5, f.h * 0.45);
+    ellipsePath(cr, f.X(0.2), f.Y(0.02), f.w * 0.6, f.h * 0.45);
+    setColour(cr, colour::kOutline);
+    cairo_set_line_width(cr, f.lw * 2);
+    cairo_stroke_preserve(cr);
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+    fillOnly(cr, crown);
+    for (auto [fx, fy] : {std::pair{0.3, 0.25}, std::pair{0.6, 0.35}, std::pair{0.4, 0.48}}) {
+        ellipsePath(cr, f.X(fx), f.Y(fy), f.w * 0.08, f.h * 0.05);
+        fillOnly(cr, lighter(crown, 0.2));
+    }
+}
+
+void bush(Canvas& c, Rect r, uint32_t fill) {
+    cairo_t* cr = c.cr();
+    const Frame f(r);
+    ellipsePath(cr, f.X(0.02), f.Y(0.3), f.w * 0.5, f.h * 0.68);
+    ellipsePath(cr, f.X(0.48), f.Y(0.3), f.w * 0.5, f.h * 0.68);
+    ellipsePath(cr, f.X(0.22), f.Y(0.04), f.w * 0.56, f.h * 0.8);
+    setColour(cr, colour::kOutline);
+    cairo_set_line_width(cr, f.lw * 2);
+    cairo_stroke_preserve(cr);
+    fillOnly(cr, fill);
+}
+
+void grassTuft(Canvas& c, Rect r, uint32_t fill) {
+    cairo_t* cr = c.cr();
+    const Frame f(r);
+    static constexpr double kTips[][2] = {{0.05, 0.35}, {0.3, 0.02}, {0.5, 0.25}, {0.72, 0.0}, {0.95, 0.4}};
+    cairo_move_to(cr, f.X(0.1), f.Y(1.0) - f.lw);
+    double baseX = 0.1;
+    for (const auto& tip : kTips) {
+        cairo_line_to(cr, f.X(tip[0]), f.Y(tip[1]) + f.lw);
+        baseX += 0.18;
+        cairo_line_to(cr, f.X(std::min(baseX, 0.9)), f.Y(1.0) - f.lw);
+    }
+    cairo_close_path(cr);
+    fillStroke(cr, fill, f.lw);
+}
+
+void fence(Canvas& c, Rect r, bool withGate, uint32_t fill) {
+    cairo_t* cr = c.cr();
+    const Frame f(r);
+    const int posts = std::max(3, r.w / std::max(r.h / 3, 8));
+    const double step = 1.0 / posts;
+    for (double fy : {0.3, 0.7}) {
+        rectPath(cr, f.X(0.0), f.Y(fy), f.w, f.h * 0.1);
+        fillStroke(cr, darker(fill, 0.15), f.lw);
+    }
+    const int gateFirst = posts / 2 - 1;
+    for (int i = 0; i < posts; ++i) {
+        const bool gate = withGate && (i == gateFirst || i == gateFirst + 1);
+        const double px = step * i + step * 0.15;
+        const double pw = step * 0.7;
+        cairo_move_to(cr, f.X(px), f.Y(1.0) - f.lw);
+        cairo_line_to(cr, f.X(px), f.Y(0.12));
+        cairo_line_to(cr, f.X(px + pw / 2), f.Y(0.02));
+        cairo_line_to(cr, f.X(px + pw), f.Y(0.12));
+        cairo_line_to(cr, f.X(px + pw), f.Y(1.0) - f.lw);
+        cairo_close_path(cr);
+        fillStroke(cr, gate ? lighter(fill, 0.2) : fill, f.lw);
+    }
+    if (withGate) {
+        // The gate's brace runs across its two boards.
+        const double gx0 = step * gateFirst + step * 0.15;
+        const double gx1 = step * (gateFirst + 1) + step * 0.85;
+        line(cr, f.X(gx0), f.Y(0.85), f.X(gx1), f.Y(0.2), f.lw * 2, darker(fill, 0.3));
+        ellipsePath(cr, f.X(gx1) - f.lw * 3, f.Y(0.5), f.lw * 3, f.lw * 3);
+        fillStroke(cr, 0xFF6E6E78, f.lw);
+    }
+}
+
+void path(Canvas& c, Rect r, uint32_t fill) {
+    cairo_t* cr = c.cr();
+    const Frame f(r);
+    cairo_move_to(cr, f.X(0.0), f.Y(1.0));
+    cairo_curve_to(cr, f.X(0.2), f.Y(0.6), f.X(0.45), f.Y(0.4), f.X(0.4), f.Y(0.0));
+    cairo_line_to(cr, f.X(0.6), f.Y(0.0));
+    cairo_curve_to(cr, f.X(0.65), f.Y(0.4), f.X(0.8), f.Y(0.6), f.X(1.0), f.Y(1.0));
+    cairo_close_path(cr);
+    fillStroke(cr, fill, f.lw);
+    for (auto [fx, fy] : {std::pair{0.35, 0.8}, std::pair{0.6, 0.6}, std::pair{0.48, 0.3}}) {
+        ellipsePath(cr, f.X(fx), f.Y(fy), f.w * 0.06, f.h * 0.04);
+        fillOnly(cr, darker(fill, 0.15));
+    }
+}
+
+void stone(Canvas& c, Rect r, uint32_t fill) {
+    cairo_t* cr = c.cr();
+    const Frame f(r);
+    cairo_move_to(cr, f.X(0.05), f.Y(0.95));
+    cairo_curve_to(cr, f.X(0.0), f.Y(0.4), f.X(0.3), f.Y(0.05), f.X(0.55), f.Y(0.08));
+    cairo_curve_to(cr, f.X(0.85), f.Y(0.1), f.X(1.0), f.Y(0.5), f.X(0.95), f.Y(0.95));
+    cairo_close_path(cr);
+    fillStroke(cr, fill, f.lw);
+    line(cr, f.X(0.3), f.Y(0.3), f.X(0.45), f.Y(0.22), f.lw, lighter(fill, 0.4));
+}
+
+void caveMouth(Canvas& c, Rect r, uint32_t rock) {
+    cairo_t* cr = c.cr();
+    const Frame f(r);
+    cairo_move_to(cr, f.X(0.0), f.Y(1.0));
+    cairo_curve_to(cr, f.X(0.0), f.Y(0.3), f.X(0.2), f.Y(0.0), f.X(0.5), f.Y(0.0) + f.lw);
+    cairo_curve_to(cr, f.X(0.8), f.Y(0.0), f.X(1.0), f.Y(0.3), f.X(1.0), f.Y(1.0));
+    cairo_close_path(cr);
+    fillStroke(cr, rock, f.lw);
+    cairo_move_to(cr, f.X(0.2), f.Y(1.0));
+    cairo_curve_to(cr, f.X(0.2), f.Y(0.5), f.X(0.32), f.Y(0.3), f.X(0.5), f.Y(0.3));
+    cairo_curve_to(cr, f.X(0.68), f.Y(0.3), f.X(0.8), f.Y(0.5), f.X(0.8), f.Y(1.0));
+    cairo_close_path(cr);
+    fillStroke(cr, colour::kCave, f.lw);
+    line(cr, f.X(0.1), f.Y(0.5), f.X(0.16), f.Y(0.4), f.lw, darker(rock, 0.2));
+    line(cr, f.X(0.85), f.Y(0.35), f.X(0.9), f.Y(0.55), f.lw, darker(rock, 0.2));
+}
+
+void nestInTree(Canvas& c, Rect r, uint32_t crown) {
+    tree(c, r, crown);
+    cairo_t* cr = c.cr();
+    const Frame f(r);
+    // The nest rests in the crown, right of the trunk line.
+    cairo_move_to(cr, f.X(0.5), f.Y(0.3));
+    cairo_curve_to(cr, f.X(0.52), f.Y(0.42), f.X(0.78), f.Y(0.42), f.X(0.8), f.Y(0.3));
+    cairo_close_path(cr);
+    fillStroke(cr, 0xFFB08A55, f.lw);
+    // Eggs, then the nest's front rim again so they sit inside it.
+    for (double fx : {0.58, 0.66}) {
+        ellipsePath(cr, f.X(fx), f.Y(0.25), f.w * 0.07, f.h * 0.06);
+        fillStroke(cr, 0xFFEDE6D6, f.lw);
+    }
+    cairo_move_to(cr, f.X(0.5), f.Y(0.3));
+    cairo_curve_to(cr, f.X(0.52), f.Y(0.42), f.X(0.78), f.Y(0.42), f.X(0.8), f.Y(0.3));
+    cairo_close_path(cr);
+    fillStroke(cr, 0xFFB08A55, f.lw);
+    line(cr, f.X(0.55), f.Y(0.34), f.X(0.75), f.Y(0.34), f.lw, darker(0xFFB08A55));
+}
+
+void signBoard(Canvas& c, Rect r, uint32_t board) {
+    cairo_t* cr = c.cr();
+    const Frame f(r);
+    rectPath(cr, f.X(0.44), f.Y(0.4), f.w * 0.12, f.h * 0.6 - f.lw);
+    fillStroke(cr, colour::kDarkWood, f.lw);
+    roundedRectPath(cr, f.X(0.04), f.Y(0.04), f.w * 0.92, f.h * 0.46, f.lw * 3);
+    fillStroke(cr, board, f.lw);
+    for (double fy : {0.18, 0.28, 0.38}) line(cr, f.X(0.15), f.Y(fy), f.X(0.85), f.Y(fy), f.lw, darker(board, 0.2));
+}
+
+void labelledThing(Canvas& c, Rect r, uint32_t fill) {
+    cairo_t* cr = c.cr();
+    const Frame f(r);
+    roundedRectPath(cr, f.X(0.04), f.Y(0.04), f.w * 0.92, f.h * 0.92, f.lw * 4);
+    fillStroke(cr, fill, f.lw);
+    roundedRectPath(cr, f.X(0.14), f.Y(0.14), f.w * 0.72, f.h * 0.72, f.lw * 3);
+    setColour(cr, darker(fill, 0.3));
+    cairo_set_line_width(cr, f.lw);
+    cairo_stroke(cr);
+    cairo_move_to(cr, f.X(0.5), f.Y(0.3));
+    cairo_line_to(cr, f.X(0.7), f.Y(0.5));
+    cairo_line_to(cr, f.X(0.5), f.Y(0.7));
+    cairo_line_to(cr, f.X(0.3), f.Y(0.5));
+    cairo_close_path(cr);
+    fillStroke(cr, lighter(fill, 0.4), f.lw);
+}
+
+// ------------------------------------------------------------ [character]
+
+namespace {
+
+struct Span {
+    double x0, x1, y0, y1;
+};
+
+// Head within a figure, and face parts within a head (fractions of the head
+// box). Ears reach outside the head box by 15 % of its width.
+constexpr Span kFigureHead{0.33, 0.67, 0.02, 0.22};
+constexpr Span kHeadInPicture{0.13, 0.87, 0.04, 0.96};
+
+Span faceLocal(Part p) {
+    switch (p) {
+        case Part::Eyes: return {0.18, 0.82, 0.35, 0.52};
+        case Part::Nose: return {0.43, 0.57, 0.52, 0.66};
+        case Part::Mouth: return {0.30, 0.70, 0.70, 0.84};
+        case Part::LeftEar: return {-0.15, 0.0, 0.38, 0.65};
+        case Part::RightEar: return {1.0, 1.15, 0.38, 0.65};
+        default: return {0.0, 1.0, 0.0, 1.0};
+    }
+}
+
+bool isFacePart(Part p) {
+    return p == Part::Head || p == Part::Eyes || p == Part::Nose || p == Part::Mouth || p == Part::LeftEar ||
+           p == Part::RightEar;
+}
+
+Span figureSpan(Part p) {
+    switch (p) {
+        case Part::Body: return {0.28, 0.72, 0.25, 0.55};
+        case Part::LeftHand: return {0.12, 0.28, 0.50, 0.60};
+        case Part::RightHand: return {0.72, 0.88, 0.50, 0.60};
+        case Part::Groin: return {0.36, 0.64, 0.55, 0.62};
+        case Part::Legs: return {0.30, 0.70, 0.62, 0.92};
+        case Part::Shoes: return {0.26, 0.74, 0.92, 0.99};
+        default: break;
+    }
+    const Span h = kFigureHead;
+    const Span l = faceLocal(p);
+    const double hw = h.x1 - h.x0;
+    const double hh = h.y1 - h.y0;
+    return {h.x0 + l.x0 * hw, h.x0 + l.x1 * hw, h.y0 + l.y0 * hh, h.y0 + l.y1 * hh};
+}
+
+Rect toRect(Rect outer, Span s) {
+    const int x0 = outer.x + static_cast<int>(std::lround(s.x0 * outer.w));
+    const int x1 = outer.x + static_cast<int>(std::lround(s.x1 * outer.w));
+    const int y0 = outer.y + static_cast<int>(std::lround(s.y0 * outer.h));
+    const int y1 = outer.y + static_cast<int>(std::lround(s.y1 * outer.h));
+    return {x0, y0, x1 - x0, y1 - y0};
+}
+
+// Eyes in `box`: a skin patch filling the box, two eyes, brows. The patch
+// makes an eye overlay cover whatever the head picture had there.
+void drawEyes(cairo_t* cr, Rect box, const CharacterLook& look, bool open, double lw) {
+    rectPath(cr, box.x, box.y, box.w, box.h);
+    fillOnly(cr, look.skin);
+    const Frame f(box);
+    for (double cx : {0.25, 0.75}) {
+        const double ew = f.w * 0.32;
+        const double eh = f.h * 0.62;
+        const double ex = f.X(cx) - ew / 2;
+        const double ey = f.Y(0.3);
+        line(cr, ex, f.Y(0.12), ex + ew, f.Y(0.08), std::max(lw, f.h * 0.12), look.hair);
+        if (open) {
+            ellipsePath(cr, ex, ey, ew, eh);
+            fillStroke(cr, look.eyeWhite, lw);
+            ellipsePath(cr, f.X(cx) - ew * 0.22, ey + eh * 0.25, ew * 0.44, eh * 0.6);
+            fillOnly(cr, look.pupil);
+        } else {
+            line(cr, ex, ey + eh * 0.55, ex + ew, ey + eh * 0.55, lw);
+        }
+    }
+}
+
+// Mouth in `box` on a skin (or beard) patch; openness 0 closed, 1 slight, 2 open. A
+// bearded look gets a moustache over it.
+void drawMouth(cairo_t* cr, Rect box, const CharacterLook& look, int openness, double lw) {
+    // With a beard the patch lies inside the beard, so it takes its colour.
+    rectPath(cr, box.x, box.y, box.w, box.h);
+    fillOnly(cr, look.beard ? look.hair : look.skin);
+    const Frame f(box);
+    const double top = look.beard ? 0.35 : 0.15;
+    if (openness <= 0) {
+        line(cr, f.X(0.2), f.Y(0.62), f.X(0.8), f.Y(0.62), std::max(lw, f.h * 0.12), look.lips);
+    } else {
+        const double oh = openness == 1 ? 0.35 : 0.8;
+        const double oy = std::min(top + 0.05, 1.0 - oh - 0.04);
+        ellipsePath(cr, f.X(openness == 1 ? 0.25 : 0.18), f.Y(oy), f.w * (openness == 1 ? 0.5 : 0.64), f.h * oh);
+        fillStroke(cr, 0xFF6A2A2E, lw);
+        if (openness == 2) {
+            ellipsePath(cr, f.X(0.35), f.Y(oy + oh * 0.55), f.w * 0.3, f.h * oh * 0.35);
+            fillOnly(cr, look.lips);
+        }
+    }
+    if (look.beard) {
+        cairo_move_to(cr, f.X(0.05), f.Y(0.45));
+        cairo_curve_to(cr, f.X(0.2), f.Y(0.0), f.X(0.8), f.Y(0.0), f.X(0.95), f.Y(0.45));
+        cairo_curve_to(cr, f.X(0.7), f.Y(0.3), f.X(0.3), f.Y(0.3), f.X(0.05), f.Y(0.45));
+        cairo_close_path(cr);
+        fillOnly(cr, darker(look.hair, 0.2));
+    }
+}
+
+// A whole head: ears, face oval, hair, beard, eyes, nose, mouth. `head`
+// is the head box, `eyes`, `nose`, `mouth` the face boxes inside it.
+void drawHead(cairo_t* cr, Rect head, Rect leftEar, Rect rightEar, Rect eyes, Rect nose, Rect mouth,
+              const CharacterLook& look, bool eyesOpen, int mouthOpen) {
+    const double lw = outlineWidth(head.w * 1.5, head.h * 1.5);
+    // Each ear reaches a little under the face oval, which is drawn over it.
+    ellipsePath(cr, leftEar.x, leftEar.y, leftEar.w + lw * 2, leftEar.h);
+    fillStroke(cr, look.skin, lw);
+    ellipsePath(cr, rightEar.x - lw * 2, rightEar.y, rightEar.w + lw * 2, rightEar.h);
+    fillStroke(cr, look.skin, lw);
+    const Frame h(head);
+    ellipsePath(cr, h.x + lw / 2, h.y + lw / 2, h.w - lw, h.h - lw);
+    fillStroke(cr, look.skin, lw);
+    // Hair: a cap over the top quarter of the oval.
+    cairo_save(cr);
+    ellipsePath(cr, h.x + lw / 2, h.y + lw / 2, h.w - lw, h.h - lw);
+    cairo_clip(cr);
+    cairo_move_to(cr, h.X(0.0), h.Y(0.0));
+    cairo_line_to(cr, h.X(1.0), h.Y(0.0));
+    cairo_line_to(cr, h.X(1.0), h.Y(0.32));
+    cairo_curve_to(cr, h.X(0.7), h.Y(0.18), h.X(0.4), h.Y(0.3), h.X(0.0), h.Y(0.3));
+    cairo_close_path(cr);
+    fillOnly(cr, look.hair);
+    if (look.beard) {
+        // Cheeks and chin, leaving the mouth box to the mouth patch.
+        rectPath(cr, h.X(0.0), h.Y(0.6), h.w, h.h * 0.4);
+        fillOnly(cr, look.hair);
+    }
+    cairo_restore(cr);
+    ellipsePath(cr, h.x + lw / 2, h.y + lw / 2, h.w - lw, h.h - lw);
+    setColour(cr, colour::kOutline);
+    cairo_set_line_width(cr, lw);
+    cairo_stroke(cr);
+    drawEyes(cr, eyes, look, eyesOpen, lw);
+    const Frame n(nose);
+    cairo_move_to(cr, n.X(0.5), n.Y(0.0));
+    cairo_line_to(cr, n.X(0.1), n.Y(0.95));
+    cairo_line_to(cr, n.X(0.9), n.Y(0.95));
+    cairo_close_path(cr);
+    fillOnly(cr, darker(look.skin, 0.15));
+    drawMouth(cr, mouth, look, mouthOpen, lw);
+}
+
+}  // namespace
+
+Rect partRect(Rect figure, Part part) { return toRect(figure, figureSpan(part)); }
+
+void drawCharacter(Canvas& c, Rect fig, const CharacterLook& look) {
+    cairo_t* cr = c.cr();
+    const Frame f(fig);
+    const double lw = outlineWidth(fig.w, fig.h / 2.0);
+    auto R = [&](Part p) { return partRect(fig, p); };
+    // Trousers: waist over the groin, two legs below with a gap between.
+    cairo_move_to(cr, f.X(0.31), f.Y(0.54));
+    cairo_line_to(cr, f.X(0.69), f.Y(0.54));
+    cairo_line_to(cr, f.X(0.69), f.Y(0.93));
+    cairo_line_to(cr, f.X(0.52), f.Y(0.93));
+    cairo_line_to(cr, f.X(0.5), f.Y(0.66));
+    cairo_line_to(cr, f.X(0.48), f.Y(0.93));
+    cairo_line_to(cr, f.X(0.31), f.Y(0.93));
+    cairo_close_path(cr);
+    fillStroke(cr, look.trousers, lw);
+    for (auto [x0, x1] : {std::pair{0.26, 0.49}, std::pair{0.51, 0.74}}) {
+        cairo_move_to(cr, f.X(x0), f.Y(0.985));
+        cairo_line_to(cr, f.X(x0), f.Y(0.95));
+        cairo_curve_to(cr, f.X(x0), f.Y(0.92), f.X(x1), f.Y(0.92), f.X(x1), f.Y(0.95));
+        cairo_line_to(cr, f.X(x1), f.Y(0.985));
+        cairo_close_path(cr);
+        fillStroke(cr, look.shoes, lw);
+    }
+    // Arms (sleeves), then the torso over their inner edge.
+    for (auto [x0, x1] : {std::pair{0.16, 0.3}, std::pair{0.7, 0.84}}) {
+        roundedRectPath(cr, f.X(x0), f.Y(0.26), f.X(x1) - f.X(x0), f.h * 0.26, lw * 3);
+        fillStroke(cr, darker(look.shirt, 0.1), lw);
+    }
+    roundedRectPath(cr, f.X(0.28), f.Y(0.245), f.w * 0.44, f.h * 0.31, lw * 4);
+    fillStroke(cr, look.shirt, lw);
+    line(cr, f.X(0.5), f.Y(0.3), f.X(0.5), f.Y(0.53), lw, darker(look.shirt, 0.3));
+    for (Part hand : {Part::LeftHand, Part::RightHand}) {
+        const Rect h = R(hand);
+        ellipsePath(cr, h.x + h.w * 0.1, h.y, h.w * 0.8, h.h * 0.95);
+        fillStroke(cr, look.skin, lw);
+    }
+    rectPath(cr, f.X(0.45), f.Y(0.2), f.w * 0.1, f.h * 0.05);  // neck
+    fillStroke(cr, look.skin, lw);
+    drawHead(cr, R(Part::Head), R(Part::LeftEar), R(Part::RightEar), R(Part::Eyes), R(Part::Nose), R(Part::Mouth),
+             look, true, 0);
+}
+
+// ------------------------------------------------------------ [face set]
+
+Rect headPartRect(int w, int h, Part part) {
+    if (!isFacePart(part)) throw std::invalid_argument("headPartRect: a head picture has no such part");
+    const Span hd = kHeadInPicture;
+    const Span l = faceLocal(part);
+    const double hw = hd.x1 - hd.x0;
+    const double hh = hd.y1 - hd.y0;
+    return toRect({0, 0, w, h}, {hd.x0 + l.x0 * hw, hd.x0 + l.x1 * hw, hd.y0 + l.y0 * hh, hd.y0 + l.y1 * hh});
+}
+
+bool isBlinkFrame(int i, int frames) {
+    if (frames < 2) return false;
+    if (frames < 4) return i == frames - 1;
+    return i == frames / 2 || i == frames - 1;
+}
+
+int mouthOpenness(int i, bool talking) {
+    static constexpr int kTalk[] = {0, 1, 2, 1};
+    if (talking) return kTalk[i % 4];
+    return i % 4 == 3 ? 1 : 0;
+}
+
+namespace {
+
+Image headImage(int w, int h, const CharacterLook& look, bool eyesOpen, int mouthOpen) {
+    Canvas c(w, h, 0x00000000, Smoothing::Crisp);
+    auto R = [&](Part p) { return headPartRect(w, h, p); };
+    drawHead(c.cr(), R(Part::Head), R(Part::LeftEar), R(Part::RightEar), R(Part::Eyes), R(Part::Nose),
+             R(Part::Mouth), look, eyesOpen, mouthOpen);
+    return c.image();
+}
+
+// The overlays use the outline width the matching head would use, taking the
+// overlay as the face box of a head ~3x its height.
+double overlayLine(int h) { return outlineWidth(h * 6.0, h * 6.0); }
+
+}  // namespace
+
+std::vector<Image> eyesFrames(int w, int h, int frames, const CharacterLook& look) {
+    requireSize(w, h, "eyesFrames");
+    requireFrames(frames, "eyesFrames");
+    std::vector<Image> out;
+    for (int i = 0; i < frames; ++i) {
+        Canvas c(w, h, 0x00000000, Smoothing::Crisp);
+        drawEyes(c.cr(), {0, 0, w, h}, look, !isBlinkFrame(i, frames), overlayLine(h));
+        out.push_back(c.image());
+    }
+    return out;
+}
+
+std::vector<Image> mouthFrames(int w, int h, int frames, const CharacterLook& look, bool talking) {
+    requireSize(w, h, "mouthFrames");
+    requireFrames(frames, "mouthFrames");
+    std::vector<Image> out;
+    for (int i = 0; i < frames; ++i) {
+        Canvas c(w, h, 0x00000000, Smoothing::Crisp);
+        drawMouth(c.cr(), {0, 0, w, h}, look, mouthOpenness(i, talking), overlayLine(h));
+        out.push_back(c.image());
+    }
+    return out;
+}
+
+Image headPicture(int w, int h, const CharacterLook& look) {
+    requireSize(w, h, "headPicture");
+    return headImage(w, h, look, true, 0);
+}
+
+std::vector<Image> describingHead(int w, int h, int frames, const CharacterLook& look) {
+    requireSize(w, h, "describingHead");
+    requireFrames(frames, "describingHead");
+    std::vector<Image> out;
+    for (int i = 0; i < frames; ++i) out.push_back(headImage(w, h, look, !isBlinkFrame(i, frames), mouthOpenness(i, true)));
+    return out;
+}
+
+// ------------------------------------------------------------ [inventory]
+
+Rect inventorySlot(int index) {
+    if (index < 0 || index >= kInventorySlots) throw std::invalid_argument("inventorySlot: index out of range");
+    constexpr int kLeft = 32;
+    constexpr int kPitch = (kInventoryBarWidth - 2 * kLeft) / kInventorySlots;  // 80
+    return {kLeft + index * kPitch + (kPitch - 66) / 2, (kInventoryBarHeight - 70) / 2 + 4, 66, 68};
+}
+
+std::vector<Image> inventoryBar(int frames) {
+    requireFrames(frames, "inventoryBar");
+    // The open bar, drawn once; each frame reveals a growing part of it.
+    Canvas full(kInventoryBarWidth, kInventoryBarHeight, 0x00000000, Smoothing::Crisp);
+    cairo_t* cr = full.cr();
+    const double lw = 3;
+    roundedRectPath(cr, 2, 8, kInventoryBarWidth - 4, kInventoryBarHeight - 10, 14);
+    fillStroke(cr, colour::kWood, lw);
+    roundedRectPath(cr, 10, 16, kInventoryBarWidth - 20, kInventoryBarHeight - 26, 10);
+    fillStroke(cr, colour::kDarkWood, 2);
+    for (int i = 0; i < kInventorySlots; ++i) {
+        const Rect s = inventorySlot(i);
+        roundedRectPath(cr, s.x, s.y, s.w, s.h, 6);
+        fillStroke(cr, colour::kPaper, 2);
+    }
+    for (double x : {18.0, kInventoryBarWidth - 18.0}) {
+        ellipsePath(cr, x - 5, 57, 10, 10);
+        fillStroke(cr, 0xFFE0C060, 1);
+    }
+    const Image open = full.image();
+    std::vector<Image> out;
+    for (int i = 0; i < frames; ++i) {
+        const int shown = kInventoryBarWidth * (i + 1) / frames;
+        const int shift = kInventoryBarWidth - shown;  // the bar slides in from the left edge
+        Image frame{kInventoryBarWidth, kInventoryBarHeight,
+                    std::vector<uint32_t>(static_cast<size_t>(kInventoryBarWidth) * kInventoryBarHeight, 0)};
+        for (int y = 0; y < kInventoryBarHeight; ++y)
+            for (int x = 0; x < shown; ++x) frame.at(x, y) = open.at(x + shift, y);
+        out.push_back(std::move(frame));
+    }
+    return out;
+}
+
+Image itemPicture(Item item, int w, int h) {
+    requireSize(w, h, "itemPicture");
+    Canvas c(w, h, colour::kItemKey, Smoothing::Crisp);
+    cairo_t* cr = c.cr();
+    // Items keep a 3-pixel margin so the key shows at every edge.
+    const Frame f(Rect{3, 3, w - 6, h - 6});
+    const double lw = std::max(1.0, std::floor(std::min(w, h) / 32.0));
+    constexpr uint32_t kSteel = 0xFFC4CAD2;
+    switch (item) {
+        case Item::Knife:
+            cairo_move_to(cr, f.X(0.1), f.Y(0.9));
+            cairo_line_to(cr, f.X(0.3), f.Y(0.7));
+            cairo_line_to(cr, f.X(0.42), f.Y(0.82));
+            cairo_line_to(cr, f.X(0.22), f.Y(1.0));
+            cairo_close_path(cr);
+            fillStroke(cr, colour::kDarkWood, lw);
+            cairo_move_to(cr, f.X(0.33), f.Y(0.67));
+            cairo_line_to(cr, f.X(0.9), f.Y(0.05));
+            cairo_line_to(cr, f.X(0.5), f.Y(0.75));
+            cairo_close_path(cr);
+            fillStroke(cr, kSteel, lw);
+            break;
+        case Item::Rope:
+            for (int i = 0; i < 3; ++i) {
+                ellipsePath(cr, f.X(0.1 + i * 0.06), f.Y(0.15 + i * 0.06), f.w * (0.8 - i * 0.12),
+                            f.h * (0.7 - i * 0.12));
+                setColour(cr, colour::kOutline);
+                cairo_set_line_width(cr, lw * 5);
+                cairo_stroke_preserve(cr);
+                setColour(cr, 0xFFD8B878);
+                cairo_set_line_width(cr, lw * 3);
+                cairo_stroke(cr);
+            }
+            line(cr, f.X(0.5), f.Y(0.85), f.X(0.7), f.Y(1.0), lw * 3, 0xFFD8B878);
+            break;
+        case Item::Baguette:
+            cairo_save(cr);
+            cairo_translate(cr, f.X(0.5), f.Y(0.5));
+            cairo_rotate(cr, -kPi / 4);
+            roundedRectPath(cr, -f.w * 0.55, -f.h * 0.12, f.w * 1.1, f.h * 0.24, f.h * 0.12);
+            cairo_restore(cr);
+            fillStroke(cr, 0xFFE3B168, lw);
+            for (double t : {-0.25, 0.0, 0.25}) {
+                const double cx = f.X(0.5) + t * f.w * 0.7;
+                const double cy = f.Y(0.5) - t * f.h * 0.7;
+                line(cr, cx - f.w * 0.02, cy - f.h * 0.07, cx + f.w * 0.07, cy + f.h * 0.02, lw, 0xFFB07838);
+            }
+            break;
+        case Item::Bottle:
+            cairo_move_to(cr, f.X(0.42), f.Y(0.02));
+            cairo_line_to(cr, f.X(0.58), f.Y(0.02));
+            cairo_line_to(cr, f.X(0.58), f.Y(0.3));
+            cairo_curve_to(cr, f.X(0.75), f.Y(0.38), f.X(0.75), f.Y(0.4), f.X(0.75), f.Y(0.5));
+            cairo_line_to(cr, f.X(0.75), f.Y(0.98));
+            cairo_line_to(cr, f.X(0.25), f.Y(0.98));
+            cairo_line_to(cr, f.X(0.25), f.Y(0.5));
+            cairo_curve_to(cr, f.X(0.25), f.Y(0.4), f.X(0.25), f.Y(0.38), f.X(0.42), f.Y(0.3));
+            cairo_close_path(cr);
+            fillStroke(cr, 0xFF5E9A6A, lw);
+            rectPath(cr, f.X(0.3), f.Y(0.58), f.w * 0.4, f.h * 0.22);
+            fillStroke(cr, colour::kPaper, lw);
+            rectPath(cr, f.X(0.42), f.Y(0.0), f.w * 0.16, f.h * 0.07);
+            fillStroke(cr, colour::kDarkWood, lw);
+            break;
+        case Item::Shovel:
+            line(cr, f.X(0.75), f.Y(0.05), f.X(0.4), f.Y(0.6), lw * 5);
+            line(cr, f.X(0.75), f.Y(0.05), f.X(0.4), f.Y(0.6), lw * 3, colour::kWood);
+            cairo_move_to(cr, f.X(0.4), f.Y(0.5));
+            cairo_line_to(cr, f.X(0.55), f.Y(0.65));
+            cairo_line_to(cr, f.X(0.2), f.Y(1.0));
+            cairo_line_to(cr, f.X(0.02), f.Y(0.82));
+            cairo_close_path(cr);
+            fillStroke(cr, kSteel, lw);
+            break;
+        case Item::Crowbar:
+            cairo_move_to(cr, f.X(0.2), f.Y(0.95));
+            cairo_line_to(cr, f.X(0.75), f.Y(0.2));
+            cairo_curve_to(cr, f.X(0.85), f.Y(0.02), f.X(1.0), f.Y(0.1), f.X(0.95), f.Y(0.25));
+            setColour(cr, colour::kOutline);
+            cairo_set_line_width(cr, lw * 6);
+            cairo_stroke_preserve(cr);
+            setColour(cr, 0xFFC8503C);
+            cairo_set_line_width(cr, lw * 4);
+            cairo_stroke(cr);
+            break;
+        case Item::Coins:
+            for (auto [fx, fy] : {std::pair{0.1, 0.5}, std::pair{0.45, 0.45}, std::pair{0.28, 0.15}}) {
+                ellipsePath(cr, f.X(fx), f.Y(fy), f.w * 0.45, f.h * 0.42);
+                fillStroke(cr, 0xFFE8C45A, lw);
+                ellipsePath(cr, f.X(fx + 0.1), f.Y(fy + 0.09), f.w * 0.25, f.h * 0.24);
+                setColour(cr, 0xFFB8902E);
+                cairo_set_line_width(cr, lw);
+                cairo_stroke(cr);
+            }
+            break;
+    }
+    return c.image();
+}
+
+}  // namespace kvarnel::standin::art
