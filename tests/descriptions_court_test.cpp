@@ -16,10 +16,13 @@
 #include <vector>
 
 #include "layout/cp1250.h"
+#include "descriptions_test_support.h"
 #include "scenes/description_tables_internal.h"
 
 namespace kvarnel::scenes {
 namespace {
+
+using test_support::names;
 
 const std::array<const SceneDescriptions*, 4> kCourt = {
     &kPredsoudemDescriptions,
@@ -29,21 +32,6 @@ const std::array<const SceneDescriptions*, 4> kCourt = {
 };
 
 std::string_view sceneName(Scene scene) { return kSceneNames[static_cast<size_t>(scene)]; }
-
-// Splits a rectangle list strictly: an empty name (a leading, trailing or
-// doubled space) is kept as "" so the format test can see it.
-std::vector<std::string_view> names(std::string_view list) {
-    std::vector<std::string_view> out;
-    if (list.empty()) return out;
-    size_t start = 0;
-    while (true) {
-        const size_t space = list.find(' ', start);
-        out.push_back(list.substr(start, space == std::string_view::npos ? std::string_view::npos : space - start));
-        if (space == std::string_view::npos) break;
-        start = space + 1;
-    }
-    return out;
-}
 
 // The row a click on `rectangle` in `scene` leads to, or nullptr.
 const DescriptionRow* rowAt(const SceneDescriptions& scene, std::string_view rectangle) {
