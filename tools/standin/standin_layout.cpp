@@ -7,6 +7,8 @@
 // [SECTION] Files
 #include "standin/standin_layout.h"
 
+#include "standin/scene_builder.h"
+
 #include <array>
 #include <cmath>
 #include <fstream>
@@ -38,26 +40,6 @@ Image filled(int w, int h, uint32_t colour) {
     img.height = h;
     img.pixels.assign(static_cast<size_t>(w) * h, colour);
     return img;
-}
-
-// A calm vertical gradient from `top` to `bottom` colour, for backgrounds.
-Image gradient(int w, int h, uint32_t top, uint32_t bottom) {
-    Image img = filled(w, h, 0);
-    for (int y = 0; y < h; ++y) {
-        const double t = h > 1 ? static_cast<double>(y) / (h - 1) : 0.0;
-        auto mix = [&](int shift) {
-            const double a = (top >> shift) & 0xFF;
-            const double b = (bottom >> shift) & 0xFF;
-            return static_cast<uint8_t>(std::lround(a + (b - a) * t));
-        };
-        const uint32_t c = argb(mix(16), mix(8), mix(0));
-        for (int x = 0; x < w; ++x) img.at(x, y) = c;
-    }
-    return img;
-}
-
-std::vector<uint8_t> jpegPicture(const Image& img) {
-    return layout::encodePictureRecord("TJPEGImage", layout::encodeJpeg(img, 85));
 }
 
 // A bitmap as the original's are stored: 24-bit with a 216-entry colour
@@ -208,32 +190,10 @@ Obj movie(std::string name, bool shown) {
     return o;
 }
 
-struct LocationSpec {
-    const char* name;
-    uint32_t sky;
-    uint32_t ground;
-};
-
-// The village in warm daylight, the forests in greens.
-constexpr std::array<LocationSpec, 16> kLocations = {{
-    {"Udedka", 0x6B4A2E, 0x3A2818},      {"Natrzisti", 0x7EB6E8, 0xC8A870},
-    {"Predhospodou", 0x86BBE6, 0xB89868}, {"Vhospode", 0x5A3A22, 0x2E1E12},
-    {"Predradnici", 0x80B4E4, 0xB0A080},  {"Radnice", 0x6A5A48, 0x3A3026},
-    {"Predsoudem", 0x8CC0EC, 0x98B070},   {"Predveznici", 0x7AAEDC, 0xA09070},
-    {"Veveznici", 0x505058, 0x282830},    {"Uzlocinkyne", 0x5E4636, 0x30241A},
-    {"Les1", 0x9CC8A0, 0x3E6A32},         {"Les2", 0x94C098, 0x386030},
-    {"Les3", 0x8CB890, 0x34582C},         {"Les4", 0xA4D0A8, 0x44703A},
-    {"Les5", 0x88B48C, 0x305428},         {"Les6", 0x7CA880, 0x2A4C24},
-}};
-
 void addPanels(Obj& form) {
-    for (const auto& loc : kLocations) {
-        const uint32_t sky = argb(loc.sky >> 16, (loc.sky >> 8) & 0xFF, loc.sky & 0xFF);
-        const uint32_t ground = argb(loc.ground >> 16, (loc.ground >> 8) & 0xFF, loc.ground & 0xFF);
-        form.child(panel(loc.name, 0, 0, 1024, 625)
-                       .child(Obj("TImage", std::string("Pozadi") + loc.name)
-                                  .bounds(0, 0, 1024, 625)
-                                  .binary("Picture.Data", jpegPicture(gradient(1024, 625, sky, ground)))));
+    // The sixteen locations, drawn and covered with their hotspots.
+    for (size_t i = 0; i < static_cast<size_t>(scenes::Scene::Count); ++i) {
+        form.child(buildLocationPanel(static_cast<scenes::Scene>(i)));
     }
     form.child(panel("Rukpal", 2, 0, 1024, 625));
     form.child(panel("Textanimace", 0, 0, 1024, 800));

@@ -1,0 +1,843 @@
+// The stand-in location panels (see scene_builder.h for the placement
+// contract).
+//
+// [SECTION] Scene facts and keywords
+// [SECTION] Regions
+// [SECTION] Placing the rows
+// [SECTION] Pictures of the catalogue's components
+// [SECTION] The panel
+#include "standin/scene_builder.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <map>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "layout/bitmap_codec.h"
+#include "layout/gif_codec.h"
+#include "layout/jpeg_codec.h"
+#include "layout/picture_record.h"
+#include "standin/art.h"
+#include "standin/scene_catalogue.h"
+
+namespace kvarnel::standin {
+
+using art::Part;
+using art::Rect;
+using layout::Image;
+using layout::Obj;
+using scenes::DetectivePart;
+using scenes::ItemUse;
+using scenes::Scene;
+
+namespace {
+
+constexpr int kPanelW = 1024;
+constexpr int kPanelH = 625;
+
+// ---------------------------------------------------------------------------
+// [SECTION] Scene facts and keywords
+// ---------------------------------------------------------------------------
+enum class Setting { Village, Indoor, Forest };
+
+Setting settingOf(Scene s) {
+    switch (s) {
+        case Scene::Udedka:
+        case Scene::Vhospode:
+        case Scene::Radnice:
+        case Scene::Veveznici:
+        case Scene::Uzlocinkyne:
+            return Setting::Indoor;
+        case Scene::Les1:
+        case Scene::Les2:
+        case Scene::Les3:
+        case Scene::Les4:
+        case Scene::Les5:
+        case Scene::Les6:
+            return Setting::Forest;
+        default:
+            return Setting::Village;
+    }
+}
+
+std::string lower(std::string_view s) {
+    std::string out(s);
+    for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return out;
+}
+
+bool has(const std::string& haystack, std::initializer_list<std::string_view> words) {
+    return std::any_of(words.begin(), words.end(),
+                       [&](std::string_view w) { return haystack.find(w) != std::string::npos; });
+}
+
+// The part of a row's own name after the scene prefix, lower-cased
+// ("Udedka.oldManEye" -> "oldmaneye").
+std::string rowKey(std::string_view rowName) {
+    const size_t dot = rowName.find('.');
+    return lower(dot == std::string_view::npos ? rowName : rowName.substr(dot + 1));
+}
+
+// The catalogue's owner word of each character whose rows lie on a figure.
+struct Character {
+    ItemUse use;
+    std::string_view owner;   // as the catalogue's roles spell it
+    std::string_view keyword; // as row names spell it, lower-cased
+    art::CharacterLook look;
+};
+
+art::CharacterLook look(uint32_t shirt, uint32_t trousers, uint32_t hair, bool beard) {
+    art::CharacterLook l;
+    l.shirt = shirt;
+    l.trousers = trousers;
+    l.hair = hair;
+    l.beard = beard;
+    return l;
+}
+
+const std::vector<Character>& characters() {
+    static const std::vector<Character> all = {
+        {ItemUse::OldMan, "old man", "oldman", look(0xFF8A7A5C, 0xFF4E4A44, 0xFFD8D8D8, true)},
+        {ItemUse::Warrior, "warrior", "warrior", look(0xFFA0522D, 0xFF5B4636, 0xFF2E2A33, false)},
+        {ItemUse::Publican, "publican", "publican", look(0xFFEDEDE0, 0xFF3E3E50, 0xFF6B4A2E, false)},
+        {ItemUse::Guest, "guest", "guest", look(0xFF5E8C6A, 0xFF5A5A78, 0xFF9A6B3E, false)},
+        {ItemUse::Mayor, "mayor", "mayor", look(0xFF30304A, 0xFF30304A, 0xFF8A8A8A, false)},
+        {ItemUse::Sheriff, "sheriff", "sheriff", look(0xFFB8985A, 0xFF4A3A2A, 0xFF3A2A1A, false)},
+        {ItemUse::BushMan, "Bush Man", "bushman", look(0xFF5E9E4E, 0xFF3E6A32, 0xFF2E4A1E, true)},
+        {ItemUse::Druid, "druid", "druid", look(0xFF6A4C8C, 0xFF4A3A6A, 0xFFEEEEEE, true)},
+        {ItemUse::Ranger, "ranger", "ranger", look(0xFF4E6E3A, 0xFF5A4A30, 0xFF7A4A2A, false)},
+    };
+    return all;
+}
+
+const Character* characterOf(const scenes::DescriptionRow& row) {
+    for (const Character& c : characters()) {
+        if (row.itemUse == c.use) return &c;
+    }
+    const std::string key = rowKey(row.name);
+    for (const Character& c : characters()) {
+        if (key.find(c.keyword) != std::string::npos) return &c;
+    }
+    return nullptr;
+}
+
+// Which body parts a character row speaks of; several regions share the
+// names (both hands, both ears).
+std::vector<Part> partsOf(const std::string& key) {
+    if (has(key, {"eye"})) return {Part::Eyes};
+    if (has(key, {"nose"})) return {Part::Nose};
+    if (has(key, {"mouth", "lip", "teeth", "beard", "moustache", "mustache"})) return {Part::Mouth};
+    if (has(key, {"ear"})) return {Part::LeftEar, Part::RightEar};
+    if (has(key, {"head", "hair", "face", "wrinkle", "hat", "forehead", "cap"})) return {Part::Head};
+    if (has(key, {"hand", "finger", "arm", "fist"})) return {Part::LeftHand, Part::RightHand};
+    if (has(key, {"shoe", "boot", "feet", "foot"})) return {Part::Shoes};
+    if (has(key, {"groin", "rude", "backside", "bottom", "bum"})) return {Part::Groin};
+    if (has(key, {"leg", "trouser", "knee", "pants"})) return {Part::Legs};
+    return {Part::Body};
+}
+
+enum class Height { Top, Middle, Bottom };
+
+Height preferredHeight(const std::string& key) {
+    if (has(key, {"sky", "cloud", "roof", "crown", "hill", "bird", "sun", "nest", "ceiling", "top"})) {
+        return Height::Top;
+    }
+    if (has(key, {"floor", "parquet", "ground", "grass", "path", "green", "place", "tuft", "stone", "road",
+                  "carpet", "mud", "earth", "way", "leg", "root"})) {
+        return Height::Bottom;
+    }
+    return Height::Middle;
+}
+
+uint32_t hashColour(std::string_view s) {
+    uint32_t h = 2166136261u;
+    for (char c : s) h = (h ^ static_cast<uint8_t>(c)) * 16777619u;
+    // Soft, mid-bright colours.
+    const uint32_t r = 0x60 + (h & 0x7F), g = 0x60 + ((h >> 8) & 0x7F), b = 0x60 + ((h >> 16) & 0x7F);
+    return 0xFF000000u | (r << 16) | (g << 8) | b;
+}
+
+// Paints the thing a scenery row speaks of into `r` (picture coordinates).
+void paintThing(art::Canvas& c, Rect r, const std::string& key, std::string_view rowName) {
+    if (has(key, {"window", "ledge"})) return art::window(c, r);
+    if (has(key, {"door", "gate"})) return art::door(c, r);
+    if (has(key, {"table", "desk"})) return art::table(c, r);
+    if (has(key, {"chair", "bench", "stool"})) return art::chair(c, r);
+    if (has(key, {"shelf", "mug", "book", "bottle", "barrel"})) return art::shelfWithMugs(c, r);
+    if (has(key, {"cabinet", "cupboard", "wardrobe", "drawer", "chest"})) return art::cabinet(c, r);
+    if (has(key, {"painting", "picture", "portrait", "frame"})) return art::pictureFrame(c, r);
+    if (has(key, {"nest"})) return art::nestInTree(c, r);
+    if (has(key, {"tree", "trunk", "crown", "forest", "wood", "branch"})) return art::tree(c, r);
+    if (has(key, {"bush", "shrub", "hedge"})) return art::bush(c, r);
+    if (has(key, {"grass", "tuft", "green", "flower", "lawn"})) return art::grassTuft(c, r);
+    if (has(key, {"fence", "stripe"})) return art::fence(c, r);
+    if (has(key, {"path", "way", "road"})) return art::path(c, r);
+    if (has(key, {"stone", "rock", "hill"})) return art::stone(c, r);
+    if (has(key, {"cave"})) return art::caveMouth(c, r);
+    if (has(key, {"sign", "board"})) return art::signBoard(c, r);
+    if (has(key, {"sky", "cloud"})) return art::sky(c, r);
+    if (has(key, {"floor", "parquet", "ground", "place", "earth"})) return art::ground(c, r, art::colour::kEarth);
+    if (has(key, {"house", "hall", "court", "prison", "inn", "shack", "roof", "wall"})) return art::house(c, r);
+    art::labelledThing(c, r, hashColour(rowName));
+}
+
+// ---------------------------------------------------------------------------
+// [SECTION] Regions
+// ---------------------------------------------------------------------------
+bool intersects(const Rect& a, const Rect& b) {
+    return a.x < b.right() && b.x < a.right() && a.y < b.bottom() && b.y < a.bottom();
+}
+
+Rect unite(const Rect& a, const Rect& b) {
+    if (a.w <= 0 || a.h <= 0) return b;
+    const int x = std::min(a.x, b.x), y = std::min(a.y, b.y);
+    return {x, y, std::max(a.right(), b.right()) - x, std::max(a.bottom(), b.bottom()) - y};
+}
+
+// Splits `r` into `n` cells of a near-square grid, row by row.
+std::vector<Rect> split(Rect r, int n) {
+    std::vector<Rect> out;
+    if (n <= 0) return out;
+    const double aspect = r.h > 0 ? static_cast<double>(r.w) / r.h : 1.0;
+    int cols = std::clamp(static_cast<int>(std::lround(std::sqrt(n * aspect))), 1, n);
+    const int rows = (n + cols - 1) / cols;
+    for (int i = 0; i < n; ++i) {
+        const int cx = i % cols, cy = i / cols;
+        const int x0 = r.x + r.w * cx / cols, x1 = r.x + r.w * (cx + 1) / cols;
+        const int y0 = r.y + r.h * cy / rows, y1 = r.y + r.h * (cy + 1) / rows;
+        out.push_back({x0, y0, std::max(1, x1 - x0), std::max(1, y1 - y0)});
+    }
+    return out;
+}
+
+// Splits `n` names over several regions (both hands): the first regions take
+// the larger shares.
+std::vector<Rect> splitOver(const std::vector<Rect>& regions, int n) {
+    std::vector<Rect> out;
+    const int k = static_cast<int>(regions.size());
+    for (int i = 0; i < k; ++i) {
+        const int share = n / k + (i < n % k ? 1 : 0);
+        for (const Rect& r : split(regions[i], share)) out.push_back(r);
+    }
+    return out;
+}
+
+// The figure standing under a face box: as tall as the room below allows,
+// two fifths as wide, its head around the box.
+Rect figureUnder(Rect face) {
+    const int top = std::max(0, face.y - face.h / 6);
+    const int h = std::max(120, kPanelH - 4 - top);
+    const int w = std::max(face.w * 3 / 2, h * 2 / 5);
+    return {face.x + face.w / 2 - w / 2, top, w, h};
+}
+
+// A grid of free cells over the panel for the scenery rows.
+class CellGrid {
+public:
+    static constexpr int kCols = 16;
+    static constexpr int kRows = 10;
+
+    explicit CellGrid(const std::vector<Rect>& blocked) {
+        for (int r = 0; r < kRows; ++r) {
+            for (int c = 0; c < kCols; ++c) {
+                const Rect cell = at(c, r);
+                free_[r][c] = std::none_of(blocked.begin(), blocked.end(),
+                                           [&](const Rect& b) { return intersects(b, cell); });
+            }
+        }
+    }
+
+    static Rect at(int c, int r) {
+        const int x0 = kPanelW * c / kCols, x1 = kPanelW * (c + 1) / kCols;
+        const int y0 = kPanelH * r / kRows, y1 = kPanelH * (r + 1) / kRows;
+        return {x0, y0, x1 - x0, y1 - y0};
+    }
+
+    // Takes the best free cell for `height`, two wide when the row has many
+    // names and room allows. When every cell is taken, cells are handed out
+    // again in turn (rows then share a place).
+    Rect take(Height height, int names) {
+        int best = -1;
+        double bestScore = 0;
+        for (int r = 0; r < kRows; ++r) {
+            for (int c = 0; c < kCols; ++c) {
+                if (!free_[r][c]) continue;
+                double score = 0;
+                switch (height) {
+                    case Height::Top: score = r; break;
+                    case Height::Bottom: score = kRows - 1 - r; break;
+                    case Height::Middle: score = std::abs(r - 4.5); break;
+                }
+                score = score * 100 + c;
+                if (best < 0 || score < bestScore) {
+                    best = r * kCols + c;
+                    bestScore = score;
+                }
+            }
+        }
+        if (best < 0) {
+            const int i = reuse_++ % (kRows * kCols);
+            return at(i % kCols, i / kCols);
+        }
+        const int r = best / kCols, c = best % kCols;
+        free_[r][c] = false;
+        Rect cell = at(c, r);
+        if (names > 4 && c + 1 < kCols && free_[r][c + 1]) {
+            free_[r][c + 1] = false;
+            cell = unite(cell, at(c + 1, r));
+        }
+        return cell;
+    }
+
+private:
+    bool free_[kRows][kCols]{};
+    int reuse_ = 0;
+};
+
+// ---------------------------------------------------------------------------
+// [SECTION] Placing the rows
+// ---------------------------------------------------------------------------
+struct Catalogue {
+    const PanelSpec* panel = nullptr;
+    std::vector<const ComponentSpec*> components;  // this panel's, in catalogue order
+    std::map<std::string, const ComponentSpec*> byName;  // lower-case names
+
+    const ComponentSpec* find(std::string_view name) const {
+        auto it = byName.find(lower(name));
+        return it == byName.end() ? nullptr : it->second;
+    }
+};
+
+Catalogue catalogueOf(std::string_view panelName) {
+    Catalogue cat;
+    for (const PanelSpec& p : panelCatalogue()) {
+        if (p.name == panelName) cat.panel = &p;
+    }
+    if (!cat.panel) throw std::invalid_argument("no catalogued panel " + std::string(panelName));
+    for (const ComponentSpec& c : componentCatalogue()) {
+        if (c.parent == panelName) {
+            cat.components.push_back(&c);
+            cat.byName[lower(c.name)] = &c;
+        }
+    }
+    return cat;
+}
+
+bool startsWith(std::string_view s, std::string_view prefix) { return s.substr(0, prefix.size()) == prefix; }
+
+Rect boundsOf(const ComponentSpec& c) { return {c.left, c.top, c.width, c.height}; }
+
+// One row's placement: its region(s) and the rectangle of each name.
+struct Placement {
+    std::vector<std::string_view> names;
+    std::vector<Rect> rects;  // one per name
+    long area = 0;            // of the whole region, for stacking
+};
+
+// A figure to draw into the background.
+struct Figure {
+    Rect rect;
+    art::CharacterLook look;
+};
+
+// A scenery painting at a cell.
+struct Thing {
+    Rect rect;
+    std::string key;
+    std::string_view rowName;
+};
+
+struct ScenePlan {
+    std::vector<Placement> placements;
+    std::vector<Figure> figures;
+    std::vector<Thing> things;
+};
+
+// The union of a character's eyes, mouth and head components, if any.
+Rect faceBoxOf(const Catalogue& cat, std::string_view owner) {
+    Rect box{};
+    for (const ComponentSpec* c : cat.components) {
+        if (c->width <= 0 || c->height <= 0 || !startsWith(c->role, owner)) continue;
+        const std::string_view rest = c->role.substr(owner.size());
+        if (rest == " eyes" || rest == " mouth" || rest == " head") box = unite(box, boundsOf(*c));
+    }
+    return box;
+}
+
+ScenePlan planScene(Scene scene, const Catalogue& cat) {
+    const scenes::SceneDescriptions& table = scenes::sceneDescriptions(scene);
+    ScenePlan plan;
+
+    // Things no row may lie under: exits, hotspots, faces, pictures.
+    std::vector<Rect> blocked;
+    for (const ComponentSpec* c : cat.components) {
+        if (c->width > 0 && c->height > 0) blocked.push_back(boundsOf(*c));
+    }
+
+    // The detective: face parts on his head picture, the rest on a figure
+    // under it.
+    const ComponentSpec* head = nullptr;
+    for (const ComponentSpec* c : cat.components) {
+        if (c->role == "detective head") head = c;
+    }
+    const Rect headRect = head ? boundsOf(*head) : Rect{430, 100, 170, 180};
+    const Rect detective = figureUnder(headRect);
+    plan.figures.push_back({detective, art::CharacterLook{}});
+    blocked.push_back(detective);
+    auto onHead = [&](Part p) {
+        Rect r = art::headPartRect(headRect.w, headRect.h, p);
+        return Rect{headRect.x + r.x, headRect.y + r.y, r.w, r.h};
+    };
+    for (size_t i = 0; i < table.detective.size(); ++i) {
+        const std::string_view list = table.detective[i];
+        if (list.empty()) continue;
+        std::vector<Rect> regions;
+        switch (static_cast<DetectivePart>(i)) {
+            case DetectivePart::Head: regions = {onHead(Part::Head)}; break;
+            case DetectivePart::Mouth: regions = {onHead(Part::Mouth)}; break;
+            case DetectivePart::Nose: regions = {onHead(Part::Nose)}; break;
+            case DetectivePart::Eyes: regions = {onHead(Part::Eyes)}; break;
+            case DetectivePart::Ears: regions = {onHead(Part::LeftEar), onHead(Part::RightEar)}; break;
+            case DetectivePart::RightHand: regions = {art::partRect(detective, Part::RightHand)}; break;
+            case DetectivePart::LeftHand: regions = {art::partRect(detective, Part::LeftHand)}; break;
+            case DetectivePart::Body: regions = {art::partRect(detective, Part::Body)}; break;
+            case DetectivePart::Legs: regions = {art::partRect(detective, Part::Legs)}; break;
+            case DetectivePart::Shoes: regions = {art::partRect(detective, Part::Shoes)}; break;
+            case DetectivePart::Groin: regions = {art::partRect(detective, Part::Groin)}; break;
+            case DetectivePart::Count: break;
+        }
+        Placement p;
+        p.names = scenes::splitRectangles(list);
+        p.rects = splitOver(regions, static_cast<int>(p.names.size()));
+        for (const Rect& r : regions) p.area += static_cast<long>(r.w) * r.h;
+        plan.placements.push_back(std::move(p));
+    }
+
+    // Characters: rows grouped per character and part; rows sharing a part
+    // share it out in vertical bands.
+    std::map<const Character*, Rect> figureOf;
+    struct Pending {
+        const scenes::SceneRow* row;
+        std::vector<Part> parts;
+    };
+    std::map<const Character*, std::vector<Pending>> byCharacter;
+    std::vector<const scenes::SceneRow*> scenery;
+    for (const scenes::SceneRow& sr : table.rows) {
+        if (const Character* ch = characterOf(*sr.row)) {
+            byCharacter[ch].push_back({&sr, partsOf(rowKey(sr.row->name))});
+        } else {
+            scenery.push_back(&sr);
+        }
+    }
+    for (const Character& ch : characters()) {
+        auto it = byCharacter.find(&ch);
+        if (it == byCharacter.end()) continue;
+        Rect face = faceBoxOf(cat, ch.owner);
+        Rect figure{};
+        if (face.w > 0) {
+            figure = figureUnder(face);
+        } else {
+            // No face in the catalogue: the first place along the floor
+            // that is clear of everything else.
+            figure = {40, 200, 160, 420};
+            for (int x = 40; x + 160 <= kPanelW; x += 40) {
+                const Rect cand{x, 200, 160, 420};
+                if (std::none_of(blocked.begin(), blocked.end(),
+                                 [&](const Rect& b) { return intersects(b, cand); })) {
+                    figure = cand;
+                    break;
+                }
+            }
+        }
+        plan.figures.push_back({figure, ch.look});
+        blocked.push_back(figure);
+        // Count the rows per part set to cut bands.
+        std::map<std::vector<Part>, std::pair<int, int>> band;  // parts -> (rows, next)
+        for (const Pending& p : it->second) ++band[p.parts].first;
+        for (const Pending& p : it->second) {
+            auto& [count, next] = band[p.parts];
+            std::vector<Rect> regions;
+            for (Part part : p.parts) {
+                const Rect whole = art::partRect(figure, part);
+                const int y0 = whole.y + whole.h * next / count, y1 = whole.y + whole.h * (next + 1) / count;
+                regions.push_back({whole.x, y0, whole.w, std::max(1, y1 - y0)});
+            }
+            ++next;
+            Placement pl;
+            pl.names = scenes::splitRectangles(p.row->rectangles);
+            pl.rects = splitOver(regions, static_cast<int>(pl.names.size()));
+            for (const Rect& r : regions) pl.area += static_cast<long>(r.w) * r.h;
+            plan.placements.push_back(std::move(pl));
+        }
+    }
+
+    // Scenery: a cell each, a painted thing in it. Names that are catalogue
+    // components keep their bounds; catalogue components without bounds lie
+    // over the ones with (the gate's pictures over the gate's labels).
+    CellGrid grid(blocked);
+    for (const scenes::SceneRow* sr : scenery) {
+        Placement pl;
+        pl.names = scenes::splitRectangles(sr->rectangles);
+        Rect known{};
+        int fresh = 0;
+        for (std::string_view n : pl.names) {
+            const ComponentSpec* c = cat.find(n);
+            if (c && c->width > 0 && c->height > 0) {
+                known = unite(known, boundsOf(*c));
+            } else if (lower(n) != lower(cat.panel->background)) {
+                ++fresh;
+            }
+        }
+        Rect region{};
+        if (fresh > 0) {
+            if (known.w > 0) {
+                region = known;
+            } else {
+                const std::string key = rowKey(sr->row->name);
+                region = grid.take(preferredHeight(key), fresh);
+                plan.things.push_back({region, key, sr->row->name});
+            }
+        }
+        const std::vector<Rect> cells = split(region, fresh);
+        int k = 0;
+        for (std::string_view n : pl.names) {
+            const ComponentSpec* c = cat.find(n);
+            if (c && c->width > 0 && c->height > 0) {
+                pl.rects.push_back(boundsOf(*c));
+            } else if (lower(n) == lower(cat.panel->background)) {
+                pl.rects.push_back({cat.panel->bgLeft, cat.panel->bgTop, cat.panel->bgWidth, cat.panel->bgHeight});
+            } else {
+                pl.rects.push_back(cells[k++]);
+            }
+        }
+        pl.area = static_cast<long>(region.w) * region.h;
+        plan.placements.push_back(std::move(pl));
+    }
+    return plan;
+}
+
+// ---------------------------------------------------------------------------
+// [SECTION] Pictures of the catalogue's components
+// ---------------------------------------------------------------------------
+std::vector<uint8_t> bitmapRecord(const Image& img) {
+    return layout::encodePictureRecord("TBitmap", layout::encodeBmpFile(img, 24));
+}
+
+std::vector<uint8_t> gifValue(const std::vector<Image>& frames) {
+    return layout::encodeGifControlValue(
+        layout::encodeGifFromImages(frames, std::vector<int>(frames.size(), 100)));
+}
+
+// `top` laid over `bottom` (same size), straight alpha.
+Image over(const Image& bottom, const Image& top) {
+    Image out = bottom;
+    for (size_t i = 0; i < out.pixels.size() && i < top.pixels.size(); ++i) {
+        const uint32_t t = top.pixels[i], b = bottom.pixels[i];
+        const uint32_t a = t >> 24;
+        if (a == 0xFF) {
+            out.pixels[i] = t;
+        } else if (a != 0) {
+            auto mix = [&](int s) { return ((((t >> s) & 0xFF) * a + ((b >> s) & 0xFF) * (255 - a)) / 255) << s; };
+            out.pixels[i] = 0xFF000000u | mix(16) | mix(8) | mix(0);
+        }
+    }
+    return out;
+}
+
+// The part of `bg` (in picture coordinates) at `r`, black outside it.
+Image crop(const Image& bg, Rect r) {
+    Image out;
+    out.width = r.w;
+    out.height = r.h;
+    out.pixels.assign(static_cast<size_t>(r.w) * r.h, 0xFF000000u);
+    for (int y = 0; y < r.h; ++y) {
+        for (int x = 0; x < r.w; ++x) {
+            const int sx = r.x + x, sy = r.y + y;
+            if (sx >= 0 && sy >= 0 && sx < bg.width && sy < bg.height) out.at(x, y) = bg.at(sx, sy);
+        }
+    }
+    return out;
+}
+
+// A simple crisp animation for the pictures that are not faces (a bird,
+// the Bush Man rising from his shrub, his daughter): a shape that moves a
+// step each frame.
+std::vector<Image> simpleFrames(int w, int h, int frames, std::string_view name) {
+    std::vector<Image> out;
+    for (int f = 0; f < frames; ++f) {
+        art::Canvas c(w, h, 0, art::Smoothing::Crisp);
+        const int shift = frames > 1 ? (h / 4) * f / (frames - 1) : 0;
+        art::bush(c, {0, h / 3, w, h - h / 3});
+        art::labelledThing(c, {w / 4, std::max(0, h / 2 - shift), std::max(1, w / 2), std::max(1, h / 3)},
+                           hashColour(name));
+        out.push_back(c.image());
+    }
+    return out;
+}
+
+struct FaceCache {
+    std::map<std::string, std::vector<uint8_t>> values;
+};
+
+const art::CharacterLook& lookOfRole(std::string_view role) {
+    static const art::CharacterLook detective{};
+    for (const Character& ch : characters()) {
+        if (startsWith(role, ch.owner)) return ch.look;
+    }
+    return detective;
+}
+
+// The face animation of a "<owner> <part>" GIF, shared per owner, part and size.
+const std::vector<uint8_t>& faceGif(FaceCache& cache, const ComponentSpec& c) {
+    const int w = c.pictureWidth > 0 ? c.pictureWidth : std::max(1, c.width);
+    const int h = c.pictureHeight > 0 ? c.pictureHeight : std::max(1, c.height);
+    const int frames = std::max(1, c.frames);
+    const std::string key = std::string(c.role) + "|" + std::to_string(w) + "x" + std::to_string(h) + "x" +
+                            std::to_string(frames);
+    auto it = cache.values.find(key);
+    if (it != cache.values.end()) return it->second;
+    const art::CharacterLook& lk = lookOfRole(c.role);
+    const std::string role(c.role);
+    std::vector<Image> images;
+    if (has(role, {"talking mouth"})) {
+        images = art::mouthFrames(w, h, frames, lk, true);
+    } else if (has(role, {"mouth"})) {
+        images = art::mouthFrames(w, h, frames, lk, false);
+    } else if (has(role, {"eyes", "eyebrows"})) {
+        images = art::eyesFrames(w, h, frames, lk);
+    } else if (has(role, {"description animation"})) {
+        images = art::describingHead(w, h, frames, lk);
+    } else {
+        images = simpleFrames(w, h, frames, c.name);
+    }
+    return cache.values.emplace(key, gifValue(images)).first->second;
+}
+
+Obj fontOf(Obj o, const ComponentSpec& c) {
+    if (c.fontName.empty()) return o;
+    std::vector<std::string> style;
+    if (c.bold) style.emplace_back("fsBold");
+    if (c.italic) style.emplace_back("fsItalic");
+    o.ident("Font.Charset", "EASTEUROPE_CHARSET")
+        .ident("Font.Color", c.fontColour.empty() ? "clWindowText" : std::string(c.fontColour))
+        .integer("Font.Height", -std::max(1, c.fontPixels))
+        .text("Font.Name", std::string(c.fontName))
+        .members("Font.Style", std::move(style))
+        .boolean("ParentFont", false);
+    return o;
+}
+
+// ---------------------------------------------------------------------------
+// [SECTION] The panel
+// ---------------------------------------------------------------------------
+struct Background {
+    Image image;
+    int offX = 0, offY = 0;  // panel coordinates of the picture's (0, 0)
+};
+
+Background drawBackground(Scene scene, const Catalogue& cat, const ScenePlan& plan) {
+    const PanelSpec& p = *cat.panel;
+    const int pw = p.bgPictureWidth > 0 ? p.bgPictureWidth : kPanelW;
+    const int ph = p.bgPictureHeight > 0 ? p.bgPictureHeight : kPanelH;
+    Background bg;
+    bg.offX = p.bgLeft + (p.bgCenter ? (p.bgWidth - pw) / 2 : 0);
+    bg.offY = p.bgTop + (p.bgCenter ? (p.bgHeight - ph) / 2 : 0);
+    auto pic = [&](Rect r) { return Rect{r.x - bg.offX, r.y - bg.offY, r.w, r.h}; };
+
+    art::Canvas c(pw, ph, 0xFF000000u);
+    const int horizon = ph * 2 / 5;
+    const int idx = static_cast<int>(scene);
+    switch (settingOf(scene)) {
+        case Setting::Village:
+            art::sky(c, {0, 0, pw, horizon + 10});
+            art::ground(c, {0, horizon, pw, ph - horizon}, art::colour::kGrass);
+            art::house(c, pic({60 + 20 * idx, horizon - 220, 300, 300}));
+            art::house(c, pic({640 - 15 * idx, horizon - 200, 280, 280}), art::colour::kWall, 0xFF8A5A3C);
+            art::path(c, pic({380, horizon + 40, 260, kPanelH - horizon - 40}));
+            break;
+        case Setting::Indoor: {
+            const uint32_t wall = hashColour(scenes::kSceneNames[idx]) | 0xFF404040u;
+            art::sky(c, {0, 0, pw, ph * 7 / 10}, wall, wall);
+            art::ground(c, {0, ph * 7 / 10, pw, ph - ph * 7 / 10}, art::colour::kDarkWood);
+            break;
+        }
+        case Setting::Forest:
+            art::sky(c, {0, 0, pw, horizon}, 0xFF9CC8A0, 0xFFDCEFD7);
+            art::ground(c, {0, horizon - 10, pw, ph - horizon + 10}, 0xFF4E7A3E);
+            for (int i = 0; i < 7; ++i) {
+                const int x = (i * 157 + idx * 37) % (pw - 150);
+                art::tree(c, pic({x, 10 + (i % 3) * 30, 150, horizon + 60}), i % 2 ? 0xFF3E6A32 : art::colour::kLeaf);
+            }
+            break;
+    }
+    for (const Thing& t : plan.things) paintThing(c, pic(t.rect), t.key, t.rowName);
+    for (const Figure& f : plan.figures) art::drawCharacter(c, pic(f.rect), f.look);
+    bg.image = c.image();
+    return bg;
+}
+
+Obj rectangle(std::string_view name, Rect r) {
+    return std::move(Obj("TImage", std::string(name))
+                         .bounds(r.x, r.y, r.w, r.h)
+                         .ident("OnClick", std::string(name) + "Click")
+                         .ident("OnMouseDown", "st4MouseDown"));
+}
+
+bool isExit(const ComponentSpec& c) { return startsWith(c.role, "exit to"); }
+
+// A catalogue component of a location panel. `region` places one without
+// bounds; `clickable` binds its description click.
+Obj catalogueComponent(const ComponentSpec& c, Rect region, bool clickable, const Background& bg, FaceCache& faces) {
+    const std::string name(c.name);
+    const Rect r = c.width > 0 && c.height > 0 ? boundsOf(c) : region;
+    if (c.kind == "label") {
+        Obj o("TLabel", name);
+        o.integer("Left", r.x).integer("Top", r.y);
+        if (r.w > 0 && r.h > 0) o.integer("Width", r.w).integer("Height", r.h).boolean("AutoSize", false);
+        if (!c.captionCz.empty()) o.text("Caption", std::string(c.captionCz));
+        if (!c.backColour.empty()) o.ident("Color", std::string(c.backColour)).boolean("ParentColor", false);
+        o = fontOf(std::move(o), c);
+        o.boolean("Transparent", c.transparent);
+        if (!c.hintCz.empty()) o.text("Hint", std::string(c.hintCz));
+        if (!c.visibleAtStart) o.boolean("Visible", false);
+        if (isExit(c) || clickable || startsWith(c.role, "talk (")) o.ident("OnClick", name + "Click");
+        if (isExit(c)) o.ident("OnMouseDown", "st4MouseDown");
+        return o;
+    }
+    if (c.kind == "GIF") {
+        Obj o("TRxGIFAnimator", name);
+        o.bounds(r.x, r.y, r.w, r.h)
+            .binary("Image.Data", faceGif(faces, c))
+            .boolean("AutoSize", false)
+            .boolean("Loop", c.loop)
+            .boolean("Transparent", c.transparent);
+        if (!c.visibleAtStart) o.boolean("Visible", false);
+        if (clickable) o.ident("OnClick", name + "Click");
+        return o;
+    }
+    if (c.kind == "picture") {
+        Obj o("TImage", name);
+        o.bounds(r.x, r.y, r.w, r.h);
+        if (c.pictureWidth > 0 && c.pictureHeight > 0) {
+            Image img;
+            if (has(std::string(c.role), {" head"})) {
+                // Opaque: the head over the background it stands on.
+                const Image head = art::headPicture(c.pictureWidth, c.pictureHeight, lookOfRole(c.role));
+                img = over(crop(bg.image, {r.x - bg.offX, r.y - bg.offY, c.pictureWidth, c.pictureHeight}), head);
+            } else {
+                // Keyed on the bottom-left pixel when transparent.
+                art::Canvas cv(c.pictureWidth, c.pictureHeight, art::colour::kItemKey, art::Smoothing::Crisp);
+                const std::string key = lower(c.role);
+                if (has(key, {"bush"})) {
+                    art::bush(cv, {0, c.pictureHeight / 4, c.pictureWidth, c.pictureHeight - c.pictureHeight / 4});
+                } else {
+                    art::labelledThing(cv, {2, 2, std::max(1, c.pictureWidth - 4), std::max(1, c.pictureHeight - 4)},
+                                       hashColour(c.name));
+                }
+                img = cv.image();
+                img.at(0, img.height - 1) = art::colour::kItemKey;
+            }
+            o.binary("Picture.Data", bitmapRecord(img));
+        }
+        if (c.transparent) o.boolean("Transparent", true);
+        if (!c.hintCz.empty()) o.text("Hint", std::string(c.hintCz));
+        if (!c.visibleAtStart) o.boolean("Visible", false);
+        if (clickable) o.ident("OnClick", name + "Click");
+        return o;
+    }
+    throw std::invalid_argument("location component " + name + " of unexpected kind " + std::string(c.kind));
+}
+
+}  // namespace
+
+Obj buildLocationPanel(Scene scene) {
+    if (scene >= Scene::Count) throw std::invalid_argument("no such scene");
+    const std::string_view panelName = scenes::kSceneNames[static_cast<size_t>(scene)];
+    const Catalogue cat = catalogueOf(panelName);
+    const PanelSpec& p = *cat.panel;
+    const ScenePlan plan = planScene(scene, cat);
+    const Background bg = drawBackground(scene, cat, plan);
+
+    // Which names each placement gives, and which catalogue names rows use.
+    std::map<std::string, Rect> regionOf;  // lower-case catalogue name -> region for an unbounded one
+    std::set<std::string> clickable;
+    for (const Placement& pl : plan.placements) {
+        for (size_t i = 0; i < pl.names.size(); ++i) {
+            const std::string key = lower(pl.names[i]);
+            if (cat.find(pl.names[i]) || key == lower(p.background)) {
+                clickable.insert(key);
+                regionOf.emplace(key, pl.rects[i]);
+            }
+        }
+    }
+
+    Obj panel("TPanel", std::string(panelName));
+    panel.bounds(p.left, p.top, p.width, p.height)
+        .ident("BevelOuter", "bvNone")
+        .ident("Color", "clBlack")
+        .integer("TabOrder", 0)
+        .boolean("Visible", false);
+
+    std::set<std::string> made;  // lower-case names already in the panel
+    auto add = [&](Obj o, std::string_view name) {
+        made.insert(lower(name));
+        panel.child(std::move(o));
+    };
+
+    // Background.
+    Obj background("TImage", std::string(p.background));
+    background.bounds(p.bgLeft, p.bgTop, p.bgWidth, p.bgHeight);
+    if (p.bgAlignClient) background.ident("Align", "alClient");
+    if (p.bgCenter) background.boolean("Center", true);
+    if (p.bgStretch) background.boolean("Stretch", true);
+    background.binary("Picture.Data",
+                      layout::encodePictureRecord("TJPEGImage", layout::encodeJpeg(bg.image, 85)));
+    if (!p.hint.empty()) background.text("Hint", std::string(p.hint));
+    if (clickable.contains(lower(p.background))) {
+        background.ident("OnClick", std::string(p.background) + "Click");
+    }
+    add(std::move(background), p.background);
+
+    FaceCache faces;
+    auto fromCatalogue = [&](const ComponentSpec& c) {
+        if (made.contains(lower(c.name))) return;
+        const std::string key = lower(c.name);
+        const auto region = regionOf.find(key);
+        add(catalogueComponent(c, region == regionOf.end() ? Rect{} : region->second, clickable.contains(key), bg,
+                               faces),
+            c.name);
+    };
+
+    // Faces and pictures.
+    for (const ComponentSpec* c : cat.components) {
+        if (c->kind != "label" && !isExit(*c)) fromCatalogue(*c);
+    }
+
+    // Rectangles, larger regions first so smaller ones lie above them.
+    std::vector<const Placement*> order;
+    for (const Placement& pl : plan.placements) order.push_back(&pl);
+    std::stable_sort(order.begin(), order.end(), [](const Placement* a, const Placement* b) { return a->area > b->area; });
+    for (const Placement* pl : order) {
+        for (size_t i = 0; i < pl->names.size(); ++i) {
+            const std::string_view n = pl->names[i];
+            if (made.contains(lower(n)) || cat.find(n)) continue;  // catalogue names are made in their place
+            add(rectangle(n, pl->rects[i]), n);
+        }
+    }
+
+    // Labels that are not exits (talk hotspots, signs), then the exits.
+    for (const ComponentSpec* c : cat.components) {
+        if (c->kind == "label" && !isExit(*c)) fromCatalogue(*c);
+    }
+    for (const ComponentSpec* c : cat.components) {
+        if (isExit(*c)) fromCatalogue(*c);
+    }
+    return panel;
+}
+
+}  // namespace kvarnel::standin
