@@ -90,18 +90,18 @@ TEST_P(SceneBuilderTest, PanelReadsBackAsAHiddenLocationPanel) {
     EXPECT_EQ(panel->Height, 625);
     EXPECT_EQ(panel->BevelOuter, "bvNone");
 
-    const PanelSpec* spec = nullptr;
+    const PanelSpec* catalogued = nullptr;
     for (const PanelSpec& p : panelCatalogue()) {
-        if (p.name == name) spec = &p;
+        if (p.name == name) catalogued = &p;
     }
-    ASSERT_NE(spec, nullptr);
-    auto* bg = b.layout.findAs<layout::ImageControl>(spec->background);
-    ASSERT_NE(bg, nullptr) << spec->background;
+    ASSERT_NE(catalogued, nullptr);
+    auto* bg = b.layout.findAs<layout::ImageControl>(catalogued->background);
+    ASSERT_NE(bg, nullptr) << catalogued->background;
     ASSERT_FALSE(panel->children.empty());
     EXPECT_EQ(panel->children.front(), bg) << "the background lies below everything else";
     EXPECT_EQ(bg->Picture_.className, "TJPEGImage");
-    EXPECT_EQ(bg->Picture_.image.width, spec->bgPictureWidth);
-    EXPECT_EQ(bg->Picture_.image.height, spec->bgPictureHeight);
+    EXPECT_EQ(bg->Picture_.image.width, catalogued->bgPictureWidth);
+    EXPECT_EQ(bg->Picture_.image.height, catalogued->bgPictureHeight);
 }
 
 TEST_P(SceneBuilderTest, EveryTableNameIsOneClickableControlInsideThePanel) {
