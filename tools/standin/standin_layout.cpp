@@ -7,6 +7,7 @@
 // [SECTION] Files
 #include "standin/standin_layout.h"
 
+#include "standin/art.h"
 #include "standin/scene_builder.h"
 
 #include <array>
@@ -34,14 +35,6 @@ namespace {
 // ---------------------------------------------------------------------------
 // [SECTION] Pictures and sounds made by code
 // ---------------------------------------------------------------------------
-Image filled(int w, int h, uint32_t colour) {
-    Image img;
-    img.width = w;
-    img.height = h;
-    img.pixels.assign(static_cast<size_t>(w) * h, colour);
-    return img;
-}
-
 // A bitmap as the original's are stored: 24-bit with a 216-entry colour
 // table and a header whose offsets and byte count overstate the data by the
 // table's 864 bytes.
@@ -55,22 +48,8 @@ std::vector<uint8_t> gifValue(const std::vector<Image>& frames, const std::vecto
     return layout::encodeGifControlValue(layout::encodeGifFromImages(frames, delaysMs));
 }
 
-// The inventory bar folding open: nine frames, the bar growing from the left.
-std::vector<uint8_t> inventoryBar() {
-    std::vector<Image> frames;
-    for (int f = 0; f < 9; ++f) {
-        Image img = filled(1024, 123, argb(0, 0, 0, 0));
-        const int width = 1024 * (f + 1) / 9;
-        for (int y = 8; y < 123; ++y) {
-            for (int x = 0; x < width; ++x) {
-                const bool rim = y < 14 || x < 6 || x >= width - 6;
-                img.at(x, y) = rim ? argb(0x5A, 0x3A, 0x1E) : argb(0x9C, 0x6B, 0x3A);
-            }
-        }
-        frames.push_back(std::move(img));
-    }
-    return gifValue(frames, std::vector<int>(9, 80));
-}
+// The inventory bar folding open: nine frames of 80 ms.
+std::vector<uint8_t> inventoryBar() { return gifValue(art::inventoryBar(9), std::vector<int>(9, 80)); }
 
 // A short tone with a soft attack and decay, 8-bit mono.
 std::vector<uint8_t> tone(double hz, int ms, int rate = 22050) {
@@ -138,22 +117,24 @@ void addWindowControls(Obj& form) {
                    .text("Hint", "BECHEROVKA")
                    .boolean("ShowHint", true));
 
+    // Each item is drawn on the key colour, which its bottom-left pixel
+    // carries, so the transparent picture shows only the item.
     struct ItemSpec {
         const char* name;
         const char* hint;
-        uint32_t colour;
+        art::Item look;
     };
     const std::array<ItemSpec, 7> items = {{
-        {"Nuz", "NŮŽ", argb(0xB0, 0xB8, 0xC0)},
-        {"Lano", "LANO", argb(0xB0, 0x8A, 0x50)},
-        {"Jidlo", "JÍDLO", argb(0xD8, 0xA8, 0x50)},
-        {"Olmeca", "BECHEROVKA", argb(0x30, 0x70, 0x30)},
-        {"Lopata", "LOPATA", argb(0x70, 0x70, 0x70)},
-        {"Sperhak", "ŠPERHÁK", argb(0x60, 0x60, 0x80)},
-        {"Penize", "MÍSTNÍ PLATIDLO", argb(0xE0, 0xC0, 0x30)},
+        {"Nuz", "NŮŽ", art::Item::Knife},
+        {"Lano", "LANO", art::Item::Rope},
+        {"Jidlo", "JÍDLO", art::Item::Baguette},
+        {"Olmeca", "BECHEROVKA", art::Item::Bottle},
+        {"Lopata", "LOPATA", art::Item::Shovel},
+        {"Sperhak", "ŠPERHÁK", art::Item::Crowbar},
+        {"Penize", "MÍSTNÍ PLATIDLO", art::Item::Coins},
     }};
     for (const auto& it : items) {
-        const std::vector<uint8_t> pic = bitmapPicture(filled(62, 64, it.colour));
+        const std::vector<uint8_t> pic = bitmapPicture(art::itemPicture(it.look));
         form.child(Obj("TImage", it.name)
                        .bounds(0, 670, 62, 64)
                        .binary("Picture.Data", pic)
