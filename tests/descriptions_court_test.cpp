@@ -23,6 +23,7 @@ namespace kvarnel::scenes {
 namespace {
 
 using test_support::names;
+using test_support::rowAt;
 
 const std::array<const SceneDescriptions*, 4> kCourt = {
     &kPredsoudemDescriptions,
@@ -33,13 +34,6 @@ const std::array<const SceneDescriptions*, 4> kCourt = {
 
 std::string_view sceneName(Scene scene) { return kSceneNames[static_cast<size_t>(scene)]; }
 
-// The row a click on `rectangle` in `scene` leads to, or nullptr.
-const DescriptionRow* rowAt(const SceneDescriptions& scene, std::string_view rectangle) {
-    for (const SceneRow& r : scene.rows)
-        for (std::string_view n : names(r.rectangles))
-            if (n == rectangle) return r.row;
-    return nullptr;
-}
 
 // Every distinct row the four scenes use.
 std::set<const DescriptionRow*> allRows() {

@@ -20,6 +20,7 @@ namespace kvarnel::scenes {
 namespace {
 
 using test_support::names;
+using test_support::rowAt;
 
 const std::array<const SceneDescriptions*, 6> kForest = {
     &kLes1Descriptions, &kLes2Descriptions, &kLes3Descriptions,
@@ -39,13 +40,6 @@ std::map<const DescriptionRow*, int> sceneUseCounts() {
     return uses;
 }
 
-// The row a click on `rectangle` in `scene` leads to, or nullptr.
-const DescriptionRow* rowAt(const SceneDescriptions& scene, std::string_view rectangle) {
-    for (const SceneRow& r : scene.rows)
-        for (std::string_view n : names(r.rectangles))
-            if (n == rectangle) return r.row;
-    return nullptr;
-}
 
 const SceneDescriptions& forest(Scene scene) {
     for (const SceneDescriptions* s : kForest)

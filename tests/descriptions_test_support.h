@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "scenes/description_table.h"
+
 namespace kvarnel::scenes::test_support {
 
 // Splits a rectangle list strictly: an empty name (a leading, trailing or
@@ -20,6 +22,16 @@ inline std::vector<std::string_view> names(std::string_view list) {
         start = space + 1;
     }
     return out;
+}
+
+// The row a click on `rectangle` in `scene` leads to, or nullptr.
+inline const DescriptionRow* rowAt(const SceneDescriptions& scene, std::string_view rectangle) {
+    for (const SceneRow& r : scene.rows) {
+        for (std::string_view n : names(r.rectangles)) {
+            if (n == rectangle) return r.row;
+        }
+    }
+    return nullptr;
 }
 
 }  // namespace kvarnel::scenes::test_support

@@ -39,10 +39,7 @@ const SceneDescriptions& village(Scene scene) {
 
 // The row a click on `rectangle` in `scene` leads to, or nullptr.
 const DescriptionRow* rowAt(Scene scene, std::string_view rectangle) {
-    for (const SceneRow& r : village(scene).rows)
-        for (std::string_view n : names(r.rectangles))
-            if (n == rectangle) return r.row;
-    return nullptr;
+    return test_support::rowAt(village(scene), rectangle);
 }
 
 // How many of the village scenes list each row.
