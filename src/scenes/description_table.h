@@ -13,6 +13,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -44,6 +45,14 @@ enum class Scene : uint8_t {
 inline constexpr std::array<std::string_view, static_cast<size_t>(Scene::Count)> kSceneNames = {
     "Udedka",      "Natrzisti", "Predhospodou", "Vhospode",    "Predradnici", "Radnice", "Predsoudem", "Predveznici",
     "Veveznici",   "Uzlocinkyne", "Les1",       "Les2",        "Les3",        "Les4",    "Les5",       "Les6"};
+
+// The scene whose panel is called `panelName` (exact spelling), if any.
+inline std::optional<Scene> sceneByName(std::string_view panelName) {
+    for (size_t i = 0; i < kSceneNames.size(); ++i) {
+        if (kSceneNames[i] == panelName) return static_cast<Scene>(i);
+    }
+    return std::nullopt;
+}
 
 // Whose item-use procedure follows the text.
 enum class ItemUse : uint8_t {

@@ -752,26 +752,33 @@ constexpr auto kComponents = std::to_array<ComponentSpec>({
     {.name = "Zprava7", .parent = "Textanimace7", .kind = "label", .left = 484, .top = 326, .height = 43,
      .visibleAtStart = true, .transparent = false, .captionCz = "Cvak!", .captionEn = "Click!",
      .fontName = "Monotype Corsiva", .fontPixels = 35, .fontColour = "clWhite", .bold = true, .italic = true,
-     .role = "interlude caption", .backColour = "clBlack"},
+     .ansiCharset = true, .role = "interlude caption", .backColour = "clBlack"},
     // no picture: shows nothing even when shown or started
     {.name = "RxGIFAnimator8", .parent = "Textanimace7", .kind = "GIF", .left = 450, .top = 96, .width = 105,
      .height = 105, .visibleAtStart = true, .role = "empty animation"},
 
     // ---- Contents of the non-location panels. Bounds 0 where not given; visibility not given is taken as shown
     // (the content of a panel that is itself hidden at start).
-    // bounds not given
-    {.name = "DXDraw1", .parent = "Rukpal", .kind = "drawing surface", .visibleAtStart = true,
-     .role = "table game surface"},
-    // bounds, captions and font not given
-    {.name = "Cas", .parent = "Rukpal", .kind = "label", .visibleAtStart = true, .role = "table game label"},
-    // bounds, captions and font not given
-    {.name = "Label2", .parent = "Rukpal", .kind = "label", .visibleAtStart = true, .role = "table game label"},
-    // bounds, captions and font not given
-    {.name = "Label9", .parent = "Rukpal", .kind = "label", .visibleAtStart = true, .role = "table game label"},
-    // bounds, captions and font not given
-    {.name = "Label10", .parent = "Rukpal", .kind = "label", .visibleAtStart = true, .role = "table game label"},
-    // bounds, captions and font not given
-    {.name = "Label11", .parent = "Rukpal", .kind = "label", .visibleAtStart = true, .role = "table game label"},
+    {.name = "DXDraw1", .parent = "Rukpal", .kind = "drawing surface", .left = 332, .top = 42, .width = 447,
+     .height = 573, .visibleAtStart = true, .role = "table game surface"},
+    {.name = "Cas", .parent = "Rukpal", .kind = "label", .left = 946, .top = 580, .visibleAtStart = true,
+     .transparent = true, .captionCz = "0", .fontName = "MS Sans Serif", .fontPixels = 32,
+     .fontColour = "clMaroon", .bold = true, .role = "table clock"},
+    {.name = "Label2", .parent = "Rukpal", .kind = "label", .left = 88, .top = 40, .visibleAtStart = true,
+     .transparent = true, .captionCz = "VSADIT SI",
+     .captionEn = "STAKE DOWN", .fontName = "MS Sans Serif", .fontPixels = 27, .fontColour = "clYellow", .bold = true,
+     .role = "place a bet"},
+    {.name = "Label9", .parent = "Rukpal", .kind = "label", .left = 28, .top = 584, .visibleAtStart = true,
+     .transparent = true, .captionCz = "Zlaťáků:",
+     .captionEn = "Bucks:", .fontName = "MS Sans Serif", .fontPixels = 24, .fontColour = "clYellow", .bold = true,
+     .role = "coins heading"},
+    {.name = "Label10", .parent = "Rukpal", .kind = "label", .left = 102, .top = 586, .visibleAtStart = true,
+     .transparent = true, .captionCz = "0",
+     .fontName = "MS Sans Serif", .fontPixels = 24, .fontColour = "clYellow", .bold = true, .role = "coins"},
+    {.name = "Label11", .parent = "Rukpal", .kind = "label", .left = 824, .top = 26, .visibleAtStart = true,
+     .transparent = true, .captionCz = "ODEJÍT OD STOLU",
+     .captionEn = "GO AWAY", .fontName = "MS Sans Serif", .fontPixels = 20, .fontColour = "clYellow", .bold = true,
+     .role = "leave the table"},
     {.name = "DXDraw2", .parent = "Vjeskyni", .kind = "drawing surface", .left = 118, .top = 0, .width = 788,
      .height = 768, .visibleAtStart = true, .role = "cave surface"},
     // aligned to the panel, so the panel's extent
@@ -780,26 +787,32 @@ constexpr auto kComponents = std::to_array<ComponentSpec>({
     // JPEG; control extent not given: the picture's size
     {.name = "Image82", .parent = "BonusHra", .kind = "picture", .left = 196, .top = 0, .width = 635, .height = 768,
      .pictureWidth = 635, .pictureHeight = 768, .visibleAtStart = true, .role = "bonus game picture"},
-    // bounds not given
-    {.name = "DXDraw3", .parent = "BonusHra", .kind = "drawing surface", .visibleAtStart = true,
-     .role = "bonus game surface"},
-    // bounds, captions and font not given
-    {.name = "Label113", .parent = "BonusHra", .kind = "label", .visibleAtStart = true, .role = "bonus game label"},
-    // bounds, captions and font not given
-    {.name = "Label114", .parent = "BonusHra", .kind = "label", .visibleAtStart = true, .role = "bonus game label"},
-    // bounds, captions and font not given
-    {.name = "Label115", .parent = "BonusHra", .kind = "label", .visibleAtStart = true, .role = "bonus game label"},
-    // bounds, captions and font not given
-    {.name = "Label116", .parent = "BonusHra", .kind = "label", .visibleAtStart = true, .role = "bonus game label"},
-    // bounds, captions and font not given
-    {.name = "Label117", .parent = "BonusHra", .kind = "label", .visibleAtStart = true, .role = "bonus game label"},
+    {.name = "DXDraw3", .parent = "BonusHra", .kind = "drawing surface", .left = 230, .top = 0, .width = 568,
+     .height = 768, .visibleAtStart = true, .role = "bonus game surface"},
+    {.name = "Label113", .parent = "BonusHra", .kind = "label", .left = 970, .top = 718, .visibleAtStart = true,
+     .transparent = true, .captionCz = "0", .fontName = "MS Sans Serif", .fontPixels = 23,
+     .fontColour = "clMaroon", .bold = true, .role = "rally clock"},
+    {.name = "Label114", .parent = "BonusHra", .kind = "label", .left = 12, .top = 16, .visibleAtStart = true,
+     .transparent = true, .captionCz = "Hráč 1:", .captionEn = "Player 1:", .fontName = "MS Sans Serif",
+     .fontPixels = 23,
+     .fontColour = "clMaroon", .bold = true, .role = "player 1 heading"},
+    {.name = "Label115", .parent = "BonusHra", .kind = "label", .left = 848, .top = 16, .visibleAtStart = true,
+     .transparent = true, .captionCz = "Hráč 2:", .captionEn = "Player 2:", .fontName = "MS Sans Serif",
+     .fontPixels = 23,
+     .fontColour = "clMaroon", .bold = true, .role = "player 2 heading"},
+    {.name = "Label116", .parent = "BonusHra", .kind = "label", .left = 124, .top = 16, .visibleAtStart = true,
+     .transparent = true, .captionCz = "0", .fontName = "MS Sans Serif", .fontPixels = 23,
+     .fontColour = "clMaroon", .bold = true, .role = "player 1 score"},
+    {.name = "Label117", .parent = "BonusHra", .kind = "label", .left = 960, .top = 16, .visibleAtStart = true,
+     .transparent = true, .captionCz = "0", .fontName = "MS Sans Serif", .fontPixels = 23,
+     .fontColour = "clMaroon", .bold = true, .role = "player 2 score"},
     // The language choice is made before a language exists: the captions never change.
-    // bounds and font not given
-    {.name = "Label123", .parent = "VyberJazyk", .kind = "label", .visibleAtStart = true, .captionCz = "česky",
-     .role = "choose Czech"},
-    // bounds and font not given
-    {.name = "Label124", .parent = "VyberJazyk", .kind = "label", .visibleAtStart = true, .captionCz = "english",
-     .role = "choose English"},
+    {.name = "Label123", .parent = "VyberJazyk", .kind = "label", .left = 348, .top = 354, .width = 97, .height = 42,
+     .visibleAtStart = true, .transparent = true, .captionCz = "česky", .fontName = "Century Gothic", .fontPixels = 35,
+     .fontColour = "clWhite", .role = "choose Czech"},
+    {.name = "Label124", .parent = "VyberJazyk", .kind = "label", .left = 602, .top = 356, .width = 116, .height = 42,
+     .visibleAtStart = true, .transparent = true, .captionCz = "english", .fontName = "Century Gothic",
+     .fontPixels = 35, .fontColour = "clWhite", .role = "choose English"},
     // bounds not given
     {.name = "ShockwaveFlash1", .parent = "AnimaceQuillmoth", .kind = "movie", .visibleAtStart = true,
      .role = "maker-logo movie"},
@@ -954,5 +967,63 @@ constexpr auto kComponents = std::to_array<ComponentSpec>({
 std::span<const PanelSpec> panelCatalogue() { return kPanels; }
 
 std::span<const ComponentSpec> componentCatalogue() { return kComponents; }
+
+ExitHandlers exitHandlers(std::string_view label) {
+    const std::string name(label);
+    ExitHandlers h{name + "Click", name + "MouseEnter", name + "MouseLeave"};
+    // The second label of the criminal's door opens it as the first does.
+    if (label == "Label125") h.click = "Label88Click";
+    struct Run {
+        int from, to;
+        bool sharedLeave;
+    };
+    static constexpr Run kRuns[] = {
+        {41, 62, false},  // the gate out of the village
+        {90, 96, true},   // the town hall's door arch
+        {24, 35, true},   // the path into the western forest
+        {63, 86, true},   // the path back to the village
+    };
+    if (label.starts_with("Label")) {
+        int n = 0;
+        for (char ch : label.substr(5)) {
+            if (ch < '0' || ch > '9') return h;
+            n = n * 10 + (ch - '0');
+        }
+        for (const Run& r : kRuns) {
+            if (n < r.from || n > r.to) continue;
+            const std::string first = "Label" + std::to_string(r.from);
+            h.click = first + "Click";
+            if (r.sharedLeave) h.leave = first + "MouseLeave";
+        }
+    }
+    return h;
+}
+
+std::span<const std::string_view> silentRectangles(std::string_view panel) {
+    struct Silent {
+        std::string_view panel;
+        std::span<const std::string_view> names;
+    };
+    static constexpr std::string_view kNatrzisti[] = {"Image88", "Image93", "Image147"};
+    static constexpr std::string_view kPredhospodou[] = {"Image154"};
+    static constexpr std::string_view kVhospode[] = {"Image235", "Image272", "Image326", "Image355"};
+    static constexpr std::string_view kPredradnici[] = {"Image379", "Image462", "Image476", "Image506"};
+    static constexpr std::string_view kRadnice[] = {"Image507", "Image677", "Image850", "Image860",
+                                                    "Image959", "Image960", "Image963", "Image1083",
+                                                    "Image1106", "Image1201", "Image1323"};
+    static constexpr std::string_view kPredveznici[] = {"Image1324"};
+    static constexpr std::string_view kVeveznici[] = {"Image1410"};
+    static constexpr std::string_view kLes1[] = {"Image1447"};
+    static constexpr std::string_view kLes4[] = {"Image1615"};
+    static constexpr Silent kSilent[] = {
+        {"Natrzisti", kNatrzisti}, {"Predhospodou", kPredhospodou}, {"Vhospode", kVhospode},
+        {"Predradnici", kPredradnici}, {"Radnice", kRadnice}, {"Predveznici", kPredveznici},
+        {"Veveznici", kVeveznici}, {"Les1", kLes1}, {"Les4", kLes4},
+    };
+    for (const Silent& s : kSilent) {
+        if (s.panel == panel) return s.names;
+    }
+    return {};
+}
 
 }  // namespace kvarnel::standin

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace kvarnel::standin {
@@ -58,6 +59,7 @@ struct ComponentSpec {
     int fontPixels = 0;
     std::string_view fontColour{};  // a Delphi colour name: "clYellow", "clMaroon", ...
     bool bold = false, italic = false;
+    bool ansiCharset = false;  // the font's character set is ANSI, not East European
     // What the game uses the component for. Faces read "<owner> <part>", the
     // owner being "detective", "old man", "warrior", "publican", "mayor",
     // "Bush Man", "sheriff", "druid" or "ranger" and the part one of "head",
@@ -75,5 +77,20 @@ std::span<const PanelSpec> panelCatalogue();
 // Every other named component, grouped by scene, then the interludes, the
 // other panels' contents, the window-level controls and the story flags.
 std::span<const ComponentSpec> componentCatalogue();
+
+// The handlers an exit label is bound to. The labels that build one shape
+// (a gate, a path, a door arch) share the first label's click handler, and
+// some runs share its leave handler too; every label has an enter handler of
+// its own.
+struct ExitHandlers {
+    std::string click, enter, leave;
+};
+ExitHandlers exitHandlers(std::string_view label);
+
+// The rectangles of a location that have no handler and only swallow the
+// clicks that land on them (empty for the other panels). The layout knows
+// them only as a count per location; these names are numbers no other
+// component uses.
+std::span<const std::string_view> silentRectangles(std::string_view panel);
 
 }  // namespace kvarnel::standin

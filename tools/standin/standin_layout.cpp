@@ -7,9 +7,7 @@
 // [SECTION] Files
 #include "standin/standin_layout.h"
 
-#include "standin/art.h"
-#include "standin/scene_builder.h"
-
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <fstream>
@@ -23,6 +21,9 @@
 #include "layout/record_builder.h"
 #include "layout/wave.h"
 #include "platform/midi_file.h"
+#include "standin/art.h"
+#include "standin/catalogue_objects.h"
+#include "standin/scene_builder.h"
 
 namespace kvarnel::standin {
 
@@ -49,7 +50,9 @@ std::vector<uint8_t> gifValue(const std::vector<Image>& frames, const std::vecto
 }
 
 // The inventory bar folding open: nine frames of 80 ms.
-std::vector<uint8_t> inventoryBar() { return gifValue(art::inventoryBar(9), std::vector<int>(9, 80)); }
+std::vector<uint8_t> inventoryBar() {
+    return gifValue(art::inventoryBar(9), std::vector<int>(9, 80));
+}
 
 // A short tone with a soft attack and decay, 8-bit mono.
 std::vector<uint8_t> tone(double hz, int ms, int rate = 22050) {
@@ -66,144 +69,156 @@ std::vector<uint8_t> tone(double hz, int ms, int rate = 22050) {
 // ---------------------------------------------------------------------------
 // [SECTION] Window-level controls
 // ---------------------------------------------------------------------------
-Obj label(std::string name, int l, int t, int w, int h, std::string caption, bool visible) {
-    Obj o("TLabel", std::move(name));
-    o.bounds(l, t, w, h);
-    if (!caption.empty()) o.text("Caption", std::move(caption));
-    o.boolean("Transparent", true);
-    if (!visible) o.boolean("Visible", false);
-    return o;
-}
+// The shared mouse-down behaviour (the right button cuts a running text
+// short) is bound under several names; which name a control carries does not
+// matter to the game, only that every control that can be clicked has one.
+constexpr const char* kMouseDown = "st4MouseDown";
+constexpr const char* kItemMouseDown = "Nuz2MouseDown";
+constexpr const char* kTalkMouseDown = "zrusitMouseDown";
 
-Obj font(Obj o, const std::string& colour, int pixels, const std::string& face = "MS Sans Serif",
-         std::vector<std::string> style = {}) {
-    o.ident("Font.Charset", "EASTEUROPE_CHARSET")
-        .ident("Font.Color", colour)
-        .integer("Font.Height", -pixels)
-        .text("Font.Name", face)
-        .members("Font.Style", std::move(style))
-        .boolean("ParentFont", false);
-    return o;
-}
+struct ItemLook {
+    const char* name;
+    art::Item look;
+    bool showsHint;  // the food and the coins carry a hint nobody sees
+};
+constexpr std::array<ItemLook, 7> kItems = {{
+    {"Nuz", art::Item::Knife, true},
+    {"Lano", art::Item::Rope, true},
+    {"Jidlo", art::Item::Baguette, false},
+    {"Olmeca", art::Item::Bottle, true},
+    {"Lopata", art::Item::Shovel, true},
+    {"Sperhak", art::Item::Crowbar, true},
+    {"Penize", art::Item::Coins, false},
+}};
 
 void addWindowControls(Obj& form) {
-    form.child(font(label("Popis", 24, 628, 4, 20, "", true), "clYellow", 16)
-                   .ident("Color", "clBlack")
-                   .boolean("ParentColor", false)
-                   .boolean("Transparent", false));
-    form.child(font(label("Rozhovor", 14, 630, 4, 20, "", true), "clYellow", 16)
-                   .ident("Color", "clBlack")
-                   .boolean("ParentColor", false)
-                   .boolean("Transparent", false));
-    form.child(font(label("Otazka1", 32, 630, 4, 20, "", false), "clWhite", 16));
-    form.child(font(label("Otazka2", 32, 656, 4, 20, "", false), "clWhite", 16));
-    form.child(font(label("Otazka3", 32, 684, 4, 20, "", false), "clWhite", 16));
-    form.child(font(label("zrusit", 32, 713, 42, 20, "Zrušit", false), "clRed", 16)
-                   .ident("Color", "clBlack")
-                   .boolean("ParentColor", false)
-                   .boolean("Transparent", false));
-    form.child(font(label("body", 12, 684, 10, 24, "0", false), "clRed", 19));
-    form.child(Obj("TRxGIFAnimator", "Inventar")
-                   .bounds(5, 652, 1024, 123)
-                   .binary("Image.Data", inventoryBar())
-                   .boolean("Visible", false));
-    form.child(font(label("Vlastnosti", 124, 682, 79, 20, "Vlastnosti:", false), "clWhite", 16));
-    form.child(font(label("Splh", 128, 706, 25, 16, "šplh", false), "clBlack", 13));
-    form.child(label("inteligence", 126, 728, 50, 14, "inteligence", false));
-    form.child(font(label("Penez", 306, 715, 12, 24, "0", false), "clBlack", 19, "MS Sans Serif", {"fsBold"})
-                   .text("Hint", "MÍSTNÍ PLATIDLO")
-                   .boolean("ShowHint", true));
-    form.child(font(label("Pitiva", 622, 715, 20, 24, "10", false), "clWindowText", 19)
-                   .text("Hint", "BECHEROVKA")
-                   .boolean("ShowHint", true));
-
-    // Each item is drawn on the key colour, which its bottom-left pixel
-    // carries, so the transparent picture shows only the item.
-    struct ItemSpec {
-        const char* name;
-        const char* hint;
-        art::Item look;
-    };
-    const std::array<ItemSpec, 7> items = {{
-        {"Nuz", "NŮŽ", art::Item::Knife},
-        {"Lano", "LANO", art::Item::Rope},
-        {"Jidlo", "JÍDLO", art::Item::Baguette},
-        {"Olmeca", "BECHEROVKA", art::Item::Bottle},
-        {"Lopata", "LOPATA", art::Item::Shovel},
-        {"Sperhak", "ŠPERHÁK", art::Item::Crowbar},
-        {"Penize", "MÍSTNÍ PLATIDLO", art::Item::Coins},
-    }};
-    for (const auto& it : items) {
-        const std::vector<uint8_t> pic = bitmapPicture(art::itemPicture(it.look));
-        form.child(Obj("TImage", it.name)
-                       .bounds(0, 670, 62, 64)
-                       .binary("Picture.Data", pic)
-                       .boolean("Transparent", true)
-                       .text("Hint", it.hint)
-                       .boolean("ShowHint", true)
-                       .boolean("Visible", false));
-        form.child(Obj("TImage", std::string(it.name) + "2")
-                       .bounds(0, 670, 62, 64)
-                       .binary("Picture.Data", pic)
-                       .boolean("Transparent", true)
-                       .boolean("Visible", false));
+    for (const ComponentSpec* row : catalogueChildren("TForm1")) {
+        const std::string name(row->name);
+        Obj o = objectFor(*row);
+        if (name.starts_with("Otazka")) {
+            o.ident("OnClick", name + "Click")
+                .ident("OnMouseDown", kTalkMouseDown)
+                .ident("OnMouseLeave", name + "MouseLeave")
+                .ident("OnMouseMove", name + "MouseMove");
+        } else if (name == "zrusit") {
+            o.ident("OnClick", "zrusitClick")
+                .ident("OnMouseDown", kTalkMouseDown)
+                .ident("OnMouseLeave", "zrusitMouseLeave")
+                .ident("OnMouseMove", "zrusitMouseMove");
+        } else if (name == "Penez" || name == "Pitiva") {
+            // The count labels lie over their item and take it as a click on
+            // the item would.
+            o.ident("OnClick", name + "Click").ident("OnMouseDown", kItemMouseDown).boolean("ShowHint", true);
+        } else if (name == "Inventar") {
+            o.binary("Image.Data", inventoryBar()).ident("OnMouseDown", kItemMouseDown);
+        } else if (row->role == "item" || row->role == "held item") {
+            const bool twin = row->role == "held item";
+            const std::string itemName = twin ? name.substr(0, name.size() - 1) : name;
+            const auto it =
+                std::find_if(kItems.begin(), kItems.end(), [&](const ItemLook& i) { return itemName == i.name; });
+            if (it == kItems.end()) throw std::logic_error("no picture for the item " + name);
+            // Each item is drawn on the key colour, which its bottom-left
+            // pixel carries, so the transparent picture shows only the item.
+            o.bounds(0, 670, 62, 64)
+                .binary("Picture.Data", bitmapPicture(art::itemPicture(it->look)))
+                .ident("OnClick", name + "Click")
+                .ident("OnMouseDown", kItemMouseDown);
+            if (!twin && it->showsHint) o.boolean("ShowHint", true);
+        } else if (row->role == "attribute flag") {
+            o.bounds(row->left, row->top, 33, 33);
+        } else {
+            o.ident("OnMouseDown", kMouseDown);
+        }
+        form.child(std::move(o));
     }
-    form.child(Obj("TImage", "Ssplh").bounds(42, 800, 33, 33).boolean("Visible", false));
-    form.child(Obj("TImage", "Sinteligence").bounds(22, -28, 33, 33).boolean("Visible", false));
 }
 
 // ---------------------------------------------------------------------------
 // [SECTION] Panels
 // ---------------------------------------------------------------------------
-Obj panel(std::string name, int l, int t, int w, int h) {
-    return std::move(Obj("TPanel", std::move(name))
-                         .bounds(l, t, w, h)
-                         .ident("BevelOuter", "bvNone")
-                         .ident("Color", "clBlack")
-                         .integer("TabOrder", 0)
-                         .boolean("Visible", false));
+// The picture stretched behind the first interlude: a night-blue field with a
+// lighter centre, dark enough for the white caption.
+std::vector<uint8_t> interludePicture() {
+    constexpr int kSide = 86;
+    Image img;
+    img.width = kSide;
+    img.height = kSide;
+    img.pixels.resize(static_cast<size_t>(kSide) * kSide);
+    for (int y = 0; y < kSide; ++y) {
+        for (int x = 0; x < kSide; ++x) {
+            const double dx = (x - kSide / 2.0) / kSide, dy = (y - kSide / 2.0) / kSide;
+            const double glow = std::max(0.0, 1.0 - 2.2 * std::sqrt(dx * dx + dy * dy));
+            const auto channel = [&](int dark, int light) {
+                return static_cast<uint32_t>(std::lround(dark + (light - dark) * glow));
+            };
+            img.at(x, y) = argb(static_cast<uint8_t>(channel(0x0A, 0x2A)), static_cast<uint8_t>(channel(0x10, 0x38)),
+                                static_cast<uint8_t>(channel(0x28, 0x66)));
+        }
+    }
+    return bitmapPicture(img);
 }
 
-Obj movie(std::string name, bool shown) {
-    Obj o("TShockwaveFlash", std::move(name));
-    o.bounds(0, 0, 1024, 768).integer("TabOrder", 0);
-    if (!shown) o.boolean("Visible", false);
-    return o;
+Obj panelWithContents(std::string_view name) {
+    const PanelSpec& row = panelRow(name);
+    Obj p = panelFor(row);
+    const std::string_view kind = row.kind;
+    if (kind != "movie" && kind != "cover" && kind != "story flags") p.ident("OnMouseDown", kMouseDown);
+    if (!row.background.empty()) {
+        // The menu, cave and game pictures are drawn by the media set; the
+        // interlude's own picture is here.
+        Obj bg("TImage", std::string(row.background));
+        bg.bounds(row.bgLeft, row.bgTop, row.bgWidth, row.bgHeight);
+        if (row.bgStretch) bg.boolean("Stretch", true);
+        if (name == "Textanimace") bg.binary("Picture.Data", interludePicture());
+        if (kind != "interlude") bg.ident("OnMouseDown", kMouseDown);
+        p.child(std::move(bg));
+    }
+    for (const ComponentSpec* c : catalogueChildren(name)) {
+        const std::string child(c->name);
+        if (c->kind == "drawing surface" && panelRow(name).kind == "cave") {
+            p.child(objectFor(*c).ident("OnClick", "DXDraw2Click"));
+        } else if (child == "HlavniMenu") {
+            p.child(objectFor(*c)
+                        .ident("Align", "alClient")
+                        .ident("OnClick", "HlavniMenuClick")
+                        .ident("OnMouseDown", "HlavniMenuMouseDown")
+                        .ident("OnMouseUp", "HlavniMenuMouseUp"));
+        } else if (c->kind == "drawing surface") {
+            p.child(objectFor(*c).ident("OnMouseDown", kMouseDown));
+        } else if (child == "Label123" || child == "Label124") {
+            p.child(objectFor(*c)
+                        .ident("OnClick", child + "Click")
+                        .ident("OnMouseEnter", child + "MouseEnter")
+                        .ident("OnMouseLeave", child + "MouseLeave"));
+        } else if (child == "Label2" || child == "Label11") {
+            p.child(objectFor(*c).ident("OnClick", child + "Click").ident("OnMouseDown", kMouseDown));
+        } else if (c->kind == "label" && kind != "interlude") {
+            p.child(objectFor(*c).ident("OnMouseDown", kMouseDown));
+        } else if (c->role == "story flag" || c->role == "unused flag") {
+            p.child(objectFor(*c).bounds(0, 0, 33, 33));
+        } else {
+            p.child(objectFor(*c));
+        }
+    }
+    // The black covers inside the movie panels hide the movies' lower edge.
+    for (const PanelSpec& cover : panelCatalogue()) {
+        if (cover.parent == name) p.child(panelFor(cover));
+    }
+    return p;
 }
 
 void addPanels(Obj& form) {
-    // The sixteen locations, drawn and covered with their hotspots.
-    for (size_t i = 0; i < static_cast<size_t>(scenes::Scene::Count); ++i) {
-        form.child(buildLocationPanel(static_cast<scenes::Scene>(i)));
+    for (const PanelSpec& row : panelCatalogue()) {
+        if (row.parent != "TForm1") continue;
+        if (row.kind == "location") {
+            // Drawn and covered with their hotspots.
+            const auto scene = scenes::sceneByName(row.name);
+            if (!scene) throw std::logic_error("no description table for the location " + std::string(row.name));
+            form.child(buildLocationPanel(*scene));
+        } else {
+            form.child(panelWithContents(row.name));
+        }
     }
-    form.child(panel("Rukpal", 2, 0, 1024, 625));
-    form.child(panel("Textanimace", 0, 0, 1024, 800));
-    for (int i = 2; i <= 7; ++i) form.child(panel("Textanimace" + std::to_string(i), 0, 0, i == 5 ? 1025 : 1024, 800));
-    form.child(panel("Vjeskyni", -4, 0, 1024, 768));
-    form.child(panel("Menu1", 0, 0, 1033, 777));
-    form.child(panel("BonusHra", 0, 0, 1024, 768));
-    form.child(panel("VyberJazyk", 0, 0, 1037, 775));
-    form.child(panel("AnimaceQuillmoth", 0, 0, 1024, 768).child(movie("ShockwaveFlash1", true)));
-    form.child(panel("Intro", 0, 0, 1024, 768)
-                   .child(movie("ShockwaveFlash2", true))
-                   .child(panel("Kryti", 2, 700, 1023, 71)));
-    Obj outro = panel("Outro", 0, 0, 1024, 768);
-    for (int i = 1; i <= 6; ++i) outro.child(movie("Outro" + std::to_string(i), i == 1));
-    outro.child(panel("Krytivo", 0, 702, 1024, 71));
-    form.child(std::move(outro));
-    form.child(panel("Titulky", 0, 0, 1050, 780).child(movie("Titulky1", false)).child(movie("Titulky2", false)));
-
-    // The story flags: empty pictures nobody draws. SPanel is the one panel
-    // shown at start, far below the screen.
-    Obj flags = std::move(panel("SPanel", 630, 2000, 33, 33).boolean("Visible", true));
-    for (std::string_view name : app::kStoryFlagNames) {
-        if (name == "Ssplh" || name == "Sinteligence") continue;  // these lie on the window
-        flags.child(Obj("TImage", std::string(name)).bounds(0, 0, 33, 33).boolean("Visible", false));
-    }
-    for (const char* unused : {"Image171", "Image273", "Image281", "Image349"}) {
-        flags.child(Obj("TImage", unused).bounds(0, 0, 33, 33).boolean("Visible", false));
-    }
-    form.child(std::move(flags));
 }
 
 // ---------------------------------------------------------------------------
@@ -216,8 +231,16 @@ void addNonVisual(Obj& form) {
         if (i <= 6) player.ident("OnNotify", "Skladba" + std::to_string(i) + "Notify");
         form.child(std::move(player));
     }
-    form.child(Obj("TDXSound", "DXSound1").integer("Left", 8).integer("Top", 8).boolean("AutoInitialize", true).members("Options", {}));
-    form.child(Obj("TDXSound", "DXSound2").integer("Left", 40).integer("Top", 8).boolean("AutoInitialize", false).members("Options", {}));
+    form.child(Obj("TDXSound", "DXSound1")
+                   .integer("Left", 8)
+                   .integer("Top", 8)
+                   .boolean("AutoInitialize", true)
+                   .members("Options", {}));
+    form.child(Obj("TDXSound", "DXSound2")
+                   .integer("Left", 40)
+                   .integer("Top", 8)
+                   .boolean("AutoInitialize", false)
+                   .members("Options", {}));
 
     // Seventeen sound effects; the first is the inventory bar's slide.
     std::vector<layout::CollectionItem> waves;
@@ -234,7 +257,29 @@ void addNonVisual(Obj& form) {
                    .integer("Top", 8)
                    .ident("DXSound", "DXSound2")
                    .collection("Items", std::move(waves)));
-    form.child(Obj("TTimer", "Casodavac").integer("Interval", 50).ident("OnTimer", "CasodavacTimer").integer("Left", 104).integer("Top", 8));
+    // The picture lists of the drawing surfaces. Their pictures belong to the
+    // menu, cave and game art, which the media set adds; until then they are
+    // empty lists bound to their surfaces.
+    form.child(Obj("TDXImageList", "DXImageList1")
+                   .integer("Left", 168)
+                   .integer("Top", 8)
+                   .ident("DXDraw", "DXDraw3")
+                   .collection("Items", {}));
+    form.child(Obj("TDXImageList", "Obrazky")
+                   .integer("Left", 200)
+                   .integer("Top", 8)
+                   .ident("DXDraw", "DXDraw2")
+                   .collection("Items", {}));
+    form.child(Obj("TDXImageList", "GrafikaMenu")
+                   .integer("Left", 232)
+                   .integer("Top", 8)
+                   .ident("DXDraw", "HlavniMenu")
+                   .collection("Items", {}));
+    form.child(Obj("TTimer", "Casodavac")
+                   .integer("Interval", 50)
+                   .ident("OnTimer", "CasodavacTimer")
+                   .integer("Left", 104)
+                   .integer("Top", 8));
     form.child(Obj("TDXTimer", "Start")
                    .boolean("ActiveOnly", true)
                    .boolean("Enabled", true)
