@@ -37,10 +37,16 @@ uint32_t mix(uint32_t a, uint32_t b, double t) {
     return 0xFF000000u | ch(16) | ch(8) | ch(0);
 }
 
-uint32_t darker(uint32_t c, double t = 0.25) { return mix(c, colour::kOutline, t); }
-uint32_t lighter(uint32_t c, double t = 0.3) { return mix(c, 0xFFFFFFFF, t); }
+uint32_t darker(uint32_t c, double t = 0.25) {
+    return mix(c, colour::kOutline, t);
+}
+uint32_t lighter(uint32_t c, double t = 0.3) {
+    return mix(c, 0xFFFFFFFF, t);
+}
 
-double outlineWidth(double w, double h) { return std::clamp(std::floor(std::min(w, h) / 30.0), 1.0, 4.0); }
+double outlineWidth(double w, double h) {
+    return std::clamp(std::floor(std::min(w, h) / 30.0), 1.0, 4.0);
+}
 
 // Fills the current path with `fill` and strokes it with the outline colour.
 void fillStroke(cairo_t* cr, uint32_t fill, double lineWidth) {
@@ -75,7 +81,9 @@ void roundedRectPath(cairo_t* cr, double x, double y, double w, double h, double
     cairo_close_path(cr);
 }
 
-void rectPath(cairo_t* cr, double x, double y, double w, double h) { cairo_rectangle(cr, x, y, w, h); }
+void rectPath(cairo_t* cr, double x, double y, double w, double h) {
+    cairo_rectangle(cr, x, y, w, h);
+}
 
 void line(cairo_t* cr, double x0, double y0, double x1, double y1, double width, uint32_t c = colour::kOutline) {
     setColour(cr, c);
@@ -131,6 +139,26 @@ Canvas::Canvas(int w, int h, uint32_t fillArgb, Smoothing smoothing) : w_(w), h_
     cairo_set_antialias(cr_, crisp() ? CAIRO_ANTIALIAS_NONE : CAIRO_ANTIALIAS_DEFAULT);
     cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
     cairo_set_line_cap(cr_, CAIRO_LINE_CAP_ROUND);
+}
+
+void Canvas::paste(const Image& img, int x, int y) {
+    cairo_surface_flush(surface_);
+    unsigned char* data = cairo_image_surface_get_data(surface_);
+    const int stride = cairo_image_surface_get_stride(surface_);
+    for (int sy = 0; sy < img.height; ++sy) {
+        const int ty = y + sy;
+        if (ty < 0 || ty >= h_) continue;
+        auto* row = reinterpret_cast<uint32_t*>(data + static_cast<size_t>(ty) * stride);
+        for (int sx = 0; sx < img.width; ++sx) {
+            const int tx = x + sx;
+            if (tx < 0 || tx >= w_) continue;
+            const uint32_t p = img.at(sx, sy);
+            const uint32_t a = p >> 24;
+            auto pre = [&](int shift) { return ((((p >> shift) & 0xFF) * a + 127) / 255) << shift; };
+            row[tx] = (a << 24) | pre(16) | pre(8) | pre(0);
+        }
+    }
+    cairo_surface_mark_dirty(surface_);
 }
 
 Canvas::~Canvas() {
@@ -499,6 +527,389 @@ void signBoard(Canvas& c, Rect r, uint32_t board) {
     for (double fy : {0.18, 0.28, 0.38}) line(cr, f.X(0.15), f.Y(fy), f.X(0.85), f.Y(fy), f.lw, darker(board, 0.2));
 }
 
+void wall(Canvas& c, Rect r, uint32_t fill, bool bricks) {
+    cairo_t* cr = c.cr();
+    const Frame f(r);
+    rectPath(cr, r.x, r.y, r.w, r.h);
+    fillOnly(cr, fill);
+    const uint32_t seam = darker(fill, 0.12);
+    if (bricks) {
+        const int bh = std::max(8, std::min(r.h / 6, 22));
+        const int bw = bh * 3;
+        for (int y = r.y, row = 0; y < r.bottom(); y += bh, ++row) {
+            line(cr, r.x, y, r.right(), y, 1, seam);
+            for (int x = r.x + (row % 2) * bw / 2; x < r.right(); x += bw)
+                line(cr, x, y, x, std::min(y + bh, r.bottom()), 1, seam);
+        }
+    } else {
+        // Soft vertical streaks of old plaster.
+        for (int i = 0; i < 9; ++i) {
+            const double fx = 0.05 + i * 0.11 + (i % 3) * 0.013;
+            line(cr, f.X(fx), f.Y(0.1 + (i % 4) * 0.05), f.X(fx), f.Y(0.55 + (i % 3) * 0.12), f.lw,
+                 mix(fill, seam, 0.5));
+        }
+    }
+}
+
+void floorBoards(Canvas& c, Rect r, uint32_t fill) {
+    cairo_t* cr = c.cr();
+    rectPath(cr, r.x, r.y, r.w, r.h);
+    fillOnly(cr, fill);
+    const double lw = outlineWidth(r.w, r.h);
+    line(cr, r.x, r.y, r.right(), r.y, lw);
+    const uint32_t seam = darker(fill, 0.25);
+    const int rows = std::max(2, r.h / 24);
+    for (int i = 1; i <= rows; ++i) {
+        const double y = r.y + r.h * i / double(rows);
+        line(cr, r.x, y, r.right(), y, 1, seam);
+        for (int x = r.x + (i % 2) * 60; x < r.right(); x += 120) {
+            line(cr, x, y - r.h / double(rows), x, y, 1, seam);
+        }
+    }
+}
+
+void roof(Canvas& c, Rect r, uint32_t fill) {
+    cairo_t* cr = c.cr();
+    const Frame f(r);
+    cairo_move_to(cr, f.X(0.0) + f.lw, f.Y(1.0) - f.lw);
+    cairo_line_to(cr, f.X(0.12), f.Y(0.0) + f.lw);
+    cairo_line_to(cr, f.X(0.88), f.Y(0.0) + f.lw);
+    cairo_line_to(cr, f.X(1.0) - f.lw, f.Y(1.0) - f.lw);
+    cairo_close_path(cr);
+    fillStroke(cr, fill, f.lw);
+    const uint32_t tile = darker(fill, 0.2);
+    for (double fy : {0.25, 0.5, 0.75})
+        line(cr, f.X(0.12 * (1 - fy)) + f.lw, f.Y(fy), f.X(1 - 0.12 * (1 - fy)) - f.lw, f.Y(fy), f.lw, tile);
+}
+
+void stripe(Canvas& c, Rect r, uint32_t fill) {
+    cairo_t* cr = c.cr();
+    const double lw = std::clamp(std::floor(std::min(r.w, r.h) / 8.0), 1.0, 3.0);
+    rectPath(cr, r.x + lw / 2, r.y + lw / 2, r.w - lw, r.h - lw);
+    fillStroke(cr, fill, lw);
+}
+
+void stoneWall(Canvas& c, Rect r, uint32_t fill) {
+    cairo_t* cr = c.cr();
+    rectPath(cr, r.x, r.y, r.w, r.h);
+    fillOnly(cr, darker(fill, 0.2));
+    const int sh = std::max(10, std::min(r.h / 5, 34));
+    const double lw = outlineWidth(sh * 3.0, sh * 3.0);
+    for (int y = r.y, row = 0; y < r.bottom(); y += sh, ++row) {
+        for (int x = r.x - (row % 2) * sh; x < r.right(); x += sh * 2) {
+            const double x0 = std::max<double>(x, r.x) + 1, x1 = std::min<double>(x + sh * 2, r.right()) - 1;
+            const double y1 = std::min<double>(y + sh, r.bottom()) - 1;
+            if (x1 - x0 < 3 || y1 - y < 3) continue;
+            roundedRectPath(cr, x0, y + 1, x1 - x0, y1 - y - 1, sh / 4.0);
+            fillStroke(cr, ((x / sh + row) % 3) ? fill : lighter(fill, 0.1), lw);
+        }
+    }
+}
+
+void cellBars(Canvas& c, Rect r, uint32_t fill) {
+    cairo_t* cr = c.cr();
+    const double lw = outlineWidth(r.w, r.h);
+    const int n = std::max(3, r.w / 28);
+    for (double fy : {0.04, 0.5, 0.94}) {
+        rectPath(cr, r.x, r.y + r.h * fy - 4, r.w, 8);
+        fillStroke(cr, fill, 1);
+    }
+    for (int i = 0; i <= n; ++i) {
+        const double x = r.x + 4 + (r.w - 12) * i / double(n);
+        rectPath(cr, x, r.y, 6, r.h);
+        fillStroke(cr, fill, lw > 2 ? 2 : 1);
+    }
+}
+
+void barredWindow(Canvas& c, Rect r) {
+    window(c, r, colour::kStone);
+    cairo_t* cr = c.cr();
+    const Frame f(r);
+    for (double fx : {0.3, 0.5, 0.7})
+        line(cr, f.X(fx), f.Y(0.1), f.X(fx), f.Y(0.78), std::max(2.0, f.lw * 1.5), 0xFF3A3A44);
+}
+
+void stairs(Canvas& c, Rect r, uint32_t fill) {
+    cairo_t* cr = c.cr();
+    const Frame f(r);
+    const int steps = std::max(3, r.h / 30);
+    cairo_move_to(cr, f.X(0), f.Y(1));
+    for (int i = 0; i < steps; ++i) {
+        const double y = f.Y(1.0 - (i + 1) / double(steps));
+        const double x = f.X(i / double(steps));
+        cairo_line_to(cr, x, y);
+        cairo_line_to(cr, f.X((i + 1) / double(steps)), y);
+    }
+    cairo_line_to(cr, f.X(1), f.Y(1));
+    cairo_close_path(cr);
+    fillStroke(cr, fill, f.lw);
+    for (int i = 0; i < steps; ++i) {
+        const double y = f.Y(1.0 - (i + 1) / double(steps));
+        line(cr, f.X(i / double(steps)), y + 4, f.X(1), y + 4, 1, darker(fill, 0.2));
+    }
+}
+
+void railing(Canvas& c, Rect r, uint32_t fill) {
+    cairo_t* cr = c.cr();
+    const Frame f(r);
+    const int n = std::max(3, r.w / 22);
+    for (int i = 0; i <= n; ++i) {
+        const double x = f.X(0.01 + 0.98 * i / double(n));
+        rectPath(cr, x - 3, f.Y(0.15), 6, f.h * 0.85);
+        fillStroke(cr, lighter(fill, 0.15), 1);
+    }
+    rectPath(cr, f.x + 1, f.y + 1, f.w - 2, f.h * 0.16);
+    fillStroke(cr, fill, f.lw);
+}
+
+void carpet(Canvas& c, Rect r, uint32_t fill) {
+    cairo_t* cr = c.cr();
+    const Frame f(r);
+    ellipsePath(cr, f.x + f.lw, f.y + f.lw, f.w - 2 * f.lw, f.h - 2 * f.lw);
+    fillStroke(cr, fill, f.lw);
+    ellipsePath(cr, f.X(0.15), f.Y(0.2), f.w * 0.7, f.h * 0.6);
+    setColour(cr, 0xFFE8C76A);
+    cairo_set_line_width(cr, f.lw * 1.5);
+    cairo_stroke(cr);
+}
+
+void counter(Canvas& c, Rect r, uint32_t fill) {
+    cairo_t* cr = c.cr();
+    const Frame f(r);
+    rectPath(cr, f.X(0.02), f.Y(0.12), f.w * 0.96, f.h * 0.88 - f.lw);
+    fillStroke(cr, fill, f.lw);
+    for (double fx = 0.1; fx < 0.95; fx += 0.16) {
+        rectPath(cr, f.X(fx), f.Y(0.3), f.w * 0.12, f.h * 0.55);
+        fillStroke(cr, lighter(fill, 0.12), f.lw);
+    }
+    rectPath(cr, f.X(0.0) + f.lw, f.Y(0.0) + f.lw, f.w - 2 * f.lw, f.h * 0.12);
+    fillStroke(cr, lighter(fill, 0.3), f.lw);
+}
+
+void barrel(Canvas& c, Rect r, uint32_t fill) {
+    cairo_t* cr = c.cr();
+    const Frame f(r);
+    cairo_move_to(cr, f.X(0.15), f.Y(0.04));
+    cairo_curve_to(cr, f.X(-0.02), f.Y(0.35), f.X(-0.02), f.Y(0.65), f.X(0.15), f.Y(0.96));
+    cairo_line_to(cr, f.X(0.85), f.Y(0.96));
+    cairo_curve_to(cr, f.X(1.02), f.Y(0.65), f.X(1.02), f.Y(0.35), f.X(0.85), f.Y(0.04));
+    cairo_close_path(cr);
+    fillStroke(cr, fill, f.lw);
+    for (double fy : {0.2, 0.8}) line(cr, f.X(0.05), f.Y(fy), f.X(0.95), f.Y(fy), f.lw * 2, 0xFF5A5A60);
+    for (double fx : {0.35, 0.65}) line(cr, f.X(fx), f.Y(0.06), f.X(fx), f.Y(0.94), f.lw, darker(fill, 0.2));
+}
+
+void rockingChair(Canvas& c, Rect r, uint32_t fill) {
+    cairo_t* cr = c.cr();
+    const Frame f(r);
+    roundedRectPath(cr, f.X(0.1), f.Y(0.0) + f.lw, f.w * 0.8, f.h * 0.62, f.w * 0.2);  // high back
+    fillStroke(cr, fill, f.lw);
+    roundedRectPath(cr, f.X(0.18), f.Y(0.06), f.w * 0.64, f.h * 0.5, f.w * 0.15);
+    fillStroke(cr, 0xFFB5533C, f.lw);  // cushion
+    for (double fx : {0.0, 0.82}) {
+        rectPath(cr, f.X(fx) + f.lw, f.Y(0.5), f.w * 0.18, f.h * 0.1);  // arms
+        fillStroke(cr, lighter(fill, 0.15), f.lw);
+        rectPath(cr, f.X(fx + 0.06), f.Y(0.6), f.w * 0.06, f.h * 0.3);  // legs
+        fillStroke(cr, fill, f.lw);
+    }
+    cairo_move_to(cr, f.X(0.0) + f.lw, f.Y(0.86));
+    cairo_curve_to(cr, f.X(0.3), f.Y(1.0), f.X(0.7), f.Y(1.0), f.X(1.0) - f.lw, f.Y(0.86));
+    setColour(cr, fill);
+    cairo_set_line_width(cr, f.lw * 3);
+    cairo_stroke(cr);
+}
+
+void books(Canvas& c, Rect r) {
+    cairo_t* cr = c.cr();
+    const Frame f(r);
+    static constexpr uint32_t kSpines[] = {0xFF8C3B3B, 0xFF3B5E8C, 0xFF4E7A3E, 0xFFC09A3E, 0xFF6A4C8C};
+    const int n = std::max(3, r.w / 14);
+    for (int i = 0; i < n; ++i) {
+        const double top = 0.08 + ((i * 7) % 5) * 0.04;
+        rectPath(cr, f.X(i / double(n)) + 1, f.Y(top), f.w / n - 1, f.h * (1 - top) - 1);
+        fillStroke(cr, kSpines[i % 5], 1);
+        line(cr, f.X((i + 0.2) / n) + 1, f.Y(top + 0.15), f.X((i + 0.8) / n), f.Y(top + 0.15), 1, 0xFFE8C76A);
+    }
+}
+
+void mug(Canvas& c, Rect r, uint32_t fill) {
+    cairo_t* cr = c.cr();
+    const Frame f(r);
+    ellipsePath(cr, f.X(0.55), f.Y(0.25), f.w * 0.4, f.h * 0.45);
+    setColour(cr, colour::kOutline);
+    cairo_set_line_width(cr, std::max(2.0, f.lw * 2));
+    cairo_stroke(cr);
+    roundedRectPath(cr, f.X(0.05), f.Y(0.08), f.w * 0.65, f.h * 0.88, f.lw * 2);
+    fillStroke(cr, fill, f.lw);
+}
+
+void vaseWithFlower(Canvas& c, Rect r) {
+    cairo_t* cr = c.cr();
+    const Frame f(r);
+    line(cr, f.X(0.5), f.Y(0.3), f.X(0.5), f.Y(0.9), std::max(2.0, f.lw), 0xFF3E7A2E);
+    for (int i = 0; i < 5; ++i) {
+        const double a = i * 2 * kPi / 5;
+        ellipsePath(cr, f.X(0.5 + 0.18 * std::cos(a)) - f.w * 0.14, f.Y(0.17 + 0.1 * std::sin(a)) - f.h * 0.07,
+                    f.w * 0.28, f.h * 0.14);
+        fillStroke(cr, 0xFFE06A8A, f.lw);
+    }
+    ellipsePath(cr, f.X(0.4), f.Y(0.12), f.w * 0.2, f.h * 0.1);
+    fillStroke(cr, 0xFFF2CF5B, f.lw);
+    // Glass vase: water in its lower part.
+    cairo_move_to(cr, f.X(0.25), f.Y(0.5));
+    cairo_line_to(cr, f.X(0.2), f.Y(0.98));
+    cairo_line_to(cr, f.X(0.8), f.Y(0.98));
+    cairo_line_to(cr, f.X(0.75), f.Y(0.5));
+    cairo_close_path(cr);
+    fillStroke(cr, lighter(colour::kGlass, 0.4), f.lw);
+    rectPath(cr, f.X(0.22), f.Y(0.7), f.w * 0.56, f.h * 0.27);
+    fillOnly(cr, colour::kGlass);
+    line(cr, f.X(0.5), f.Y(0.5), f.X(0.5), f.Y(0.96), std::max(2.0, f.lw), 0xFF3E7A2E);
+}
+
+void pottedPlant(Canvas& c, Rect r) {
+    cairo_t* cr = c.cr();
+    const Frame f(r);
+    rectPath(cr, f.X(0.46), f.Y(0.4), f.w * 0.08, f.h * 0.45);
+    fillStroke(cr, colour::kDarkWood, f.lw);
+    ellipsePath(cr, f.X(0.05), f.Y(0.02), f.w * 0.9, f.h * 0.48);
+    fillStroke(cr, colour::kLeaf, f.lw);
+    for (auto [fx, fy] : {std::pair{0.25, 0.12}, std::pair{0.55, 0.2}, std::pair{0.35, 0.32}}) {
+        ellipsePath(cr, f.X(fx), f.Y(fy), f.w * 0.2, f.h * 0.08);
+        fillOnly(cr, lighter(colour::kLeaf, 0.2));
+    }
+    cairo_move_to(cr, f.X(0.25), f.Y(0.8));
+    cairo_line_to(cr, f.X(0.32), f.Y(1.0) - f.lw);
+    cairo_line_to(cr, f.X(0.68), f.Y(1.0) - f.lw);
+    cairo_line_to(cr, f.X(0.75), f.Y(0.8));
+    cairo_close_path(cr);
+    fillStroke(cr, 0xFFC0704A, f.lw);
+}
+
+void pegWithKeys(Canvas& c, Rect r) {
+    cairo_t* cr = c.cr();
+    const Frame f(r);
+    rectPath(cr, f.X(0.0) + 1, f.Y(0.0) + 1, f.w - 2, f.h * 0.22);
+    fillStroke(cr, colour::kDarkWood, f.lw);
+    for (int i = 0; i < 5; ++i) {
+        const double fx = 0.1 + i * 0.18;
+        line(cr, f.X(fx + 0.04), f.Y(0.22), f.X(fx + 0.04), f.Y(0.45), f.lw, 0xFF8A8A90);
+        ellipsePath(cr, f.X(fx), f.Y(0.4), f.w * 0.08, f.w * 0.08);
+        setColour(cr, 0xFFD8B040);
+        cairo_set_line_width(cr, std::max(2.0, f.lw));
+        cairo_stroke(cr);
+        line(cr, f.X(fx + 0.04), f.Y(0.45) + f.w * 0.08, f.X(fx + 0.04), f.Y(0.95), std::max(2.0, f.lw * 1.5),
+             0xFFD8B040);
+    }
+}
+
+void bowlOfDoughnuts(Canvas& c, Rect r) {
+    cairo_t* cr = c.cr();
+    const Frame f(r);
+    for (auto [fx, fy] : {std::pair{0.12, 0.2}, std::pair{0.4, 0.08}, std::pair{0.62, 0.22}}) {
+        ellipsePath(cr, f.X(fx), f.Y(fy), f.w * 0.3, f.h * 0.4);
+        fillStroke(cr, 0xFFD89A5A, f.lw);
+        ellipsePath(cr, f.X(fx + 0.11), f.Y(fy + 0.14), f.w * 0.08, f.h * 0.12);
+        fillStroke(cr, 0xFFF0E0C0, f.lw);
+    }
+    cairo_move_to(cr, f.X(0.0) + f.lw, f.Y(0.45));
+    cairo_curve_to(cr, f.X(0.1), f.Y(1.05), f.X(0.9), f.Y(1.05), f.X(1.0) - f.lw, f.Y(0.45));
+    cairo_close_path(cr);
+    fillStroke(cr, 0xFF7FA7C9, f.lw);
+}
+
+void bat(Canvas& c, Rect r) {
+    cairo_t* cr = c.cr();
+    const Frame f(r);
+    cairo_move_to(cr, f.X(0.1), f.Y(0.9));
+    cairo_line_to(cr, f.X(0.8), f.Y(0.05));
+    cairo_line_to(cr, f.X(0.95), f.Y(0.2));
+    cairo_line_to(cr, f.X(0.2), f.Y(0.98));
+    cairo_close_path(cr);
+    fillStroke(cr, 0xFFD8B880, f.lw);
+}
+
+void ball(Canvas& c, Rect r) {
+    cairo_t* cr = c.cr();
+    const Frame f(r);
+    ellipsePath(cr, f.x + f.lw, f.y + f.lw, f.w - 2 * f.lw, f.h - 2 * f.lw);
+    fillStroke(cr, 0xFFF0F0E8, f.lw);
+    line(cr, f.X(0.3), f.Y(0.2), f.X(0.3), f.Y(0.8), f.lw, 0xFFC0504A);
+}
+
+void cloud(Canvas& c, Rect r) {
+    cairo_t* cr = c.cr();
+    const Frame f(r);
+    ellipsePath(cr, f.X(0.0), f.Y(0.35), f.w * 0.45, f.h * 0.6);
+    ellipsePath(cr, f.X(0.5), f.Y(0.35), f.w * 0.5, f.h * 0.6);
+    ellipsePath(cr, f.X(0.2), f.Y(0.02), f.w * 0.5, f.h * 0.8);
+    setColour(cr, 0xFFB0BCC8);
+    cairo_set_line_width(cr, f.lw);
+    cairo_stroke_preserve(cr);
+    fillOnly(cr, 0xFFFAFCFF);
+}
+
+void sun(Canvas& c, Rect r) {
+    cairo_t* cr = c.cr();
+    const Frame f(r);
+    for (int i = 0; i < 12; ++i) {
+        const double a = i * kPi / 6;
+        line(cr, f.X(0.5 + 0.3 * std::cos(a)), f.Y(0.5 + 0.3 * std::sin(a)), f.X(0.5 + 0.48 * std::cos(a)),
+             f.Y(0.5 + 0.48 * std::sin(a)), std::max(2.0, f.lw), 0xFFF2B83B);
+    }
+    ellipsePath(cr, f.X(0.22), f.Y(0.22), f.w * 0.56, f.h * 0.56);
+    fillStroke(cr, 0xFFF7D54A, f.lw);
+}
+
+void hill(Canvas& c, Rect r, uint32_t fill) {
+    cairo_t* cr = c.cr();
+    const Frame f(r);
+    cairo_move_to(cr, f.X(0.0), f.Y(1.0));
+    cairo_curve_to(cr, f.X(0.2), f.Y(0.1), f.X(0.6), f.Y(-0.05), f.X(1.0), f.Y(0.6));
+    cairo_line_to(cr, f.X(1.0), f.Y(1.0));
+    cairo_close_path(cr);
+    fillStroke(cr, fill, f.lw);
+    for (int i = 0; i < 6; ++i) {
+        const double fx = 0.12 + i * 0.14, fy = 0.45 + (i % 3) * 0.12;
+        ellipsePath(cr, f.X(fx), f.Y(fy), f.w * 0.07, f.h * 0.14);
+        fillOnly(cr, darker(fill, 0.25));
+    }
+}
+
+void forestWall(Canvas& c, Rect r, uint32_t crown) {
+    cairo_t* cr = c.cr();
+    const Frame f(r);
+    rectPath(cr, r.x, r.y + r.h * 0.3, r.w, r.h * 0.7);
+    fillOnly(cr, darker(crown, 0.35));
+    const int n = std::max(2, r.w / 70);
+    for (int i = 0; i < n; ++i) {
+        const double fx = (i + 0.5) / n;
+        rectPath(cr, f.X(fx) - 6, f.Y(0.4), 12, f.h * 0.6);
+        fillStroke(cr, colour::kDarkWood, 1);
+    }
+    for (int i = 0; i <= n; ++i) {
+        const double fx = (i - 0.1) / n;
+        const double fy = (i % 2) ? 0.0 : 0.08;
+        ellipsePath(cr, f.X(fx) - f.w * 0.5 / n, f.Y(fy), f.w * 1.3 / n, f.h * 0.55);
+        fillStroke(cr, (i % 2) ? crown : lighter(crown, 0.1), f.lw);
+    }
+}
+
+void bird(Canvas& c, Rect r) {
+    cairo_t* cr = c.cr();
+    const Frame f(r);
+    ellipsePath(cr, f.X(0.2), f.Y(0.35), f.w * 0.55, f.h * 0.35);
+    fillStroke(cr, 0xFF5A6A8A, f.lw);
+    ellipsePath(cr, f.X(0.6), f.Y(0.2), f.w * 0.25, f.h * 0.25);
+    fillStroke(cr, 0xFF5A6A8A, f.lw);
+    cairo_move_to(cr, f.X(0.84), f.Y(0.3));
+    cairo_line_to(cr, f.X(0.98), f.Y(0.34));
+    cairo_line_to(cr, f.X(0.84), f.Y(0.38));
+    cairo_close_path(cr);
+    fillStroke(cr, 0xFFE8A03A, f.lw);
+    for (double fx : {0.4, 0.55}) line(cr, f.X(fx), f.Y(0.68), f.X(fx), f.Y(0.95), f.lw, 0xFFE8A03A);
+}
+
 void labelledThing(Canvas& c, Rect r, uint32_t fill) {
     cairo_t* cr = c.cr();
     const Frame f(r);
@@ -531,12 +942,18 @@ constexpr Span kHeadInPicture{0.13, 0.87, 0.04, 0.96};
 
 Span faceLocal(Part p) {
     switch (p) {
-        case Part::Eyes: return {0.18, 0.82, 0.35, 0.52};
-        case Part::Nose: return {0.43, 0.57, 0.52, 0.66};
-        case Part::Mouth: return {0.30, 0.70, 0.70, 0.84};
-        case Part::LeftEar: return {-0.15, 0.0, 0.38, 0.65};
-        case Part::RightEar: return {1.0, 1.15, 0.38, 0.65};
-        default: return {0.0, 1.0, 0.0, 1.0};
+        case Part::Eyes:
+            return {0.18, 0.82, 0.35, 0.52};
+        case Part::Nose:
+            return {0.43, 0.57, 0.52, 0.66};
+        case Part::Mouth:
+            return {0.30, 0.70, 0.70, 0.84};
+        case Part::LeftEar:
+            return {-0.15, 0.0, 0.38, 0.65};
+        case Part::RightEar:
+            return {1.0, 1.15, 0.38, 0.65};
+        default:
+            return {0.0, 1.0, 0.0, 1.0};
     }
 }
 
@@ -547,13 +964,20 @@ bool isFacePart(Part p) {
 
 Span figureSpan(Part p) {
     switch (p) {
-        case Part::Body: return {0.28, 0.72, 0.25, 0.55};
-        case Part::LeftHand: return {0.12, 0.28, 0.50, 0.60};
-        case Part::RightHand: return {0.72, 0.88, 0.50, 0.60};
-        case Part::Groin: return {0.36, 0.64, 0.55, 0.62};
-        case Part::Legs: return {0.30, 0.70, 0.62, 0.92};
-        case Part::Shoes: return {0.26, 0.74, 0.92, 0.99};
-        default: break;
+        case Part::Body:
+            return {0.28, 0.72, 0.25, 0.55};
+        case Part::LeftHand:
+            return {0.12, 0.28, 0.50, 0.60};
+        case Part::RightHand:
+            return {0.72, 0.88, 0.50, 0.60};
+        case Part::Groin:
+            return {0.36, 0.64, 0.55, 0.62};
+        case Part::Legs:
+            return {0.30, 0.70, 0.62, 0.92};
+        case Part::Shoes:
+            return {0.26, 0.74, 0.92, 0.99};
+        default:
+            break;
     }
     const Span h = kFigureHead;
     const Span l = faceLocal(p);
@@ -572,7 +996,7 @@ Rect toRect(Rect outer, Span s) {
 
 // Eyes in `box`: a skin patch filling the box, two eyes, brows. The patch
 // makes an eye overlay cover whatever the head picture had there.
-void drawEyes(cairo_t* cr, Rect box, const CharacterLook& look, bool open, double lw) {
+void drawEyes(cairo_t* cr, Rect box, const CharacterLook& look, bool open, double lw, bool browsUp = false) {
     rectPath(cr, box.x, box.y, box.w, box.h);
     fillOnly(cr, look.skin);
     const Frame f(box);
@@ -581,7 +1005,8 @@ void drawEyes(cairo_t* cr, Rect box, const CharacterLook& look, bool open, doubl
         const double eh = f.h * 0.62;
         const double ex = f.X(cx) - ew / 2;
         const double ey = f.Y(0.3);
-        line(cr, ex, f.Y(0.12), ex + ew, f.Y(0.08), std::max(lw, f.h * 0.12), look.hair);
+        const double brow = browsUp ? 0.0 : 0.08;
+        line(cr, ex, f.Y(brow + 0.04) + lw / 2, ex + ew, f.Y(brow) + lw / 2, std::max(lw, f.h * 0.12), look.hair);
         if (open) {
             ellipsePath(cr, ex, ey, ew, eh);
             fillStroke(cr, look.eyeWhite, lw);
@@ -625,7 +1050,7 @@ void drawMouth(cairo_t* cr, Rect box, const CharacterLook& look, int openness, d
 // A whole head: ears, face oval, hair, beard, eyes, nose, mouth. `head`
 // is the head box, `eyes`, `nose`, `mouth` the face boxes inside it.
 void drawHead(cairo_t* cr, Rect head, Rect leftEar, Rect rightEar, Rect eyes, Rect nose, Rect mouth,
-              const CharacterLook& look, bool eyesOpen, int mouthOpen) {
+              const CharacterLook& look, bool eyesOpen, int mouthOpen, bool browsUp = false) {
     const double lw = outlineWidth(head.w * 1.5, head.h * 1.5);
     // Each ear reaches a little under the face oval, which is drawn over it.
     ellipsePath(cr, leftEar.x, leftEar.y, leftEar.w + lw * 2, leftEar.h);
@@ -655,7 +1080,7 @@ void drawHead(cairo_t* cr, Rect head, Rect leftEar, Rect rightEar, Rect eyes, Re
     setColour(cr, colour::kOutline);
     cairo_set_line_width(cr, lw);
     cairo_stroke(cr);
-    drawEyes(cr, eyes, look, eyesOpen, lw);
+    drawEyes(cr, eyes, look, eyesOpen, lw, browsUp);
     const Frame n(nose);
     cairo_move_to(cr, n.X(0.5), n.Y(0.0));
     cairo_line_to(cr, n.X(0.1), n.Y(0.95));
@@ -667,9 +1092,14 @@ void drawHead(cairo_t* cr, Rect head, Rect leftEar, Rect rightEar, Rect eyes, Re
 
 }  // namespace
 
-Rect partRect(Rect figure, Part part) { return toRect(figure, figureSpan(part)); }
+Rect partRect(Rect figure, Part part) {
+    return toRect(figure, figureSpan(part));
+}
 
-void drawCharacter(Canvas& c, Rect fig, const CharacterLook& look) {
+namespace {
+
+// Everything of a standing figure below its head.
+void drawBody(Canvas& c, Rect fig, const CharacterLook& look) {
     cairo_t* cr = c.cr();
     const Frame f(fig);
     const double lw = outlineWidth(fig.w, fig.h / 2.0);
@@ -705,10 +1135,36 @@ void drawCharacter(Canvas& c, Rect fig, const CharacterLook& look) {
         ellipsePath(cr, h.x + h.w * 0.1, h.y, h.w * 0.8, h.h * 0.95);
         fillStroke(cr, look.skin, lw);
     }
+}
+
+}  // namespace
+
+void drawCharacter(Canvas& c, Rect fig, const CharacterLook& look) {
+    drawBody(c, fig, look);
+    cairo_t* cr = c.cr();
+    const Frame f(fig);
+    const double lw = outlineWidth(fig.w, fig.h / 2.0);
+    auto R = [&](Part p) { return partRect(fig, p); };
     rectPath(cr, f.X(0.45), f.Y(0.2), f.w * 0.1, f.h * 0.05);  // neck
     fillStroke(cr, look.skin, lw);
-    drawHead(cr, R(Part::Head), R(Part::LeftEar), R(Part::RightEar), R(Part::Eyes), R(Part::Nose), R(Part::Mouth),
-             look, true, 0);
+    drawHead(cr, R(Part::Head), R(Part::LeftEar), R(Part::RightEar), R(Part::Eyes), R(Part::Nose), R(Part::Mouth), look,
+             true, 0);
+}
+
+void drawCharacter(Canvas& c, Rect fig, const CharacterLook& look, const HeadGeometry& head) {
+    drawBody(c, fig, look);
+    cairo_t* cr = c.cr();
+    const Frame f(fig);
+    const double lw = outlineWidth(fig.w, fig.h / 2.0);
+    // The neck runs from inside the head down under the collar.
+    const double neckTop = head.head.bottom() - head.head.h * 0.15;
+    const double neckW = std::max(6.0, head.head.w * 0.3);
+    const double cx = head.head.x + head.head.w / 2.0;
+    if (f.Y(0.26) > neckTop) {
+        rectPath(cr, cx - neckW / 2, neckTop, neckW, f.Y(0.26) - neckTop);
+        fillStroke(cr, look.skin, lw);
+    }
+    drawHeadAt(c, head, look);
 }
 
 // ------------------------------------------------------------ [face set]
@@ -739,14 +1195,16 @@ namespace {
 Image headImage(int w, int h, const CharacterLook& look, bool eyesOpen, int mouthOpen) {
     Canvas c(w, h, 0x00000000, Smoothing::Crisp);
     auto R = [&](Part p) { return headPartRect(w, h, p); };
-    drawHead(c.cr(), R(Part::Head), R(Part::LeftEar), R(Part::RightEar), R(Part::Eyes), R(Part::Nose),
-             R(Part::Mouth), look, eyesOpen, mouthOpen);
+    drawHead(c.cr(), R(Part::Head), R(Part::LeftEar), R(Part::RightEar), R(Part::Eyes), R(Part::Nose), R(Part::Mouth),
+             look, eyesOpen, mouthOpen);
     return c.image();
 }
 
 // The overlays use the outline width the matching head would use, taking the
 // overlay as the face box of a head ~3x its height.
-double overlayLine(int h) { return outlineWidth(h * 6.0, h * 6.0); }
+double overlayLine(int h) {
+    return outlineWidth(h * 6.0, h * 6.0);
+}
 
 }  // namespace
 
@@ -783,17 +1241,115 @@ std::vector<Image> describingHead(int w, int h, int frames, const CharacterLook&
     requireSize(w, h, "describingHead");
     requireFrames(frames, "describingHead");
     std::vector<Image> out;
-    for (int i = 0; i < frames; ++i) out.push_back(headImage(w, h, look, !isBlinkFrame(i, frames), mouthOpenness(i, true)));
+    for (int i = 0; i < frames; ++i)
+        out.push_back(headImage(w, h, look, !isBlinkFrame(i, frames), mouthOpenness(i, true)));
     return out;
+}
+
+// ------------------------------------------------------------ [heads in a scene]
+
+HeadGeometry headIn(Rect box) {
+    HeadGeometry g;
+    auto at = [&](Part p) { return toRect(box, faceLocal(p)); };
+    g.head = box;
+    g.eyes = at(Part::Eyes);
+    g.nose = at(Part::Nose);
+    g.mouth = at(Part::Mouth);
+    g.leftEar = at(Part::LeftEar);
+    g.rightEar = at(Part::RightEar);
+    return g;
+}
+
+HeadGeometry headAround(Rect eyesArea, Rect mouthArea) {
+    const double ecx = eyesArea.x + eyesArea.w / 2.0, ecy = eyesArea.y + eyesArea.h / 2.0;
+    const double mcx = mouthArea.x + mouthArea.w / 2.0, mcy = mouthArea.y + mouthArea.h / 2.0;
+    const double eyeW = std::max(8.0, eyesArea.w * 0.86);
+    const double eyeH = std::max(4.0, std::min(eyesArea.h * 0.7, eyeW * 0.4));
+    const double mouthW = std::max(6.0, std::min(mouthArea.w * 0.8, eyeW * 0.7));
+    const double mouthH = std::max(4.0, std::min(mouthArea.h * 0.9, mouthW * 0.45));
+    const double dist = std::max(mcy - ecy, eyeH * 1.5);
+    const double top = ecy - std::max(eyeH * 1.8, dist * 0.85);
+    const double bottom = mcy + mouthH / 2 + std::max(mouthH * 0.8, dist * 0.35);
+    const double h = bottom - top;
+    const double w = std::max({eyeW / 0.7, mouthW / 0.45, h * 0.62});
+    const double cx = (ecx + mcx) / 2;
+    auto box = [](double x, double y, double bw, double bh) {
+        const int x0 = static_cast<int>(std::lround(x)), y0 = static_cast<int>(std::lround(y));
+        return Rect{x0, y0, std::max(1, static_cast<int>(std::lround(x + bw)) - x0),
+                    std::max(1, static_cast<int>(std::lround(y + bh)) - y0)};
+    };
+    HeadGeometry g;
+    g.head = box(cx - w / 2, top, w, h);
+    g.eyes = box(ecx - eyeW / 2, ecy - eyeH / 2, eyeW, eyeH);
+    g.mouth = box(mcx - mouthW / 2, mcy - mouthH / 2, mouthW, mouthH);
+    const double noseTop = g.eyes.bottom(), noseBottom = std::max<double>(g.mouth.y - 1, noseTop + 3);
+    g.nose = box(cx - w * 0.07, noseTop, w * 0.14, noseBottom - noseTop);
+    const double earTop = g.eyes.y, earH = std::max(eyeH * 1.6, (mcy - ecy) * 0.6);
+    g.leftEar = box(g.head.x - w * 0.15, earTop, w * 0.15, earH);
+    g.rightEar = box(g.head.right(), earTop, w * 0.15, earH);
+    return g;
+}
+
+Rect headPart(const HeadGeometry& g, Part part) {
+    switch (part) {
+        case Part::Head:
+            return g.head;
+        case Part::Eyes:
+            return g.eyes;
+        case Part::Nose:
+            return g.nose;
+        case Part::Mouth:
+            return g.mouth;
+        case Part::LeftEar:
+            return g.leftEar;
+        case Part::RightEar:
+            return g.rightEar;
+        default:
+            throw std::invalid_argument("headPart: a head has no such part");
+    }
+}
+
+void drawHeadAt(Canvas& c, const HeadGeometry& g, const CharacterLook& look, FaceState state) {
+    cairo_t* cr = c.cr();
+    cairo_save(cr);
+    cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+    drawHead(cr, g.head, g.leftEar, g.rightEar, g.eyes, g.nose, g.mouth, look, state.eyesOpen, state.mouth,
+             state.browsUp);
+    cairo_restore(cr);
+}
+
+Rect figureBelow(const HeadGeometry& g, int floorY) {
+    // The collar (a quarter down the figure) meets the chin, so a small
+    // head gets no long neck; the body's width follows the head's.
+    const double top = (g.head.bottom() - 0.22 * floorY) / 0.78;
+    const double fh = std::max(40.0, floorY - top);
+    const double fw = std::max(g.head.w * 1.5, std::min(g.head.w / 0.34, fh * 0.45));
+    const double cx = g.head.x + g.head.w / 2.0;
+    const int x = static_cast<int>(std::lround(cx - fw / 2));
+    const int y = static_cast<int>(std::lround(floorY - fh));
+    return {x, y, static_cast<int>(std::lround(fw)), floorY - y};
+}
+
+Image faceFrame(const Image& base, int originX, int originY, const HeadGeometry& g, const CharacterLook& look,
+                FaceState state) {
+    requireSize(base.width, base.height, "faceFrame");
+    Canvas c(base.width, base.height, 0x00000000, Smoothing::Crisp);
+    c.paste(base);
+    cairo_translate(c.cr(), -originX, -originY);
+    drawHeadAt(c, g, look, state);
+    return c.image();
 }
 
 // ------------------------------------------------------------ [inventory]
 
 Rect inventorySlot(int index) {
     if (index < 0 || index >= kInventorySlots) throw std::invalid_argument("inventorySlot: index out of range");
-    constexpr int kLeft = 32;
-    constexpr int kPitch = (kInventoryBarWidth - 2 * kLeft) / kInventorySlots;  // 80
-    return {kLeft + index * kPitch + (kPitch - 66) / 2, (kInventoryBarHeight - 70) / 2 + 4, 66, 68};
+    // An item is 62 x 64 at bar (283 + 106 s, 18); the box leaves it a margin.
+    return {277 + 106 * index, 12, 74, 76};
+}
+
+Rect inventoryAttributePlate() {
+    return {112, 24, 150, 76};
 }
 
 std::vector<Image> inventoryBar(int frames) {
@@ -811,6 +1367,11 @@ std::vector<Image> inventoryBar(int frames) {
         roundedRectPath(cr, s.x, s.y, s.w, s.h, 6);
         fillStroke(cr, colour::kPaper, 2);
     }
+    const Rect plate = inventoryAttributePlate();
+    roundedRectPath(cr, plate.x, plate.y, plate.w, plate.h, 6);
+    fillStroke(cr, colour::kPaper, 2);
+    roundedRectPath(cr, plate.x, plate.y, plate.w, 26, 6);
+    fillStroke(cr, colour::kOutline, 2);
     for (double x : {18.0, kInventoryBarWidth - 18.0}) {
         ellipsePath(cr, x - 5, 57, 10, 10);
         fillStroke(cr, 0xFFE0C060, 1);

@@ -60,6 +60,8 @@ public:
 
     // The current pixels, un-premultiplied (fully transparent pixels become 0).
     Image image() const;
+    // Replaces the pixels from (x, y) on with `img` (straight alpha), clipped.
+    void paste(const Image& img, int x = 0, int y = 0);
 
 private:
     int w_;
@@ -115,6 +117,35 @@ void stone(Canvas& c, Rect r, uint32_t fill = colour::kStone);
 void caveMouth(Canvas& c, Rect r, uint32_t rock = colour::kStone);
 void nestInTree(Canvas& c, Rect r, uint32_t crown = colour::kLeaf);  // the nest sits in the crown
 void signBoard(Canvas& c, Rect r, uint32_t board = colour::kWood);   // a blank board on a post
+// Room and building parts.
+void wall(Canvas& c, Rect r, uint32_t fill = colour::kWall, bool bricks = false);
+void floorBoards(Canvas& c, Rect r, uint32_t fill = colour::kWood);
+void roof(Canvas& c, Rect r, uint32_t fill = colour::kRoof);  // a tiled roof, narrower at its ridge
+void stripe(Canvas& c, Rect r, uint32_t fill);
+void stoneWall(Canvas& c, Rect r, uint32_t fill = colour::kStone);
+void cellBars(Canvas& c, Rect r, uint32_t fill = 0xFF4A4A55);
+void barredWindow(Canvas& c, Rect r);
+void stairs(Canvas& c, Rect r, uint32_t fill = colour::kWood);  // rising to the right
+void railing(Canvas& c, Rect r, uint32_t fill = colour::kDarkWood);
+void carpet(Canvas& c, Rect r, uint32_t fill = 0xFFA8443C);
+// Furniture and small things.
+void counter(Canvas& c, Rect r, uint32_t fill = colour::kDarkWood);
+void barrel(Canvas& c, Rect r, uint32_t fill = colour::kWood);
+void rockingChair(Canvas& c, Rect r, uint32_t fill = colour::kDarkWood);
+void books(Canvas& c, Rect r);
+void mug(Canvas& c, Rect r, uint32_t fill = 0xFFB8B8C0);
+void vaseWithFlower(Canvas& c, Rect r);  // a glass vase with water, the flower above it
+void pottedPlant(Canvas& c, Rect r);     // pot in the lower fifth, a thin trunk, a leafy top
+void pegWithKeys(Canvas& c, Rect r);
+void bowlOfDoughnuts(Canvas& c, Rect r);
+void bat(Canvas& c, Rect r);
+void ball(Canvas& c, Rect r);
+// Outdoors.
+void cloud(Canvas& c, Rect r);
+void sun(Canvas& c, Rect r);
+void hill(Canvas& c, Rect r, uint32_t fill = 0xFF7FAF5E);
+void forestWall(Canvas& c, Rect r, uint32_t crown = 0xFF3E6A32);  // trunks and crowns filling r
+void bird(Canvas& c, Rect r);
 // Fallback for anything without a painter of its own: a rounded panel with
 // an inner border and a diamond mark, in `fill`.
 void labelledThing(Canvas& c, Rect r, uint32_t fill);
@@ -177,21 +208,66 @@ std::vector<Image> mouthFrames(int w, int h, int frames, const CharacterLook& lo
 Image headPicture(int w, int h, const CharacterLook& look);  // eyes open, mouth closed
 std::vector<Image> describingHead(int w, int h, int frames, const CharacterLook& look);
 
+// ---------------------------------------------------------------- heads in a scene
+//
+// A head placed in a scene: where its oval, ears and face parts lie. A
+// scene's face animations are cut from the scene itself, so a character's
+// head is built around the places its eye and mouth animations occupy, and
+// every frame is that head drawn again in the frame's state and cropped.
+
+struct HeadGeometry {
+    Rect head, leftEar, rightEar, eyes, nose, mouth;
+};
+
+// The standard proportions inside `box` (what headPicture draws).
+HeadGeometry headIn(Rect box);
+// A head whose eyes lie in `eyesArea` and whose mouth lies in `mouthArea`,
+// sized from their distance; the features stay inside those areas.
+HeadGeometry headAround(Rect eyesArea, Rect mouthArea);
+// Head, Eyes, Nose, Mouth, LeftEar or RightEar of `g`; std::invalid_argument
+// for a body part.
+Rect headPart(const HeadGeometry& g, Part part);
+
+struct FaceState {
+    bool eyesOpen = true;
+    int mouth = 0;  // openness, as mouthOpenness()
+    bool browsUp = false;
+};
+
+// Draws the head without antialiasing, even on a smooth canvas, so a crop
+// of it drawn again in another state differs only in the changed feature.
+void drawHeadAt(Canvas& c, const HeadGeometry& g, const CharacterLook& look, FaceState state = {});
+// The standing figure whose head is `g` (feet at `floorY`), and that figure
+// drawn: the body of drawCharacter() with the head `g` instead of its own.
+Rect figureBelow(const HeadGeometry& g, int floorY);
+void drawCharacter(Canvas& c, Rect figure, const CharacterLook& look, const HeadGeometry& head);
+// One face-animation frame: `base` (a crop of the scene whose top-left
+// lies at (originX, originY) in g's coordinates) with the head drawn again
+// in `state`. Same size as `base`.
+Image faceFrame(const Image& base, int originX, int originY, const HeadGeometry& g, const CharacterLook& look,
+                FaceState state);
+
 // ---------------------------------------------------------------- inventory
 
 inline constexpr int kInventoryBarWidth = 1024;
 inline constexpr int kInventoryBarHeight = 123;
-inline constexpr int kInventorySlots = 12;
+// Seven slots, where the game puts the items: item s at window x 288 + 106 s
+// and y 670, the bar itself at window x 5, y 652.
+inline constexpr int kInventorySlots = 7;
 
 // The inventory bar sliding open from the left: frame i shows the bar's
 // right edge at (i + 1) / frames of the width, the rest transparent; the
 // last frame is the whole bar. Crisp (GIF-safe). frames must be 1 .. 64.
 std::vector<Image> inventoryBar(int frames = 9);
-// The slot boxes of the fully open bar, left to right.
+// The slot boxes of the fully open bar, left to right, in bar coordinates.
 Rect inventorySlot(int index);
+// The plate left of the slots that carries the attribute labels: a dark
+// heading strip for the white "properties" label over a light field for the
+// black ones.
+Rect inventoryAttributePlate();
 
 enum class Item { Knife, Rope, Baguette, Bottle, Shovel, Crowbar, Coins };
-inline constexpr Item kAllItems[] = {Item::Knife, Item::Rope,    Item::Baguette, Item::Bottle,
+inline constexpr Item kAllItems[] = {Item::Knife,  Item::Rope,    Item::Baguette, Item::Bottle,
                                      Item::Shovel, Item::Crowbar, Item::Coins};
 
 // An item on a colour::kItemKey background (so the bottom-left pixel is

@@ -9,6 +9,7 @@
 #include "standin/scene_builder.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cmath>
 #include <map>
@@ -23,7 +24,9 @@
 #include "layout/jpeg_codec.h"
 #include "layout/picture_record.h"
 #include "standin/art.h"
+#include "standin/catalogue_objects.h"
 #include "standin/scene_catalogue.h"
+#include "standin/scene_compositions.h"
 
 namespace kvarnel::standin {
 
@@ -86,13 +89,14 @@ std::string rowKey(std::string_view rowName) {
 // The catalogue's owner word of each character whose rows lie on a figure.
 struct Character {
     ItemUse use;
-    std::string_view owner;   // as the catalogue's roles spell it
-    std::string_view keyword; // as row names spell it, lower-cased
+    std::string_view owner;    // as the catalogue's roles spell it
+    std::string_view keyword;  // as row names spell it, lower-cased
     art::CharacterLook look;
 };
 
-art::CharacterLook look(uint32_t shirt, uint32_t trousers, uint32_t hair, bool beard) {
+art::CharacterLook look(uint32_t shirt, uint32_t trousers, uint32_t hair, bool beard, uint32_t skin = 0xFFF0C8A0) {
     art::CharacterLook l;
+    l.skin = skin;
     l.shirt = shirt;
     l.trousers = trousers;
     l.hair = hair;
@@ -103,14 +107,14 @@ art::CharacterLook look(uint32_t shirt, uint32_t trousers, uint32_t hair, bool b
 const std::vector<Character>& characters() {
     static const std::vector<Character> all = {
         {ItemUse::OldMan, "old man", "oldman", look(0xFF8A7A5C, 0xFF4E4A44, 0xFFD8D8D8, true)},
-        {ItemUse::Warrior, "warrior", "warrior", look(0xFFA0522D, 0xFF5B4636, 0xFF2E2A33, false)},
-        {ItemUse::Publican, "publican", "publican", look(0xFFEDEDE0, 0xFF3E3E50, 0xFF6B4A2E, false)},
-        {ItemUse::Guest, "guest", "guest", look(0xFF5E8C6A, 0xFF5A5A78, 0xFF9A6B3E, false)},
+        {ItemUse::Warrior, "warrior", "warrior", look(0xFFA0522D, 0xFF5B4636, 0xFF2E2A33, false, 0xFF8FB0E8)},
+        {ItemUse::Publican, "publican", "publican", look(0xFFEDEDE0, 0xFF3E3E50, 0xFF6B4A2E, false, 0xFFF2B0B8)},
+        {ItemUse::Guest, "guest", "guest", look(0xFF5E8C6A, 0xFF5A5A78, 0xFF9A6B3E, false, 0xFF8FB0E8)},
         {ItemUse::Mayor, "mayor", "mayor", look(0xFF30304A, 0xFF30304A, 0xFF8A8A8A, false)},
         {ItemUse::Sheriff, "sheriff", "sheriff", look(0xFFB8985A, 0xFF4A3A2A, 0xFF3A2A1A, false)},
         {ItemUse::BushMan, "Bush Man", "bushman", look(0xFF5E9E4E, 0xFF3E6A32, 0xFF2E4A1E, true)},
-        {ItemUse::Druid, "druid", "druid", look(0xFF6A4C8C, 0xFF4A3A6A, 0xFFEEEEEE, true)},
-        {ItemUse::Ranger, "ranger", "ranger", look(0xFF4E6E3A, 0xFF5A4A30, 0xFF7A4A2A, false)},
+        {ItemUse::Druid, "druid", "druid", look(0xFF6A4C8C, 0xFF4A3A6A, 0xFFEEEEEE, true, 0xFFA8D890)},
+        {ItemUse::Ranger, "ranger", "ranger", look(0xFF4E6E3A, 0xFF5A4A30, 0xFF7A4A2A, false, 0xFFF0A860)},
     };
     return all;
 }
@@ -147,8 +151,8 @@ Height preferredHeight(const std::string& key) {
     if (has(key, {"sky", "cloud", "roof", "crown", "hill", "bird", "sun", "nest", "ceiling", "top"})) {
         return Height::Top;
     }
-    if (has(key, {"floor", "parquet", "ground", "grass", "path", "green", "place", "tuft", "stone", "road",
-                  "carpet", "mud", "earth", "way", "leg", "root"})) {
+    if (has(key, {"floor", "parquet", "ground", "grass", "path", "green", "place", "tuft", "stone", "road", "carpet",
+                  "mud", "earth", "way", "leg", "root"})) {
         return Height::Bottom;
     }
     return Height::Middle;
@@ -246,8 +250,8 @@ public:
         for (int r = 0; r < kRows; ++r) {
             for (int c = 0; c < kCols; ++c) {
                 const Rect cell = at(c, r);
-                free_[r][c] = std::none_of(blocked.begin(), blocked.end(),
-                                           [&](const Rect& b) { return intersects(b, cell); });
+                free_[r][c] =
+                    std::none_of(blocked.begin(), blocked.end(), [&](const Rect& b) { return intersects(b, cell); });
             }
         }
     }
@@ -269,9 +273,15 @@ public:
                 if (!free_[r][c]) continue;
                 double score = 0;
                 switch (height) {
-                    case Height::Top: score = r; break;
-                    case Height::Bottom: score = kRows - 1 - r; break;
-                    case Height::Middle: score = std::abs(r - 4.5); break;
+                    case Height::Top:
+                        score = r;
+                        break;
+                    case Height::Bottom:
+                        score = kRows - 1 - r;
+                        break;
+                    case Height::Middle:
+                        score = std::abs(r - 4.5);
+                        break;
                 }
                 score = score * 100 + c;
                 if (best < 0 || score < bestScore) {
@@ -304,7 +314,7 @@ private:
 // ---------------------------------------------------------------------------
 struct Catalogue {
     const PanelSpec* panel = nullptr;
-    std::vector<const ComponentSpec*> components;  // this panel's, in catalogue order
+    std::vector<const ComponentSpec*> components;        // this panel's, in catalogue order
     std::map<std::string, const ComponentSpec*> byName;  // lower-case names
 
     const ComponentSpec* find(std::string_view name) const {
@@ -328,9 +338,13 @@ Catalogue catalogueOf(std::string_view panelName) {
     return cat;
 }
 
-bool startsWith(std::string_view s, std::string_view prefix) { return s.substr(0, prefix.size()) == prefix; }
+bool startsWith(std::string_view s, std::string_view prefix) {
+    return s.substr(0, prefix.size()) == prefix;
+}
 
-Rect boundsOf(const ComponentSpec& c) { return {c.left, c.top, c.width, c.height}; }
+Rect boundsOf(const ComponentSpec& c) {
+    return {c.left, c.top, c.width, c.height};
+}
 
 // One row's placement: its region(s) and the rectangle of each name.
 struct Placement {
@@ -343,6 +357,8 @@ struct Placement {
 struct Figure {
     Rect rect;
     art::CharacterLook look;
+    bool hasHead = false;  // drawn with `head` rather than its own
+    art::HeadGeometry head{};
 };
 
 // A scenery painting at a cell.
@@ -356,7 +372,62 @@ struct ScenePlan {
     std::vector<Placement> placements;
     std::vector<Figure> figures;
     std::vector<Thing> things;
+    std::map<std::string, art::HeadGeometry> heads;  // by owner, panel coordinates
 };
+
+// The part of a component the player sees: its control clipped to its
+// stored picture (drawn unstretched at the top-left).
+Rect visibleOf(const ComponentSpec& c) {
+    Rect r = boundsOf(c);
+    if (c.pictureWidth > 0) r.w = std::min(r.w, c.pictureWidth);
+    if (c.pictureHeight > 0) r.h = std::min(r.h, c.pictureHeight);
+    return r;
+}
+
+Rect intersection(const Rect& a, const Rect& b) {
+    const int x0 = std::max(a.x, b.x), y0 = std::max(a.y, b.y);
+    const int x1 = std::min(a.right(), b.right()), y1 = std::min(a.bottom(), b.bottom());
+    return {x0, y0, std::max(0, x1 - x0), std::max(0, y1 - y0)};
+}
+
+// A character's head built around its catalogued eye and mouth animations,
+// so that the head drawn into the background has its features exactly where
+// the animations go. The mouth sits where the still and the talking mouth
+// overlap, so both show it.
+bool headOf(const Catalogue& cat, std::string_view owner, art::HeadGeometry& out) {
+    const ComponentSpec *eyes = nullptr, *mouth = nullptr, *talking = nullptr;
+    for (const ComponentSpec* c : cat.components) {
+        if (c->width <= 0 || c->height <= 0 || !startsWith(c->role, owner)) continue;
+        const std::string_view rest = c->role.substr(owner.size());
+        if (rest == " eyes") eyes = c;
+        if (rest == " mouth") mouth = c;
+        if (rest == " talking mouth") talking = c;
+    }
+    if (!mouth) mouth = talking;
+    if (!eyes || !mouth) return false;
+    Rect m = visibleOf(*mouth);
+    if (talking && talking != mouth) {
+        const Rect both = intersection(m, visibleOf(*talking));
+        if (both.w >= 6 && both.h >= 4) m = both;
+    }
+    out = art::headAround(visibleOf(*eyes), m);
+    return true;
+}
+
+// A body part of a figure whose head may be a placed one.
+Rect partOf(const Figure& f, Part p) {
+    const bool face = p == Part::Head || p == Part::Eyes || p == Part::Nose || p == Part::Mouth || p == Part::LeftEar ||
+                      p == Part::RightEar;
+    return face && f.hasHead ? art::headPart(f.head, p) : art::partRect(f.rect, p);
+}
+
+art::HeadGeometry shifted(art::HeadGeometry g, int dx, int dy) {
+    for (Rect* r : {&g.head, &g.leftEar, &g.rightEar, &g.eyes, &g.nose, &g.mouth}) {
+        r->x += dx;
+        r->y += dy;
+    }
+    return g;
+}
 
 // The union of a character's eyes, mouth and head components, if any.
 Rect faceBoxOf(const Catalogue& cat, std::string_view owner) {
@@ -379,37 +450,62 @@ ScenePlan planScene(Scene scene, const Catalogue& cat) {
         if (c->width > 0 && c->height > 0) blocked.push_back(boundsOf(*c));
     }
 
-    // The detective: face parts on his head picture, the rest on a figure
-    // under it.
+    // The detective: his head drawn into the background around his face
+    // animations (the head picture is cut from it), his figure under it.
     const ComponentSpec* head = nullptr;
     for (const ComponentSpec* c : cat.components) {
         if (c->role == "detective head") head = c;
     }
-    const Rect headRect = head ? boundsOf(*head) : Rect{430, 100, 170, 180};
-    const Rect detective = figureUnder(headRect);
-    plan.figures.push_back({detective, art::CharacterLook{}});
+    Figure detectiveFigure;
+    detectiveFigure.hasHead = headOf(cat, "detective", detectiveFigure.head);
+    if (!detectiveFigure.hasHead) detectiveFigure.head = art::headIn(head ? boundsOf(*head) : Rect{430, 100, 170, 180});
+    detectiveFigure.hasHead = true;
+    detectiveFigure.rect = art::figureBelow(detectiveFigure.head, kPanelH - 4);
+    plan.heads["detective"] = detectiveFigure.head;
+    plan.figures.push_back(detectiveFigure);
+    const Rect detective = detectiveFigure.rect;
     blocked.push_back(detective);
-    auto onHead = [&](Part p) {
-        Rect r = art::headPartRect(headRect.w, headRect.h, p);
-        return Rect{headRect.x + r.x, headRect.y + r.y, r.w, r.h};
-    };
+    auto onHead = [&](Part p) { return art::headPart(detectiveFigure.head, p); };
     for (size_t i = 0; i < table.detective.size(); ++i) {
         const std::string_view list = table.detective[i];
         if (list.empty()) continue;
         std::vector<Rect> regions;
         switch (static_cast<DetectivePart>(i)) {
-            case DetectivePart::Head: regions = {onHead(Part::Head)}; break;
-            case DetectivePart::Mouth: regions = {onHead(Part::Mouth)}; break;
-            case DetectivePart::Nose: regions = {onHead(Part::Nose)}; break;
-            case DetectivePart::Eyes: regions = {onHead(Part::Eyes)}; break;
-            case DetectivePart::Ears: regions = {onHead(Part::LeftEar), onHead(Part::RightEar)}; break;
-            case DetectivePart::RightHand: regions = {art::partRect(detective, Part::RightHand)}; break;
-            case DetectivePart::LeftHand: regions = {art::partRect(detective, Part::LeftHand)}; break;
-            case DetectivePart::Body: regions = {art::partRect(detective, Part::Body)}; break;
-            case DetectivePart::Legs: regions = {art::partRect(detective, Part::Legs)}; break;
-            case DetectivePart::Shoes: regions = {art::partRect(detective, Part::Shoes)}; break;
-            case DetectivePart::Groin: regions = {art::partRect(detective, Part::Groin)}; break;
-            case DetectivePart::Count: break;
+            case DetectivePart::Head:
+                regions = {onHead(Part::Head)};
+                break;
+            case DetectivePart::Mouth:
+                regions = {onHead(Part::Mouth)};
+                break;
+            case DetectivePart::Nose:
+                regions = {onHead(Part::Nose)};
+                break;
+            case DetectivePart::Eyes:
+                regions = {onHead(Part::Eyes)};
+                break;
+            case DetectivePart::Ears:
+                regions = {onHead(Part::LeftEar), onHead(Part::RightEar)};
+                break;
+            case DetectivePart::RightHand:
+                regions = {art::partRect(detective, Part::RightHand)};
+                break;
+            case DetectivePart::LeftHand:
+                regions = {art::partRect(detective, Part::LeftHand)};
+                break;
+            case DetectivePart::Body:
+                regions = {art::partRect(detective, Part::Body)};
+                break;
+            case DetectivePart::Legs:
+                regions = {art::partRect(detective, Part::Legs)};
+                break;
+            case DetectivePart::Shoes:
+                regions = {art::partRect(detective, Part::Shoes)};
+                break;
+            case DetectivePart::Groin:
+                regions = {art::partRect(detective, Part::Groin)};
+                break;
+            case DetectivePart::Count:
+                break;
         }
         Placement p;
         p.names = scenes::splitRectangles(list);
@@ -427,8 +523,14 @@ ScenePlan planScene(Scene scene, const Catalogue& cat) {
     };
     std::map<const Character*, std::vector<Pending>> byCharacter;
     std::vector<const scenes::SceneRow*> scenery;
+    std::map<std::string_view, std::vector<Rect>> onProps;  // row name -> the props it lies on
+    for (const Prop& prop : sceneComposition(scene)) {
+        for (std::string_view rowName : scenes::splitRectangles(prop.rows)) onProps[rowName].push_back(prop.rect);
+    }
     for (const scenes::SceneRow& sr : table.rows) {
-        if (const Character* ch = characterOf(*sr.row)) {
+        if (onProps.contains(sr.row->name)) {
+            scenery.push_back(&sr);
+        } else if (const Character* ch = characterOf(*sr.row)) {
             byCharacter[ch].push_back({&sr, partsOf(rowKey(sr.row->name))});
         } else {
             scenery.push_back(&sr);
@@ -438,8 +540,14 @@ ScenePlan planScene(Scene scene, const Catalogue& cat) {
         auto it = byCharacter.find(&ch);
         if (it == byCharacter.end()) continue;
         Rect face = faceBoxOf(cat, ch.owner);
+        Figure fig;
+        fig.look = ch.look;
         Rect figure{};
-        if (face.w > 0) {
+        if (headOf(cat, ch.owner, fig.head)) {
+            fig.hasHead = true;
+            figure = art::figureBelow(fig.head, kPanelH - 4);
+            plan.heads[std::string(ch.owner)] = fig.head;
+        } else if (face.w > 0) {
             figure = figureUnder(face);
         } else {
             // No face in the catalogue: the first place along the floor
@@ -447,14 +555,14 @@ ScenePlan planScene(Scene scene, const Catalogue& cat) {
             figure = {40, 200, 160, 420};
             for (int x = 40; x + 160 <= kPanelW; x += 40) {
                 const Rect cand{x, 200, 160, 420};
-                if (std::none_of(blocked.begin(), blocked.end(),
-                                 [&](const Rect& b) { return intersects(b, cand); })) {
+                if (std::none_of(blocked.begin(), blocked.end(), [&](const Rect& b) { return intersects(b, cand); })) {
                     figure = cand;
                     break;
                 }
             }
         }
-        plan.figures.push_back({figure, ch.look});
+        fig.rect = figure;
+        plan.figures.push_back(fig);
         blocked.push_back(figure);
         // Count the rows per part set to cut bands.
         std::map<std::vector<Part>, std::pair<int, int>> band;  // parts -> (rows, next)
@@ -463,7 +571,7 @@ ScenePlan planScene(Scene scene, const Catalogue& cat) {
             auto& [count, next] = band[p.parts];
             std::vector<Rect> regions;
             for (Part part : p.parts) {
-                const Rect whole = art::partRect(figure, part);
+                const Rect whole = partOf(fig, part);
                 const int y0 = whole.y + whole.h * next / count, y1 = whole.y + whole.h * (next + 1) / count;
                 regions.push_back({whole.x, y0, whole.w, std::max(1, y1 - y0)});
             }
@@ -478,7 +586,7 @@ ScenePlan planScene(Scene scene, const Catalogue& cat) {
 
     // Scenery: a cell each, a painted thing in it. Names that are catalogue
     // components keep their bounds; catalogue components without bounds lie
-    // over the ones with (the gate's pictures over the gate's labels).
+    // beside the ones with.
     CellGrid grid(blocked);
     for (const scenes::SceneRow* sr : scenery) {
         Placement pl;
@@ -494,9 +602,31 @@ ScenePlan planScene(Scene scene, const Catalogue& cat) {
             }
         }
         Rect region{};
+        const auto props = onProps.find(sr->row->name);
+        if (fresh > 0 && props != onProps.end()) {
+            // On the props drawn for it: the names share them out.
+            std::vector<Rect> cells = splitOver(props->second, fresh);
+            int k = 0;
+            for (std::string_view n : pl.names) {
+                const ComponentSpec* c = cat.find(n);
+                if (c && c->width > 0 && c->height > 0) {
+                    pl.rects.push_back(boundsOf(*c));
+                } else if (lower(n) == lower(cat.panel->background)) {
+                    pl.rects.push_back({cat.panel->bgLeft, cat.panel->bgTop, cat.panel->bgWidth, cat.panel->bgHeight});
+                } else {
+                    pl.rects.push_back(cells[k++]);
+                }
+            }
+            for (const Rect& r : props->second) pl.area += static_cast<long>(r.w) * r.h;
+            plan.placements.push_back(std::move(pl));
+            continue;
+        }
         if (fresh > 0) {
             if (known.w > 0) {
-                region = known;
+                // Beside the components that have their bounds (the gate's
+                // pictures beside the gate's labels), so neither covers the other.
+                region = known.right() < kPanelW ? Rect{known.right(), known.y, kPanelW - known.right(), known.h}
+                                                 : Rect{0, known.y, known.x, known.h};
             } else {
                 const std::string key = rowKey(sr->row->name);
                 region = grid.take(preferredHeight(key), fresh);
@@ -529,24 +659,7 @@ std::vector<uint8_t> bitmapRecord(const Image& img) {
 }
 
 std::vector<uint8_t> gifValue(const std::vector<Image>& frames) {
-    return layout::encodeGifControlValue(
-        layout::encodeGifFromImages(frames, std::vector<int>(frames.size(), 100)));
-}
-
-// `top` laid over `bottom` (same size), straight alpha.
-Image over(const Image& bottom, const Image& top) {
-    Image out = bottom;
-    for (size_t i = 0; i < out.pixels.size() && i < top.pixels.size(); ++i) {
-        const uint32_t t = top.pixels[i], b = bottom.pixels[i];
-        const uint32_t a = t >> 24;
-        if (a == 0xFF) {
-            out.pixels[i] = t;
-        } else if (a != 0) {
-            auto mix = [&](int s) { return ((((t >> s) & 0xFF) * a + ((b >> s) & 0xFF) * (255 - a)) / 255) << s; };
-            out.pixels[i] = 0xFF000000u | mix(16) | mix(8) | mix(0);
-        }
-    }
-    return out;
+    return layout::encodeGifControlValue(layout::encodeGifFromImages(frames, std::vector<int>(frames.size(), 100)));
 }
 
 // The part of `bg` (in picture coordinates) at `r`, black outside it.
@@ -580,9 +693,110 @@ std::vector<Image> simpleFrames(int w, int h, int frames, std::string_view name)
     return out;
 }
 
+struct Background {
+    Image image;
+    int offX = 0, offY = 0;  // panel coordinates of the picture's (0, 0)
+};
+
 struct FaceCache {
+    const Background* bg = nullptr;
+    const ScenePlan* plan = nullptr;
     std::map<std::string, std::vector<uint8_t>> values;
 };
+
+// Brings the frames of one animation down to the GIF's 255 colours, shared
+// by all frames: colours are grouped on fewer and fewer bits per channel
+// until few enough groups remain, each group then taking its mean colour.
+// Crops of the smooth background need it; crisp art passes unchanged.
+void limitColours(std::vector<Image>& frames) {
+    for (int bits = 8; bits >= 2; --bits) {
+        const uint32_t keep = (0xFFu << (8 - bits)) & 0xFFu;
+        const uint32_t mask = (keep << 16) | (keep << 8) | keep;
+        std::map<uint32_t, std::array<uint64_t, 4>> groups;
+        for (const Image& f : frames) {
+            for (uint32_t p : f.pixels) {
+                if ((p >> 24) < 128) continue;
+                auto& g = groups[p & mask];
+                g[0] += (p >> 16) & 0xFF;
+                g[1] += (p >> 8) & 0xFF;
+                g[2] += p & 0xFF;
+                ++g[3];
+            }
+        }
+        if (groups.size() > 255) continue;
+        if (bits == 8) return;
+        std::map<uint32_t, uint32_t> mean;
+        for (const auto& [key, g] : groups) {
+            mean[key] = 0xFF000000u | static_cast<uint32_t>((g[0] / g[3]) << 16) |
+                        static_cast<uint32_t>((g[1] / g[3]) << 8) | static_cast<uint32_t>(g[2] / g[3]);
+        }
+        for (Image& f : frames) {
+            for (uint32_t& p : f.pixels) {
+                if ((p >> 24) >= 128) p = mean[p & mask];
+            }
+        }
+        return;
+    }
+}
+
+// The owner word a face role starts with ("detective", "old man", ...).
+std::string_view ownerOf(std::string_view role) {
+    if (startsWith(role, "detective")) return "detective";
+    for (const Character& ch : characters()) {
+        if (startsWith(role, ch.owner)) return ch.owner;
+    }
+    return {};
+}
+
+// A face animation cut from the scene: each frame is the background with
+// the owner's head drawn again in that frame's state, cropped where the
+// control shows its picture. Empty when the owner has no placed head.
+std::vector<Image> sceneFaceFrames(const ComponentSpec& c, int w, int h, int frames, const FaceCache& cache,
+                                   const art::CharacterLook& look) {
+    const std::string_view owner = ownerOf(c.role);
+    if (!cache.plan || !cache.bg || owner.empty()) return {};
+    const auto head = cache.plan->heads.find(std::string(owner));
+    if (head == cache.plan->heads.end()) return {};
+    const std::string_view part = c.role.substr(std::min(c.role.size(), owner.size() + 1));
+    const Background& bg = *cache.bg;
+    const Image base = crop(bg.image, {c.left - bg.offX, c.top - bg.offY, w, h});
+    std::vector<Image> out;
+    for (int i = 0; i < frames; ++i) {
+        art::FaceState st;
+        if (part == "eyes" || part == "eyes in a talk") {
+            st.eyesOpen = !art::isBlinkFrame(i, frames);
+        } else if (part == "eyebrows") {
+            st.browsUp = i % 3 == 1;
+        } else if (part == "mouth") {
+            st.mouth = art::mouthOpenness(i, false);
+        } else if (part == "talking mouth") {
+            st.mouth = art::mouthOpenness(i, true);
+        } else if (part == "description animation") {
+            st.eyesOpen = !art::isBlinkFrame(i, frames);
+            st.mouth = art::mouthOpenness(i, true);
+        } else {
+            return {};
+        }
+        out.push_back(art::faceFrame(base, c.left, c.top, head->second, look, st));
+    }
+    limitColours(out);
+    return out;
+}
+
+// A bird crossing its control over the scene behind it.
+std::vector<Image> birdFrames(const ComponentSpec& c, int w, int h, int frames, const Background& bg) {
+    const Image base = crop(bg.image, {c.left - bg.offX, c.top - bg.offY, w, h});
+    std::vector<Image> out;
+    for (int i = 0; i < frames; ++i) {
+        art::Canvas cv(w, h, 0, art::Smoothing::Crisp);
+        cv.paste(base);
+        const int dy = (i % 4 == 1 || i % 4 == 2) ? -h / 10 : 0;
+        art::bird(cv, {w / 10, h / 5 + dy, w * 4 / 5, h * 3 / 5});
+        out.push_back(cv.image());
+    }
+    limitColours(out);
+    return out;
+}
 
 const art::CharacterLook& lookOfRole(std::string_view role) {
     static const art::CharacterLook detective{};
@@ -597,14 +811,19 @@ const std::vector<uint8_t>& faceGif(FaceCache& cache, const ComponentSpec& c) {
     const int w = c.pictureWidth > 0 ? c.pictureWidth : std::max(1, c.width);
     const int h = c.pictureHeight > 0 ? c.pictureHeight : std::max(1, c.height);
     const int frames = std::max(1, c.frames);
-    const std::string key = std::string(c.role) + "|" + std::to_string(w) + "x" + std::to_string(h) + "x" +
-                            std::to_string(frames);
+    // Frames are cut from the scene, so every control has its own.
+    const std::string key = std::string(c.name) + "|" + std::string(c.role) + "|" + std::to_string(w) + "x" +
+                            std::to_string(h) + "x" + std::to_string(frames);
     auto it = cache.values.find(key);
     if (it != cache.values.end()) return it->second;
     const art::CharacterLook& lk = lookOfRole(c.role);
     const std::string role(c.role);
-    std::vector<Image> images;
-    if (has(role, {"talking mouth"})) {
+    std::vector<Image> images = sceneFaceFrames(c, w, h, frames, cache, lk);
+    if (!images.empty()) {
+        // cut from the scene
+    } else if (has(role, {"bird"}) && cache.bg) {
+        images = birdFrames(c, w, h, frames, *cache.bg);
+    } else if (has(role, {"talking mouth"})) {
         images = art::mouthFrames(w, h, frames, lk, true);
     } else if (has(role, {"mouth"})) {
         images = art::mouthFrames(w, h, frames, lk, false);
@@ -618,28 +837,9 @@ const std::vector<uint8_t>& faceGif(FaceCache& cache, const ComponentSpec& c) {
     return cache.values.emplace(key, gifValue(images)).first->second;
 }
 
-Obj fontOf(Obj o, const ComponentSpec& c) {
-    if (c.fontName.empty()) return o;
-    std::vector<std::string> style;
-    if (c.bold) style.emplace_back("fsBold");
-    if (c.italic) style.emplace_back("fsItalic");
-    o.ident("Font.Charset", "EASTEUROPE_CHARSET")
-        .ident("Font.Color", c.fontColour.empty() ? "clWindowText" : std::string(c.fontColour))
-        .integer("Font.Height", -std::max(1, c.fontPixels))
-        .text("Font.Name", std::string(c.fontName))
-        .members("Font.Style", std::move(style))
-        .boolean("ParentFont", false);
-    return o;
-}
-
 // ---------------------------------------------------------------------------
 // [SECTION] The panel
 // ---------------------------------------------------------------------------
-struct Background {
-    Image image;
-    int offX = 0, offY = 0;  // panel coordinates of the picture's (0, 0)
-};
-
 Background drawBackground(Scene scene, const Catalogue& cat, const ScenePlan& plan) {
     const PanelSpec& p = *cat.panel;
     const int pw = p.bgPictureWidth > 0 ? p.bgPictureWidth : kPanelW;
@@ -650,6 +850,28 @@ Background drawBackground(Scene scene, const Catalogue& cat, const ScenePlan& pl
     auto pic = [&](Rect r) { return Rect{r.x - bg.offX, r.y - bg.offY, r.w, r.h}; };
 
     art::Canvas c(pw, ph, 0xFF000000u);
+    const std::span<const Prop> props = sceneComposition(scene);
+    auto drawFigures = [&] {
+        for (const Figure& f : plan.figures) {
+            if (f.hasHead) {
+                art::drawCharacter(c, pic(f.rect), f.look, shifted(f.head, -bg.offX, -bg.offY));
+            } else {
+                art::drawCharacter(c, pic(f.rect), f.look);
+            }
+        }
+    };
+    if (!props.empty()) {
+        for (const Prop& prop : props) {
+            if (!prop.front) paintProp(c, prop, pic(prop.rect));
+        }
+        for (const Thing& t : plan.things) paintThing(c, pic(t.rect), t.key, t.rowName);
+        drawFigures();
+        for (const Prop& prop : props) {
+            if (prop.front) paintProp(c, prop, pic(prop.rect));
+        }
+        bg.image = c.image();
+        return bg;
+    }
     const int horizon = ph * 2 / 5;
     const int idx = static_cast<int>(scene);
     switch (settingOf(scene)) {
@@ -676,7 +898,7 @@ Background drawBackground(Scene scene, const Catalogue& cat, const ScenePlan& pl
             break;
     }
     for (const Thing& t : plan.things) paintThing(c, pic(t.rect), t.key, t.rowName);
-    for (const Figure& f : plan.figures) art::drawCharacter(c, pic(f.rect), f.look);
+    drawFigures();
     bg.image = c.image();
     return bg;
 }
@@ -688,7 +910,13 @@ Obj rectangle(std::string_view name, Rect r) {
                          .ident("OnMouseDown", "st4MouseDown"));
 }
 
-bool isExit(const ComponentSpec& c) { return startsWith(c.role, "exit to"); }
+bool isExit(const ComponentSpec& c) {
+    return startsWith(c.role, "exit to");
+}
+
+// The shared mouse-down behaviour (the right button cuts a running text
+// short) under one of the names it is bound by.
+constexpr const char* kMouseDown = "st4MouseDown";
 
 // A catalogue component of a location panel. `region` places one without
 // bounds; `clickable` binds its description click.
@@ -701,12 +929,21 @@ Obj catalogueComponent(const ComponentSpec& c, Rect region, bool clickable, cons
         if (r.w > 0 && r.h > 0) o.integer("Width", r.w).integer("Height", r.h).boolean("AutoSize", false);
         if (!c.captionCz.empty()) o.text("Caption", std::string(c.captionCz));
         if (!c.backColour.empty()) o.ident("Color", std::string(c.backColour)).boolean("ParentColor", false);
-        o = fontOf(std::move(o), c);
+        applyFont(o, c);
         o.boolean("Transparent", c.transparent);
         if (!c.hintCz.empty()) o.text("Hint", std::string(c.hintCz));
         if (!c.visibleAtStart) o.boolean("Visible", false);
-        if (isExit(c) || clickable || startsWith(c.role, "talk (")) o.ident("OnClick", name + "Click");
-        if (isExit(c)) o.ident("OnMouseDown", "st4MouseDown");
+        if (isExit(c)) {
+            const ExitHandlers h = exitHandlers(name);
+            o.ident("OnClick", h.click).ident("OnMouseEnter", h.enter).ident("OnMouseLeave", h.leave);
+        } else if (startsWith(c.role, "talk (")) {
+            o.ident("OnClick", name + "Click")
+                .ident("OnMouseEnter", name + "MouseEnter")
+                .ident("OnMouseLeave", name + "MouseLeave");
+        } else if (clickable) {
+            o.ident("OnClick", name + "Click");
+        }
+        o.ident("OnMouseDown", kMouseDown);
         return o;
     }
     if (c.kind == "GIF") {
@@ -717,7 +954,15 @@ Obj catalogueComponent(const ComponentSpec& c, Rect region, bool clickable, cons
             .boolean("Loop", c.loop)
             .boolean("Transparent", c.transparent);
         if (!c.visibleAtStart) o.boolean("Visible", false);
-        if (clickable) o.ident("OnClick", name + "Click");
+        // The Bush Man's mouth describes him through its change event (which
+        // nothing raises); his animation in the bush hides itself at its end.
+        if (name == "Krovakpusa") {
+            o.ident("OnChange", name + "Change");
+        } else if (clickable) {
+            o.ident("OnClick", name + "Click");
+        }
+        if (name == "Krovakvp") o.ident("OnStop", name + "Stop");
+        o.ident("OnMouseDown", kMouseDown);
         return o;
     }
     if (c.kind == "picture") {
@@ -726,9 +971,8 @@ Obj catalogueComponent(const ComponentSpec& c, Rect region, bool clickable, cons
         if (c.pictureWidth > 0 && c.pictureHeight > 0) {
             Image img;
             if (has(std::string(c.role), {" head"})) {
-                // Opaque: the head over the background it stands on.
-                const Image head = art::headPicture(c.pictureWidth, c.pictureHeight, lookOfRole(c.role));
-                img = over(crop(bg.image, {r.x - bg.offX, r.y - bg.offY, c.pictureWidth, c.pictureHeight}), head);
+                // Opaque: the part of the background where the head is drawn.
+                img = crop(bg.image, {r.x - bg.offX, r.y - bg.offY, c.pictureWidth, c.pictureHeight});
             } else {
                 // Keyed on the bottom-left pixel when transparent.
                 art::Canvas cv(c.pictureWidth, c.pictureHeight, art::colour::kItemKey, art::Smoothing::Crisp);
@@ -748,9 +992,67 @@ Obj catalogueComponent(const ComponentSpec& c, Rect region, bool clickable, cons
         if (!c.hintCz.empty()) o.text("Hint", std::string(c.hintCz));
         if (!c.visibleAtStart) o.boolean("Visible", false);
         if (clickable) o.ident("OnClick", name + "Click");
+        o.ident("OnMouseDown", kMouseDown);
         return o;
     }
     throw std::invalid_argument("location component " + name + " of unexpected kind " + std::string(c.kind));
+}
+
+// A control of a location panel on its way into the layout, with what the
+// stacking check needs to know about it.
+struct Entry {
+    Obj record;
+    std::string name;
+    Rect rect;               // panel coordinates
+    bool visible = true;     // at start
+    bool mustReach = false;  // a click on it must land somewhere
+    bool movable = false;    // a plain rectangle, free to go up the stack
+};
+
+// Whether some point of entries[i] (clipped to the panel) is not under a
+// shown entry above it; sampled every few pixels, which is finer than any
+// rectangle the builder makes.
+bool reachable(const std::vector<Entry>& entries, size_t i) {
+    const Rect r = intersection(entries[i].rect, {0, 0, kPanelW, kPanelH});
+    if (r.w <= 0 || r.h <= 0) return false;
+    std::vector<Rect> above;
+    for (size_t j = i + 1; j < entries.size(); ++j) {
+        if (entries[j].visible && intersects(entries[j].rect, r)) above.push_back(entries[j].rect);
+    }
+    constexpr int kStep = 3;
+    for (int y = r.y; y < r.bottom(); y += kStep) {
+        for (int x = r.x; x < r.right(); x += kStep) {
+            const bool covered = std::any_of(above.begin(), above.end(), [&](const Rect& a) {
+                return x >= a.x && x < a.right() && y >= a.y && y < a.bottom();
+            });
+            if (!covered) return true;
+        }
+    }
+    return false;
+}
+
+// Lifts every control that must take clicks but is covered whole by the
+// controls above it to the top of the stack, until each one can be clicked
+// somewhere. Plain rectangles go first; a catalogue component is lifted only
+// when it is still covered (the stacking of catalogue components is the
+// layout's own). A lifted control may cover another in turn, hence the
+// rounds.
+void liftCoveredRectangles(std::vector<Entry>& entries) {
+    for (bool catalogueToo : {false, true}) {
+        for (int round = 0; round < 8; ++round) {
+            bool changed = false;
+            for (size_t i = 0; i < entries.size(); ++i) {
+                const Entry& e = entries[i];
+                if (!e.mustReach || (!e.movable && !catalogueToo) || reachable(entries, i)) continue;
+                Entry lifted = std::move(entries[i]);
+                entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(i));
+                entries.push_back(std::move(lifted));
+                changed = true;
+                --i;
+            }
+            if (!changed) break;
+        }
+    }
 }
 
 }  // namespace
@@ -781,12 +1083,18 @@ Obj buildLocationPanel(Scene scene) {
         .ident("BevelOuter", "bvNone")
         .ident("Color", "clBlack")
         .integer("TabOrder", 0)
-        .boolean("Visible", false);
+        .boolean("Visible", false)
+        .ident("OnMouseDown", scene == Scene::Les6 ? "Les6MouseDown" : kMouseDown);
 
     std::set<std::string> made;  // lower-case names already in the panel
+    std::vector<Entry> entries;  // above the background and the silent rectangles, bottom first
     auto add = [&](Obj o, std::string_view name) {
         made.insert(lower(name));
         panel.child(std::move(o));
+    };
+    auto stack = [&](Obj o, std::string_view name, Rect r, bool visible, bool mustReach, bool movable) {
+        made.insert(lower(name));
+        entries.push_back({std::move(o), std::string(name), r, visible, mustReach, movable});
     };
 
     // Background.
@@ -795,39 +1103,60 @@ Obj buildLocationPanel(Scene scene) {
     if (p.bgAlignClient) background.ident("Align", "alClient");
     if (p.bgCenter) background.boolean("Center", true);
     if (p.bgStretch) background.boolean("Stretch", true);
-    background.binary("Picture.Data",
-                      layout::encodePictureRecord("TJPEGImage", layout::encodeJpeg(bg.image, 85)));
+    background.binary("Picture.Data", layout::encodePictureRecord("TJPEGImage", layout::encodeJpeg(bg.image, 85)));
     if (!p.hint.empty()) background.text("Hint", std::string(p.hint));
     if (clickable.contains(lower(p.background))) {
         background.ident("OnClick", std::string(p.background) + "Click");
     }
+    background.ident("OnMouseDown", kMouseDown);
     add(std::move(background), p.background);
 
+    // The rectangles that only swallow clicks lie right above the background,
+    // in a row along its top edge, under everything that can be clicked.
+    int silentX = 0;
+    for (std::string_view name : silentRectangles(panelName)) {
+        add(Obj("TImage", std::string(name)).bounds(silentX, 0, 24, 24), name);
+        silentX += 24;
+    }
+
     FaceCache faces;
+    faces.bg = &bg;
+    faces.plan = &plan;
     auto fromCatalogue = [&](const ComponentSpec& c) {
         if (made.contains(lower(c.name))) return;
         const std::string key = lower(c.name);
         const auto region = regionOf.find(key);
-        add(catalogueComponent(c, region == regionOf.end() ? Rect{} : region->second, clickable.contains(key), bg,
-                               faces),
-            c.name);
+        const Rect place = region == regionOf.end() ? Rect{} : region->second;
+        const Rect r = c.width > 0 && c.height > 0 ? boundsOf(c) : place;
+        const bool reach = clickable.contains(key) || isExit(c) || startsWith(c.role, "talk (");
+        stack(catalogueComponent(c, place, clickable.contains(key), bg, faces), c.name, r, c.visibleAtStart, reach,
+              false);
     };
 
-    // Faces and pictures.
+    // Faces and pictures; the ones a row describes come after the
+    // rectangles, so that the rectangles around them do not cover them.
+    auto describedPicture = [&](const ComponentSpec& c) {
+        return c.kind != "label" && !isExit(c) && clickable.contains(lower(c.name));
+    };
     for (const ComponentSpec* c : cat.components) {
-        if (c->kind != "label" && !isExit(*c)) fromCatalogue(*c);
+        if (c->kind != "label" && !isExit(*c) && !describedPicture(*c)) fromCatalogue(*c);
     }
 
     // Rectangles, larger regions first so smaller ones lie above them.
     std::vector<const Placement*> order;
     for (const Placement& pl : plan.placements) order.push_back(&pl);
-    std::stable_sort(order.begin(), order.end(), [](const Placement* a, const Placement* b) { return a->area > b->area; });
+    std::stable_sort(order.begin(), order.end(),
+                     [](const Placement* a, const Placement* b) { return a->area > b->area; });
     for (const Placement* pl : order) {
         for (size_t i = 0; i < pl->names.size(); ++i) {
             const std::string_view n = pl->names[i];
             if (made.contains(lower(n)) || cat.find(n)) continue;  // catalogue names are made in their place
-            add(rectangle(n, pl->rects[i]), n);
+            stack(rectangle(n, pl->rects[i]), n, pl->rects[i], true, true, true);
         }
+    }
+
+    for (const ComponentSpec* c : cat.components) {
+        if (describedPicture(*c)) fromCatalogue(*c);
     }
 
     // Labels that are not exits (talk hotspots, signs), then the exits.
@@ -837,6 +1166,9 @@ Obj buildLocationPanel(Scene scene) {
     for (const ComponentSpec* c : cat.components) {
         if (isExit(*c)) fromCatalogue(*c);
     }
+
+    liftCoveredRectangles(entries);
+    for (Entry& e : entries) panel.child(std::move(e.record));
     return panel;
 }
 

@@ -1004,17 +1004,17 @@ std::span<const std::string_view> silentRectangles(std::string_view panel) {
         std::string_view panel;
         std::span<const std::string_view> names;
     };
-    static constexpr std::string_view kNatrzisti[] = {"Image88", "Image93", "Image147"};
-    static constexpr std::string_view kPredhospodou[] = {"Image154"};
-    static constexpr std::string_view kVhospode[] = {"Image235", "Image272", "Image326", "Image355"};
-    static constexpr std::string_view kPredradnici[] = {"Image379", "Image462", "Image476", "Image506"};
-    static constexpr std::string_view kRadnice[] = {"Image507", "Image677", "Image850", "Image860",
-                                                    "Image959", "Image960", "Image963", "Image1083",
-                                                    "Image1106", "Image1201", "Image1323"};
-    static constexpr std::string_view kPredveznici[] = {"Image1324"};
-    static constexpr std::string_view kVeveznici[] = {"Image1410"};
-    static constexpr std::string_view kLes1[] = {"Image1447"};
-    static constexpr std::string_view kLes4[] = {"Image1615"};
+    static constexpr std::string_view kNatrzisti[] = {"Image93", "Image147", "Image154"};
+    static constexpr std::string_view kPredhospodou[] = {"Image235"};
+    static constexpr std::string_view kVhospode[] = {"Image272", "Image326", "Image355", "Image379"};
+    static constexpr std::string_view kPredradnici[] = {"Image462", "Image476", "Image506", "Image507"};
+    static constexpr std::string_view kRadnice[] = {"Image677",  "Image850",  "Image860",  "Image959",
+                                                    "Image960",  "Image963",  "Image1083", "Image1106",
+                                                    "Image1201", "Image1323", "Image1324"};
+    static constexpr std::string_view kPredveznici[] = {"Image1410"};
+    static constexpr std::string_view kVeveznici[] = {"Image1447"};
+    static constexpr std::string_view kLes1[] = {"Image1615"};
+    static constexpr std::string_view kLes4[] = {"Image1710"};
     static constexpr Silent kSilent[] = {
         {"Natrzisti", kNatrzisti}, {"Predhospodou", kPredhospodou}, {"Vhospode", kVhospode},
         {"Predradnici", kPredradnici}, {"Radnice", kRadnice}, {"Predveznici", kPredveznici},
