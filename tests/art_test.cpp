@@ -1,16 +1,19 @@
 // Stand-in artwork: deterministic output, GIF-safe animations, figure part
 // geometry that hotspots can rely on, colour-keyed item pictures.
+#include "standin/art.h"
+
+#include <cairo.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "layout/gif_codec.h"
-#include "standin/art.h"
 
 namespace art = kvarnel::standin::art;
 using art::Part;
@@ -168,8 +171,8 @@ TEST(ArtCharacter, PartsLieInsideTheFigureAndDoNotOverlap) {
     auto overlap = [](art::Rect a, art::Rect b) {
         return a.x < b.right() && b.x < a.right() && a.y < b.bottom() && b.y < a.bottom();
     };
-    const Part body[] = {Part::Head,  Part::LeftEar, Part::RightEar, Part::Body, Part::LeftHand,
-                         Part::RightHand, Part::Groin, Part::Legs, Part::Shoes};
+    const Part body[] = {Part::Head,      Part::LeftEar, Part::RightEar, Part::Body, Part::LeftHand,
+                         Part::RightHand, Part::Groin,   Part::Legs,     Part::Shoes};
     const Part face[] = {Part::Eyes, Part::Nose, Part::Mouth};
     for (Part p : body) EXPECT_TRUE(inside(art::partRect(fig, p), fig)) << "part " << static_cast<int>(p);
     for (Part a : body) {
@@ -204,12 +207,10 @@ TEST(ArtCharacter, EachPartRectShowsThatPart) {
         bool mostCommon;  // else the colour only has to appear
     };
     const Case cases[] = {
-        {Part::Head, look.skin, true},       {Part::Body, look.shirt, true},
-        {Part::LeftHand, look.skin, true},   {Part::RightHand, look.skin, true},
-        {Part::Legs, look.trousers, true},   {Part::Groin, look.trousers, true},
-        {Part::Shoes, look.shoes, true},     {Part::LeftEar, look.skin, false},
-        {Part::RightEar, look.skin, false},  {Part::Eyes, look.eyeWhite, false},
-        {Part::Eyes, look.pupil, false},     {Part::Mouth, look.lips, false},
+        {Part::Head, look.skin, true},      {Part::Body, look.shirt, true},    {Part::LeftHand, look.skin, true},
+        {Part::RightHand, look.skin, true}, {Part::Legs, look.trousers, true}, {Part::Groin, look.trousers, true},
+        {Part::Shoes, look.shoes, true},    {Part::LeftEar, look.skin, false}, {Part::RightEar, look.skin, false},
+        {Part::Eyes, look.eyeWhite, false}, {Part::Eyes, look.pupil, false},   {Part::Mouth, look.lips, false},
     };
     for (const Case& k : cases) {
         const art::Rect r = art::partRect(fig, k.part);
@@ -238,7 +239,8 @@ TEST(ArtItems, CornersAreTheKeyAndTheItemIsNot) {
         ASSERT_EQ(img.height, 64);
         const uint32_t key = img.at(0, img.height - 1);
         EXPECT_EQ(hex(key), hex(art::colour::kItemKey));
-        for (auto [x, y] : {std::pair{0, 0}, std::pair{61, 0}, std::pair{61, 63}}) EXPECT_EQ(hex(img.at(x, y)), hex(key));
+        for (auto [x, y] : {std::pair{0, 0}, std::pair{61, 0}, std::pair{61, 63}})
+            EXPECT_EQ(hex(img.at(x, y)), hex(key));
         int itemPixels = 0;
         std::set<uint32_t> colours;
         for (uint32_t p : img.pixels) {
@@ -280,3 +282,130 @@ TEST(ArtInventory, BarSlidesOpenToTheFullBar) {
     EXPECT_EQ(frames.back().at(last.x + last.w / 2, last.y + last.h / 2) >> 24, 0xFFu);
     EXPECT_THROW(art::inventoryBar(0), std::invalid_argument);
 }
+
+// ---------------------------------------------------------------- heads in a scene
+
+namespace {
+
+bool inside(const art::Rect& inner, const art::Rect& outer) {
+    return inner.x >= outer.x && inner.y >= outer.y && inner.right() <= outer.right() &&
+           inner.bottom() <= outer.bottom();
+}
+
+// Face frames are the head drawn again in another state and cropped at the
+// eye or mouth control, so everything that changes with the state has to
+// lie inside that control, or the frames leave a seam or a stale feature.
+TEST(ArtHeadAround, FeaturesAndWhatChangesStayInsideTheirAreas) {
+    struct Case {
+        const char* name;
+        art::Rect eyes, mouth;
+    } const cases[] = {
+        {"square eyes over a narrow mouth", {447, 152, 90, 90}, {456, 253, 30, 20}},
+        {"big eyes, mouth close under them", {43, 328, 100, 100}, {62, 430, 60, 40}},
+        {"wide flat eyes, thin low mouth", {10, 10, 104, 52}, {35, 90, 35, 11}},
+        {"small eyes, a mouth of a few rows", {200, 40, 51, 51}, {208, 110, 37, 5}},
+        {"mouth off to one side", {0, 0, 66, 40}, {30, 70, 50, 30}},
+    };
+    const art::CharacterLook look = testLook(true);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const art::HeadGeometry g = art::headAround(c.eyes, c.mouth);
+        EXPECT_TRUE(inside(g.eyes, c.eyes));
+        EXPECT_TRUE(inside(g.mouth, c.mouth));
+        EXPECT_TRUE(inside(g.eyes, g.head));
+        EXPECT_TRUE(inside(g.mouth, g.head));
+        EXPECT_GE(g.nose.y, g.eyes.bottom());
+        EXPECT_LE(g.nose.bottom(), g.mouth.y);
+        EXPECT_LE(g.leftEar.right(), g.head.x + 1);
+        EXPECT_GE(g.rightEar.x, g.head.right() - 1);
+
+        // Draw the head in each state on a canvas around it and compare.
+        const art::Rect all{std::min(c.eyes.x, c.mouth.x) - 80, std::min(c.eyes.y, c.mouth.y) - 80,
+                            std::max(c.eyes.right(), c.mouth.right()) - std::min(c.eyes.x, c.mouth.x) + 160,
+                            std::max(c.eyes.bottom(), c.mouth.bottom()) - std::min(c.eyes.y, c.mouth.y) + 160};
+        auto draw = [&](art::FaceState st) {
+            art::Canvas cv(all.w, all.h, 0xFF336699, art::Smoothing::Crisp);
+            cairo_translate(cv.cr(), -all.x, -all.y);
+            art::drawHeadAt(cv, g, look, st);
+            return cv.image();
+        };
+        const Image still = draw({});
+        auto changesInside = [&](const Image& other, const art::Rect& area) {
+            int changed = 0, outside = 0;
+            for (int y = 0; y < all.h; ++y) {
+                for (int x = 0; x < all.w; ++x) {
+                    if (still.at(x, y) == other.at(x, y)) continue;
+                    ++changed;
+                    const int px = x + all.x, py = y + all.y;
+                    outside += px < area.x || py < area.y || px >= area.right() || py >= area.bottom();
+                }
+            }
+            EXPECT_GT(changed, 0) << "the state shows";
+            EXPECT_EQ(outside, 0) << "pixels changed outside the area";
+        };
+        changesInside(draw({.eyesOpen = false}), c.eyes);
+        changesInside(draw({.browsUp = true}), c.eyes);
+        for (int open : {1, 2}) changesInside(draw({.mouth = open}), c.mouth);
+    }
+}
+
+// ---------------------------------------------------------------- colours
+
+TEST(ArtLimitColours, BringsManyColoursUnderOnePaletteAndStaysClose) {
+    // Two frames of smooth gradients (thousands of colours between them) with
+    // a clear corner that must stay clear. They fit 255 groups once each
+    // channel keeps its top three bits, so no colour moves by 32 or more.
+    std::vector<Image> frames(2);
+    for (int k = 0; k < 2; ++k) {
+        Image& f = frames[k];
+        f.width = 96;
+        f.height = 80;
+        f.pixels.resize(96 * 80);
+        for (int y = 0; y < 80; ++y) {
+            for (int x = 0; x < 96; ++x) {
+                const uint32_t r = x * 255 / 95, g = y * 255 / 79, b = 0x40 + 0x10 * k;
+                f.at(x, y) = x < 8 && y < 8 ? 0x20000000u : 0xFF000000u | (r << 16) | (g << 8) | b;
+            }
+        }
+    }
+    const std::vector<Image> before = frames;
+    ASSERT_GT(opaqueColours(before), 255u);
+    art::limitColours(frames);
+    EXPECT_LE(opaqueColours(frames), 255u);
+    int worst = 0;
+    for (int k = 0; k < 2; ++k) {
+        for (size_t i = 0; i < frames[k].pixels.size(); ++i) {
+            const uint32_t a = before[k].pixels[i], b = frames[k].pixels[i];
+            if ((a >> 24) < 128) {
+                EXPECT_EQ(b, a) << "a clear pixel was touched";
+                continue;
+            }
+            for (int shift : {16, 8, 0}) {
+                worst = std::max(
+                    worst, std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF)));
+            }
+        }
+    }
+    EXPECT_LT(worst, 32) << "colours moved further than a coarse grouping would";
+}
+
+TEST(ArtLimitColours, LeavesFramesWithFewColoursAsTheyAre) {
+    // 255 colours exactly, plus clear pixels: nothing to do.
+    std::vector<Image> frames(1);
+    Image& f = frames[0];
+    f.width = 32;
+    f.height = 10;
+    f.pixels.resize(320);
+    for (int i = 0; i < 320; ++i) f.pixels[i] = i < 255 ? 0xFF000000u | static_cast<uint32_t>(i * 0x010203) : 0u;
+    ASSERT_EQ(opaqueColours(frames), 255u);
+    const std::vector<Image> before = frames;
+    art::limitColours(frames);
+    EXPECT_EQ(frames, before);
+    // A crisp animation from the kit is left alone too.
+    std::vector<Image> eyes = art::eyesFrames(48, 16, 8, testLook(false));
+    const std::vector<Image> eyesBefore = eyes;
+    art::limitColours(eyes);
+    EXPECT_EQ(eyes, eyesBefore);
+}
+
+}  // namespace

@@ -6,10 +6,12 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "layout/blit.h"
 #include "layout/layout.h"
 #include "layout/record_builder.h"
 #include "scenes/description_table.h"
@@ -193,6 +195,101 @@ INSTANTIATE_TEST_SUITE_P(AllLocations, SceneBuilderTest,
                                          Scene::Veveznici, Scene::Uzlocinkyne, Scene::Les1, Scene::Les2, Scene::Les3,
                                          Scene::Les4, Scene::Les5, Scene::Les6),
                          sceneName);
+
+// What a control shows, drawn as the screen draws it (stretched to the
+// control or at natural size), on a panel-sized picture.
+layout::Image onPanel(const layout::Image& pic, const layout::Control& c, bool stretch) {
+    layout::Image panel;
+    panel.width = 1024;
+    panel.height = 625;
+    panel.pixels.assign(static_cast<size_t>(1024) * 625, 0u);
+    layout::blitScaled(panel, {0, 0, 1024, 625}, pic, c.Left, c.Top, stretch ? c.Width : pic.width,
+                       stretch ? c.Height : pic.height, {});
+    return panel;
+}
+
+// The share of the pixels of `r` where `a` and `b` agree to within a little
+// (GIF frames may have had their colours grouped).
+double agreement(const layout::Image& a, const layout::Image& b, const layout::ScreenRect& r) {
+    int same = 0;
+    for (int y = r.y; y < r.y + r.h; ++y) {
+        for (int x = r.x; x < r.x + r.w; ++x) {
+            const uint32_t p = a.at(x, y), q = b.at(x, y);
+            bool close = true;
+            for (int shift : {16, 8, 0}) {
+                close &= std::abs(static_cast<int>((p >> shift) & 0xFF) - static_cast<int>((q >> shift) & 0xFF)) <= 24;
+            }
+            same += close;
+        }
+    }
+    return static_cast<double>(same) / (r.w * r.h);
+}
+
+// The Bush Man talks as his standing picture with his eye and mouth
+// animations over it, and otherwise shows up in his shrub animation; the
+// screen shrinks both of his big pictures into their controls. Every switch
+// between them must not jump: the overlays and the standing frames of the
+// shrub animation agree with the standing picture as the screen draws it,
+// and the shrub animation hides him up to frame 6 and again at its end.
+TEST(SceneBuilderBushMan, HisAnimationsMeetHisStandingPictureAsTheScreenDrawsIt) {
+    const Built& b = built(Scene::Predveznici);
+    auto* standing = b.layout.findAs<layout::ImageControl>("Krovak");
+    auto* shrub = b.layout.findAs<layout::GifAnimator>("Krovakvp");
+    auto* eyes = b.layout.findAs<layout::GifAnimator>("Krovakoci");
+    auto* mouth = b.layout.findAs<layout::GifAnimator>("Krovakpusa");
+    ASSERT_TRUE(standing && shrub && eyes && mouth);
+    EXPECT_TRUE(standing->Stretch);
+    EXPECT_TRUE(shrub->Stretch);
+    ASSERT_EQ(shrub->Image_.frames.size(), 23u);
+    const layout::Image stood = onPanel(standing->Picture_.image, *standing, true);
+
+    const layout::ScreenRect eyesArea{eyes->Left, eyes->Top, std::min(eyes->Width, eyes->Image_.width),
+                                      std::min(eyes->Height, eyes->Image_.height)};
+    const layout::ScreenRect mouthArea{mouth->Left, mouth->Top, std::min(mouth->Width, mouth->Image_.width),
+                                       std::min(mouth->Height, mouth->Image_.height)};
+    // Frame 0 of each overlay is the face at rest: open eyes, closed mouth.
+    EXPECT_GE(agreement(onPanel(eyes->Image_.frames[0].image, *eyes, false), stood, eyesArea), 0.99);
+    EXPECT_GE(agreement(onPanel(mouth->Image_.frames[0].image, *mouth, false), stood, mouthArea), 0.99);
+    // The overlays do move: some frame differs from the picture under them.
+    auto moves = [&](const layout::GifAnimator& g, const layout::ScreenRect& r) {
+        return std::any_of(g.Image_.frames.begin(), g.Image_.frames.end(),
+                           [&](const auto& f) { return agreement(onPanel(f.image, g, false), stood, r) < 0.97; });
+    };
+    EXPECT_TRUE(moves(*eyes, eyesArea));
+    EXPECT_TRUE(moves(*mouth, mouthArea));
+
+    // His face shows in the shrub animation only past frame 6, and not at its end.
+    bool standsSomewhere = false;
+    for (size_t i = 0; i < shrub->Image_.frames.size(); ++i) {
+        SCOPED_TRACE("frame " + std::to_string(i));
+        const double a = agreement(onPanel(shrub->Image_.frames[i].image, *shrub, true), stood, eyesArea);
+        if (i <= 6 || i + 1 == shrub->Image_.frames.size()) {
+            EXPECT_LT(a, 0.5) << "his face shows while he counts as hidden";
+        } else if (a >= 0.97) {
+            standsSomewhere = true;
+        }
+    }
+    EXPECT_TRUE(standsSomewhere) << "no frame shows him as the standing picture does";
+}
+
+// The daughter is a figure on a clear surround, which the control lets the
+// scene show through.
+TEST(SceneBuilderBushMan, HisDaughterIsDrawnOnAClearSurround) {
+    const Built& b = built(Scene::Les3);
+    auto* girl = b.layout.findAs<layout::GifAnimator>("Dcerka");
+    ASSERT_NE(girl, nullptr);
+    EXPECT_TRUE(girl->Transparent);
+    ASSERT_FALSE(girl->Image_.frames.empty());
+    for (const auto& f : girl->Image_.frames) {
+        const layout::Image& img = f.image;
+        for (auto [x, y] : {std::pair{0, 0}, std::pair{img.width - 1, 0}, std::pair{0, img.height / 2},
+                            std::pair{img.width - 1, img.height / 2}}) {
+            EXPECT_LT(img.at(x, y) >> 24, 128u) << x << "," << y;
+        }
+        EXPECT_GE(img.at(img.width / 2, img.height / 2) >> 24, 128u);
+    }
+    EXPECT_NE(girl->Image_.frames.front().image, girl->Image_.frames[2].image) << "she does not move";
+}
 
 TEST(SceneBuilder, RejectsTheCountSentinel) {
     EXPECT_THROW(buildLocationPanel(Scene::Count), std::invalid_argument);

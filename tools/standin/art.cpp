@@ -4,13 +4,16 @@
 //   [scenery]   the scene painters
 //   [character] figure geometry and drawing, shared face drawing
 //   [face set]  head picture, eye and mouth overlays
+//   [colours]   bringing frames down to one GIF palette
 //   [inventory] the sliding bar and the item pictures
 #include "standin/art.h"
 
 #include <cairo.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <map>
 #include <stdexcept>
 #include <string>
 
@@ -895,19 +898,128 @@ void forestWall(Canvas& c, Rect r, uint32_t crown) {
     }
 }
 
-void bird(Canvas& c, Rect r) {
+void bird(Canvas& c, Rect r, int wings) {
     cairo_t* cr = c.cr();
     const Frame f(r);
+    constexpr uint32_t kFeathers = 0xFF5A6A8A, kBeak = 0xFFE8A03A;
+    // A flying bird tucks its legs in; the far wing goes behind the body.
+    if (wings == 0) {
+        for (double fx : {0.4, 0.55}) line(cr, f.X(fx), f.Y(0.68), f.X(fx), f.Y(0.95), f.lw, kBeak);
+    } else {
+        const double tipY = wings == 1 ? 0.0 : 0.95;
+        cairo_move_to(cr, f.X(0.38), f.Y(0.48));
+        cairo_line_to(cr, f.X(0.2), f.Y(tipY));
+        cairo_line_to(cr, f.X(0.56), f.Y(0.48));
+        cairo_close_path(cr);
+        fillStroke(cr, darker(kFeathers, 0.25), f.lw);
+    }
+    // Tail, body, head, beak.
+    cairo_move_to(cr, f.X(0.25), f.Y(0.48));
+    cairo_line_to(cr, f.X(0.0), f.Y(0.38));
+    cairo_line_to(cr, f.X(0.04), f.Y(0.6));
+    cairo_close_path(cr);
+    fillStroke(cr, kFeathers, f.lw);
     ellipsePath(cr, f.X(0.2), f.Y(0.35), f.w * 0.55, f.h * 0.35);
-    fillStroke(cr, 0xFF5A6A8A, f.lw);
+    fillStroke(cr, kFeathers, f.lw);
     ellipsePath(cr, f.X(0.6), f.Y(0.2), f.w * 0.25, f.h * 0.25);
-    fillStroke(cr, 0xFF5A6A8A, f.lw);
+    fillStroke(cr, kFeathers, f.lw);
+    ellipsePath(cr, f.X(0.72), f.Y(0.27), f.w * 0.05, f.h * 0.06);
+    fillOnly(cr, colour::kOutline);
     cairo_move_to(cr, f.X(0.84), f.Y(0.3));
     cairo_line_to(cr, f.X(0.98), f.Y(0.34));
     cairo_line_to(cr, f.X(0.84), f.Y(0.38));
     cairo_close_path(cr);
-    fillStroke(cr, 0xFFE8A03A, f.lw);
-    for (double fx : {0.4, 0.55}) line(cr, f.X(fx), f.Y(0.68), f.X(fx), f.Y(0.95), f.lw, 0xFFE8A03A);
+    fillStroke(cr, kBeak, f.lw);
+    if (wings == 0) {
+        // The folded wing lies along the body.
+        ellipsePath(cr, f.X(0.3), f.Y(0.42), f.w * 0.3, f.h * 0.16);
+        fillStroke(cr, darker(kFeathers, 0.15), f.lw);
+    } else {
+        const double tipY = wings == 1 ? 0.0 : 1.0;
+        cairo_move_to(cr, f.X(0.36), f.Y(0.5));
+        cairo_line_to(cr, f.X(0.5), f.Y(tipY));
+        cairo_line_to(cr, f.X(0.62), f.Y(0.5));
+        cairo_close_path(cr);
+        fillStroke(cr, lighter(kFeathers, 0.15), f.lw);
+    }
+}
+
+void villageGate(Canvas& c, Rect opening, int horizonY, uint32_t wood) {
+    cairo_t* cr = c.cr();
+    const Frame o(opening);
+    const double lw = std::clamp(std::floor(opening.w / 30.0), 1.0, 3.0);
+    const double post = std::max(6.0, opening.w * 0.28);
+    const double top = opening.y, bottom = opening.bottom();
+    const double horizon = std::clamp<double>(horizonY, top + 4, bottom - 4);
+    // The country beyond, seen through the opening.
+    cairo_save(cr);
+    rectPath(cr, opening.x, top, opening.w, bottom - top);
+    cairo_clip(cr);
+    rectPath(cr, opening.x, top, opening.w, horizon - top);
+    fillOnly(cr, 0xFFCFE8F2);
+    rectPath(cr, opening.x, horizon, opening.w, bottom - horizon);
+    fillOnly(cr, 0xFF8DBF6A);
+    // Far hills and a dark line of forest on them.
+    cairo_move_to(cr, o.X(-0.1), horizon);
+    cairo_curve_to(cr, o.X(0.2), horizon - o.w * 0.5, o.X(0.6), horizon - o.w * 0.2, o.X(1.1), horizon - o.w * 0.35);
+    cairo_line_to(cr, o.X(1.1), horizon + 2);
+    cairo_line_to(cr, o.X(-0.1), horizon + 2);
+    cairo_close_path(cr);
+    fillStroke(cr, 0xFF7FAF5E, lw);
+    for (int i = 0; i < 4; ++i) {
+        ellipsePath(cr, o.X(0.05 + i * 0.25), horizon - o.w * 0.16, o.w * 0.22, o.w * 0.2);
+        fillStroke(cr, 0xFF3E6A32, lw);
+    }
+    // The way out: wide at the gate's foot, running off to the horizon.
+    cairo_move_to(cr, o.X(0.02), bottom);
+    cairo_curve_to(cr, o.X(0.2), bottom - (bottom - horizon) * 0.4, o.X(0.45), horizon + 12, o.X(0.5), horizon);
+    cairo_line_to(cr, o.X(0.56), horizon);
+    cairo_curve_to(cr, o.X(0.62), horizon + 12, o.X(0.85), bottom - (bottom - horizon) * 0.4, o.X(0.98), bottom);
+    cairo_close_path(cr);
+    fillStroke(cr, colour::kEarth, lw);
+    cairo_restore(cr);
+    // Both leaves stand open against the outside of the posts: planks, two
+    // rails and a brace.
+    const double leafTop = top + (bottom - top) * 0.22, leafH = (bottom - top) * 0.72;
+    for (int side = 0; side < 2; ++side) {
+        const double x0 = side == 0 ? opening.x - post - post * 1.1 : opening.right() + post;
+        const double x1 = x0 + post * 1.1;
+        const double nearX = side == 0 ? x1 : x0, farX = side == 0 ? x0 : x1;
+        cairo_move_to(cr, nearX, leafTop);
+        cairo_line_to(cr, farX, leafTop + leafH * 0.06);
+        cairo_line_to(cr, farX, leafTop + leafH * 0.94);
+        cairo_line_to(cr, nearX, leafTop + leafH);
+        cairo_close_path(cr);
+        fillStroke(cr, darker(wood, 0.12), lw);
+        for (double t : {0.33, 0.66}) {
+            line(cr, x0 + (x1 - x0) * t, leafTop + leafH * 0.04, x0 + (x1 - x0) * t, leafTop + leafH * 0.96, lw,
+                 darker(wood, 0.35));
+        }
+        for (double t : {0.2, 0.8}) line(cr, nearX, leafTop + leafH * t, farX, leafTop + leafH * (t + 0.02), lw * 2);
+        line(cr, nearX, leafTop + leafH * 0.8, farX, leafTop + leafH * 0.22, lw * 2, darker(wood, 0.25));
+    }
+    // Posts.
+    for (double x : {opening.x - post, static_cast<double>(opening.right())}) {
+        rectPath(cr, x, top - post * 0.4, post, bottom - top + post * 0.4);
+        fillStroke(cr, wood, lw);
+        line(cr, x + post * 0.35, top + post, x + post * 0.35, bottom - post, lw, darker(wood, 0.3));
+    }
+    // Lintel across the posts, the roof over it.
+    const double beamH = std::max(8.0, post * 0.9);
+    const double beamY = top - post * 0.4 - beamH;
+    const double over = post * 0.7;
+    rectPath(cr, opening.x - post - over, beamY, opening.w + 2 * (post + over), beamH);
+    fillStroke(cr, darker(wood, 0.1), lw);
+    const double roofH = std::max(12.0, opening.w * 0.55);
+    cairo_move_to(cr, opening.x - post - over * 1.6, beamY);
+    cairo_line_to(cr, o.X(0.5), beamY - roofH);
+    cairo_line_to(cr, opening.right() + post + over * 1.6, beamY);
+    cairo_close_path(cr);
+    fillStroke(cr, colour::kRoof, lw);
+    for (double t : {0.35, 0.7}) {
+        line(cr, o.X(0.5) - (o.w / 2 + post + over * 1.6) * t, beamY - roofH * (1 - t),
+             o.X(0.5) + (o.w / 2 + post + over * 1.6) * t, beamY - roofH * (1 - t), lw, darker(colour::kRoof, 0.3));
+    }
 }
 
 void labelledThing(Canvas& c, Rect r, uint32_t fill) {
@@ -997,6 +1109,10 @@ Rect toRect(Rect outer, Span s) {
 // Eyes in `box`: a skin patch filling the box, two eyes, brows. The patch
 // makes an eye overlay cover whatever the head picture had there.
 void drawEyes(cairo_t* cr, Rect box, const CharacterLook& look, bool open, double lw, bool browsUp = false) {
+    // Nothing leaves the box: an eye animation cropped at it shows all of it.
+    cairo_save(cr);
+    rectPath(cr, box.x, box.y, box.w, box.h);
+    cairo_clip(cr);
     rectPath(cr, box.x, box.y, box.w, box.h);
     fillOnly(cr, look.skin);
     const Frame f(box);
@@ -1016,12 +1132,17 @@ void drawEyes(cairo_t* cr, Rect box, const CharacterLook& look, bool open, doubl
             line(cr, ex, ey + eh * 0.55, ex + ew, ey + eh * 0.55, lw);
         }
     }
+    cairo_restore(cr);
 }
 
 // Mouth in `box` on a skin (or beard) patch; openness 0 closed, 1 slight, 2 open. A
 // bearded look gets a moustache over it.
 void drawMouth(cairo_t* cr, Rect box, const CharacterLook& look, int openness, double lw) {
     // With a beard the patch lies inside the beard, so it takes its colour.
+    // Nothing leaves the box, as with the eyes.
+    cairo_save(cr);
+    rectPath(cr, box.x, box.y, box.w, box.h);
+    cairo_clip(cr);
     rectPath(cr, box.x, box.y, box.w, box.h);
     fillOnly(cr, look.beard ? look.hair : look.skin);
     const Frame f(box);
@@ -1045,6 +1166,7 @@ void drawMouth(cairo_t* cr, Rect box, const CharacterLook& look, int openness, d
         cairo_close_path(cr);
         fillOnly(cr, darker(look.hair, 0.2));
     }
+    cairo_restore(cr);
 }
 
 // A whole head: ears, face oval, hair, beard, eyes, nose, mouth. `head`
@@ -1338,6 +1460,101 @@ Image faceFrame(const Image& base, int originX, int originY, const HeadGeometry&
     cairo_translate(c.cr(), -originX, -originY);
     drawHeadAt(c, g, look, state);
     return c.image();
+}
+
+void drawGirl(Canvas& c, Rect figure, const CharacterLook& look, int wave, FaceState face) {
+    cairo_t* cr = c.cr();
+    const Frame f(figure);
+    const double lw = outlineWidth(figure.w, figure.h / 2.0);
+    // An arm is a thick outlined stroke from the shoulder to a round hand.
+    auto arm = [&](double sx, double sy, double hx, double hy) {
+        line(cr, f.X(sx), f.Y(sy), f.X(hx), f.Y(hy), f.w * 0.1 + 2 * lw);
+        line(cr, f.X(sx), f.Y(sy), f.X(hx), f.Y(hy), f.w * 0.1, look.skin);
+        ellipsePath(cr, f.X(hx) - f.w * 0.07, f.Y(hy) - f.w * 0.07, f.w * 0.14, f.w * 0.14);
+        fillStroke(cr, look.skin, lw);
+    };
+    for (auto [x0, x1] : {std::pair{0.37, 0.47}, std::pair{0.53, 0.63}}) {
+        rectPath(cr, f.X(x0), f.Y(0.6), f.X(x1) - f.X(x0), f.h * 0.32);
+        fillStroke(cr, look.skin, lw);
+        cairo_move_to(cr, f.X(x0 - 0.03), f.Y(0.985));
+        cairo_curve_to(cr, f.X(x0 - 0.03), f.Y(0.9), f.X(x1 + 0.03), f.Y(0.9), f.X(x1 + 0.03), f.Y(0.985));
+        cairo_close_path(cr);
+        fillStroke(cr, look.shoes, lw);
+    }
+    arm(0.34, 0.36, 0.2, 0.58);
+    static constexpr double kHand[3][2] = {{0.8, 0.58}, {0.93, 0.4}, {0.88, 0.16}};
+    const auto& hand = kHand[std::clamp(wave, 0, 2)];
+    arm(0.66, 0.36, hand[0], hand[1]);
+    // The dress: leaves from the shoulders to a pointed hem.
+    cairo_move_to(cr, f.X(0.34), f.Y(0.32));
+    cairo_line_to(cr, f.X(0.66), f.Y(0.32));
+    cairo_line_to(cr, f.X(0.8), f.Y(0.66));
+    for (int i = 0; i < 5; ++i) {
+        const double x = 0.8 - (i + 0.5) * 0.12;
+        cairo_line_to(cr, f.X(x), f.Y(0.72));
+        cairo_line_to(cr, f.X(x - 0.06), f.Y(0.66));
+    }
+    cairo_line_to(cr, f.X(0.2), f.Y(0.66));
+    cairo_close_path(cr);
+    fillStroke(cr, look.shirt, lw);
+    for (auto [fx, fy] : {std::pair{0.42, 0.42}, std::pair{0.56, 0.5}, std::pair{0.38, 0.58}, std::pair{0.6, 0.6}}) {
+        cairo_move_to(cr, f.X(fx), f.Y(fy));
+        cairo_curve_to(cr, f.X(fx + 0.04), f.Y(fy - 0.03), f.X(fx + 0.08), f.Y(fy - 0.01), f.X(fx + 0.1), f.Y(fy));
+        setColour(cr, darker(look.shirt, 0.3));
+        cairo_set_line_width(cr, lw);
+        cairo_stroke(cr);
+    }
+    // Pigtails: leaf bunches under the ears, then the head over their tops.
+    const Rect headBox = toRect(figure, {0.2, 0.8, 0.02, 0.31});
+    for (double fx : {0.08, 0.76}) {
+        ellipsePath(cr, f.X(fx), f.Y(0.17), f.w * 0.16, f.h * 0.1);
+        fillStroke(cr, look.hair, lw);
+    }
+    rectPath(cr, f.X(0.45), f.Y(0.27), f.w * 0.1, f.h * 0.06);
+    fillStroke(cr, look.skin, lw);
+    drawHeadAt(c, headIn(headBox), look, face);
+    // Leaf tufts on the crown.
+    for (auto [fx, tilt] : {std::pair{0.32, -0.06}, std::pair{0.46, 0.0}, std::pair{0.6, 0.06}}) {
+        cairo_move_to(cr, f.X(fx), f.Y(0.05));
+        cairo_curve_to(cr, f.X(fx + tilt - 0.02), f.Y(0.0), f.X(fx + tilt + 0.02), f.Y(-0.01), f.X(fx + tilt + 0.04),
+                       f.Y(0.0) + lw);
+        cairo_curve_to(cr, f.X(fx + 0.1), f.Y(0.02), f.X(fx + 0.08), f.Y(0.05), f.X(fx), f.Y(0.05));
+        cairo_close_path(cr);
+        fillStroke(cr, lighter(look.hair, 0.25), lw);
+    }
+}
+
+// ------------------------------------------------------------ [colours]
+
+void limitColours(std::vector<Image>& frames) {
+    for (int bits = 8; bits >= 2; --bits) {
+        const uint32_t keep = (0xFFu << (8 - bits)) & 0xFFu;
+        const uint32_t mask = (keep << 16) | (keep << 8) | keep;
+        std::map<uint32_t, std::array<uint64_t, 4>> groups;
+        for (const Image& f : frames) {
+            for (uint32_t p : f.pixels) {
+                if ((p >> 24) < 128) continue;
+                auto& g = groups[p & mask];
+                g[0] += (p >> 16) & 0xFF;
+                g[1] += (p >> 8) & 0xFF;
+                g[2] += p & 0xFF;
+                ++g[3];
+            }
+        }
+        if (groups.size() > 255) continue;
+        if (bits == 8) return;
+        std::map<uint32_t, uint32_t> mean;
+        for (const auto& [key, g] : groups) {
+            mean[key] = 0xFF000000u | static_cast<uint32_t>((g[0] / g[3]) << 16) |
+                        static_cast<uint32_t>((g[1] / g[3]) << 8) | static_cast<uint32_t>(g[2] / g[3]);
+        }
+        for (Image& f : frames) {
+            for (uint32_t& p : f.pixels) {
+                if ((p >> 24) >= 128) p = mean[p & mask];
+            }
+        }
+        return;
+    }
 }
 
 // ------------------------------------------------------------ [inventory]

@@ -11,7 +11,7 @@
 // exact colours; smooth canvases are for the JPEG/BMP backgrounds.
 //
 // Sections: Canvas · palette · scenery painters · character · face set ·
-// inventory bar and items.
+// heads in a scene (and the girl) · colours · inventory bar and items.
 #pragma once
 
 #include <cstdint>
@@ -145,7 +145,14 @@ void cloud(Canvas& c, Rect r);
 void sun(Canvas& c, Rect r);
 void hill(Canvas& c, Rect r, uint32_t fill = 0xFF7FAF5E);
 void forestWall(Canvas& c, Rect r, uint32_t crown = 0xFF3E6A32);  // trunks and crowns filling r
-void bird(Canvas& c, Rect r);
+// A small bird seen from the side, facing right. `wings`: 0 folded (sitting),
+// 1 raised, 2 lowered (the two strokes of a wing beat).
+void bird(Canvas& c, Rect r, int wings = 0);
+// A village gate around `opening` (the passage): a post on each side, a
+// lintel with a small gabled roof above it, both leaves swung open outside
+// the posts, and through the opening the country beyond with the way out
+// running off to the horizon at `horizonY`.
+void villageGate(Canvas& c, Rect opening, int horizonY, uint32_t wood = colour::kWood);
 // Fallback for anything without a painter of its own: a rounded panel with
 // an inner border and a diamond mark, in `fill`.
 void labelledThing(Canvas& c, Rect r, uint32_t fill);
@@ -246,6 +253,21 @@ void drawCharacter(Canvas& c, Rect figure, const CharacterLook& look, const Head
 // in `state`. Same size as `base`.
 Image faceFrame(const Image& base, int originX, int originY, const HeadGeometry& g, const CharacterLook& look,
                 FaceState state);
+
+// A small girl standing in `figure` (w : h near 2 : 5): a big head with
+// leafy hair tufts and pigtails, a dress of leaves, bare legs. `wave` lifts
+// her right arm (as seen): 0 down, 1 half up, 2 up and waving.
+void drawGirl(Canvas& c, Rect figure, const CharacterLook& look, int wave, FaceState face = {});
+
+// ---------------------------------------------------------------- colours
+
+// Brings the frames of one animation down to the 255 colours a GIF palette
+// leaves beside its transparent entry, one palette shared by all frames.
+// Colours are grouped on fewer and fewer bits per channel until few enough
+// groups remain, each group then taking its mean colour; frames with 255
+// colours or fewer are left as they are. Pixels with alpha below 128 count
+// as transparent and are not touched.
+void limitColours(std::vector<Image>& frames);
 
 // ---------------------------------------------------------------- inventory
 

@@ -8,8 +8,9 @@
 // [SECTION] The panel
 #include "standin/scene_builder.h"
 
+#include <cairo.h>
+
 #include <algorithm>
-#include <array>
 #include <cctype>
 #include <cmath>
 #include <map>
@@ -112,7 +113,7 @@ const std::vector<Character>& characters() {
         {ItemUse::Guest, "guest", "guest", look(0xFF5E8C6A, 0xFF5A5A78, 0xFF9A6B3E, false, 0xFF8FB0E8)},
         {ItemUse::Mayor, "mayor", "mayor", look(0xFF30304A, 0xFF30304A, 0xFF8A8A8A, false)},
         {ItemUse::Sheriff, "sheriff", "sheriff", look(0xFFB8985A, 0xFF4A3A2A, 0xFF3A2A1A, false)},
-        {ItemUse::BushMan, "Bush Man", "bushman", look(0xFF5E9E4E, 0xFF3E6A32, 0xFF2E4A1E, true)},
+        {ItemUse::BushMan, "Bush Man", "bushman", look(0xFF8A6438, 0xFF3E6A32, 0xFF4E8A3E, false, 0xFF9DBE6A)},
         {ItemUse::Druid, "druid", "druid", look(0xFF6A4C8C, 0xFF4A3A6A, 0xFFEEEEEE, true, 0xFFA8D890)},
         {ItemUse::Ranger, "ranger", "ranger", look(0xFF4E6E3A, 0xFF5A4A30, 0xFF7A4A2A, false, 0xFFF0A860)},
     };
@@ -368,17 +369,34 @@ struct Thing {
     std::string_view rowName;
 };
 
+// A character who is not drawn into the background but only into pictures
+// of his own, standing in a shrub (the Bush Man): the background shows the
+// shrub alone, his pictures show him in it.
+struct ShrubDweller {
+    std::string owner;
+    art::CharacterLook look;
+    art::HeadGeometry head;   // panel coordinates, around his face animations
+    Rect area;                // the union of his pictures' controls
+    std::vector<Prop> shrub;  // the shrub's props under `area`, back to front
+    int frontTop = 0;         // the top of the front leaves: below it he stays hidden
+};
+
 struct ScenePlan {
     std::vector<Placement> placements;
     std::vector<Figure> figures;
     std::vector<Thing> things;
     std::map<std::string, art::HeadGeometry> heads;  // by owner, panel coordinates
+    std::vector<ShrubDweller> dwellers;
 };
 
 // The part of a component the player sees: its control clipped to its
-// stored picture (drawn unstretched at the top-left).
+// stored picture (drawn unstretched at the top-left), or the whole control
+// for a stretched picture.
+bool stretchedToControl(const ComponentSpec& c);
+
 Rect visibleOf(const ComponentSpec& c) {
     Rect r = boundsOf(c);
+    if (stretchedToControl(c)) return r;
     if (c.pictureWidth > 0) r.w = std::min(r.w, c.pictureWidth);
     if (c.pictureHeight > 0) r.h = std::min(r.h, c.pictureHeight);
     return r;
@@ -584,6 +602,38 @@ ScenePlan planScene(Scene scene, const Catalogue& cat) {
         }
     }
 
+    // Characters seen only in pictures of their own, standing in a shrub.
+    for (const Character& ch : characters()) {
+        const std::string owner(ch.owner);
+        if (plan.heads.contains(owner)) continue;
+        ShrubDweller d;
+        for (const ComponentSpec* c : cat.components) {
+            if (c->width <= 0 || c->height <= 0 || !startsWith(c->role, ch.owner)) continue;
+            const std::string_view rest = c->role.substr(ch.owner.size());
+            if (startsWith(rest, " standing picture") || startsWith(rest, " idle animation")) {
+                d.area = unite(d.area, boundsOf(*c));
+            }
+        }
+        if (d.area.w <= 0 || !headOf(cat, ch.owner, d.head)) continue;
+        for (const Prop& prop : sceneComposition(scene)) {
+            if (prop.kind == PropKind::Bush && intersects(prop.rect, d.area)) d.shrub.push_back(prop);
+        }
+        if (d.shrub.empty()) continue;
+        // His ears stay inside his pictures, which end at the shrub's middle.
+        const int x0 = d.area.x + 2, x1 = d.area.right() - 2;
+        if (d.head.leftEar.x < x0) {
+            d.head.leftEar.w -= x0 - d.head.leftEar.x;
+            d.head.leftEar.x = x0;
+        }
+        if (d.head.rightEar.right() > x1) d.head.rightEar.w = x1 - d.head.rightEar.x;
+        // Head and shoulders show above the front leaves.
+        d.frontTop = d.head.head.bottom() + d.head.head.h * 7 / 20;
+        d.owner = owner;
+        d.look = ch.look;
+        plan.heads[owner] = d.head;
+        plan.dwellers.push_back(std::move(d));
+    }
+
     // Scenery: a cell each, a painted thing in it. Names that are catalogue
     // components keep their bounds; catalogue components without bounds lie
     // beside the ones with.
@@ -677,18 +727,39 @@ Image crop(const Image& bg, Rect r) {
     return out;
 }
 
-// A simple crisp animation for the pictures that are not faces (a bird,
-// the Bush Man rising from his shrub, his daughter): a shape that moves a
-// step each frame.
+// A simple crisp animation for a picture no painter knows: a shape that
+// rises a step each frame.
 std::vector<Image> simpleFrames(int w, int h, int frames, std::string_view name) {
     std::vector<Image> out;
     for (int f = 0; f < frames; ++f) {
         art::Canvas c(w, h, 0, art::Smoothing::Crisp);
         const int shift = frames > 1 ? (h / 4) * f / (frames - 1) : 0;
-        art::bush(c, {0, h / 3, w, h - h / 3});
         art::labelledThing(c, {w / 4, std::max(0, h / 2 - shift), std::max(1, w / 2), std::max(1, h / 3)},
                            hashColour(name));
         out.push_back(c.image());
+    }
+    return out;
+}
+
+// A picture far larger than its control is meant to be shrunk into it (the
+// Bush Man's pictures): such a control stretches its picture.
+bool stretchedToControl(const ComponentSpec& c) {
+    return c.width > 0 && c.height > 0 && (c.pictureWidth >= 2 * c.width || c.pictureHeight >= 2 * c.height);
+}
+
+// The pw x ph picture (no smaller than `shown`) that a stretched control of
+// `shown`'s size draws as exactly `shown`: the screen takes source column
+// floor(x * pw / w) for its column x, so source column s holds the pixel of
+// the first screen column at or after s * w / pw (rows alike).
+Image enlargedForStretch(const Image& shown, int pw, int ph) {
+    const int w = shown.width, h = shown.height;
+    Image out;
+    out.width = pw;
+    out.height = ph;
+    out.pixels.resize(static_cast<size_t>(pw) * ph);
+    for (int y = 0; y < ph; ++y) {
+        const int sy = std::min(h - 1, (y * h + ph - 1) / ph);
+        for (int x = 0; x < pw; ++x) out.at(x, y) = shown.at(std::min(w - 1, (x * w + pw - 1) / pw), sy);
     }
     return out;
 }
@@ -698,45 +769,156 @@ struct Background {
     int offX = 0, offY = 0;  // panel coordinates of the picture's (0, 0)
 };
 
+// ---- The Bush Man in his shrub
+
+// One moment of a shrub dweller.
+struct DwellerPose {
+    double rise = 1;  // 0 hidden under the front leaves .. 1 standing
+    double lean = 0;  // pixels the top of the shrub is shaken to the right
+    int rustle = 0;   // 0 still; else the frame number of the rustling, for its leaves
+    art::FaceState face{};
+};
+
+void leafAt(cairo_t* cr, double x, double y, double w, double h, double angle, uint32_t argb) {
+    cairo_save(cr);
+    cairo_translate(cr, x, y);
+    cairo_rotate(cr, angle);
+    cairo_scale(cr, w / 2, h / 2);
+    cairo_arc(cr, 0, 0, 1, 0, 6.283185307179586);
+    cairo_restore(cr);
+    cairo_set_source_rgb(cr, ((argb >> 16) & 0xFF) / 255.0, ((argb >> 8) & 0xFF) / 255.0, (argb & 0xFF) / 255.0);
+    cairo_fill_preserve(cr);
+    cairo_set_source_rgb(cr, 0x2E / 255.0, 0x2A / 255.0, 0x33 / 255.0);
+    cairo_set_line_width(cr, 1);
+    cairo_stroke(cr);
+}
+
+// The dweller's area (its top-left at area.x, area.y of the panel) in
+// `pose`: the background without his shrub, the back of the shrub, him,
+// then the front leaves. Crisp over the background's own pixels.
+Image dwellerStage(const ShrubDweller& d, const Background& bare, const DwellerPose& pose) {
+    const Rect a = d.area;
+    art::Canvas cv(a.w, a.h, 0, art::Smoothing::Crisp);
+    cv.paste(crop(bare.image, {a.x - bare.offX, a.y - bare.offY, a.w, a.h}));
+    cairo_t* cr = cv.cr();
+    cairo_translate(cr, -a.x, -a.y);
+    // A shaken shrub leans from its foot, which stays put.
+    auto paintLeaning = [&](const Prop& prop, double lean) {
+        cairo_save(cr);
+        cairo_matrix_t m;
+        const double k = lean / std::max(1, prop.rect.h);
+        cairo_matrix_init(&m, 1, 0, -k, 1, k * prop.rect.bottom(), 0);
+        cairo_transform(cr, &m);
+        paintProp(cv, prop, prop.rect);
+        cairo_restore(cr);
+    };
+    paintLeaning(d.shrub.front(), pose.lean);
+
+    const art::HeadGeometry& g = d.head;
+    const Rect crown{g.head.x + g.head.w / 5, g.head.y - g.head.h / 8, g.head.w * 3 / 5, g.head.h / 4};
+    if (pose.rise > 0) {
+        cairo_save(cr);
+        // He shows above a scalloped line of leaves at frontTop.
+        const double top = d.frontTop, step = a.w / 6.0;
+        cairo_move_to(cr, a.x, a.y);
+        cairo_line_to(cr, a.right(), a.y);
+        cairo_line_to(cr, a.right(), top);
+        for (int i = 0; i < 6; ++i) {
+            const double x1 = a.right() - step * i, x0 = x1 - step;
+            cairo_curve_to(cr, x1 - step * 0.2, top - step * 0.4, x0 + step * 0.2, top - step * 0.4, x0, top);
+        }
+        cairo_close_path(cr);
+        cairo_clip(cr);
+        const int depth = d.frontTop - crown.y + 2;
+        cairo_translate(cr, 0, std::lround((1 - pose.rise) * depth));
+        // A leafy crown, the head drawn over its lower half, the body under
+        // the head as narrow as his pictures.
+        art::bush(cv, crown, 0xFF7CBA5E);
+        const int fw = a.w - 6, fh = fw * 3;
+        const int figTop = g.head.bottom() - 4 - fh * 245 / 1000;
+        art::drawCharacter(cv, {g.head.x + g.head.w / 2 - fw / 2, figTop, fw, fh}, d.look, g);
+        art::drawHeadAt(cv, g, d.look, pose.face);
+        cairo_restore(cr);
+    }
+    if (pose.rustle > 0) {
+        // Swishes beside the shaken top, and leaves shaken loose.
+        const Prop& back = d.shrub.front();
+        const double side = pose.lean >= 0 ? 1 : -1;
+        const double cx = back.rect.x + back.rect.w / 2.0;
+        const double sx = cx + side * back.rect.w * 0.36, sy = back.rect.y + back.rect.h * 0.12;
+        for (int i = 0; i < 2; ++i) {
+            cairo_move_to(cr, sx + side * i * 7, sy + i * 14);
+            cairo_curve_to(cr, sx + side * (i * 7 + 8), sy + i * 14 + 6, sx + side * (i * 7 + 8), sy + i * 14 + 14,
+                           sx + side * i * 7, sy + i * 14 + 20);
+            cairo_set_source_rgb(cr, 0x2E / 255.0, 0x2A / 255.0, 0x33 / 255.0);
+            cairo_set_line_width(cr, 2);
+            cairo_stroke(cr);
+        }
+        for (int k = 0; k < 3; ++k) {
+            const int t = pose.rustle + k * 2;
+            const double lx = cx + ((k * 37 + t * 11) % 60) - 30;
+            const double ly = back.rect.y + back.rect.h * (0.15 + 0.08 * ((t + k) % 4));
+            leafAt(cr, lx, ly, 15, 8, 0.5 * ((t % 3) - 1), 0xFF8CCB6A);
+        }
+    }
+    for (size_t i = 1; i < d.shrub.size(); ++i) paintLeaning(d.shrub[i], pose.lean / 3);
+    return cv.image();
+}
+
+// The dweller's poses through his animation in the shrub: the shrub stirs
+// while he is hidden (frames up to 6), he rises out of it from frame 7 (the
+// game counts him out from there), stands and blinks, then sinks back.
+DwellerPose dwellerPose(int i, int frames) {
+    DwellerPose p;
+    p.rise = 0;
+    if (i <= 6) {
+        static constexpr double kLean[] = {0, 5, -5, 7, -7, 5, -3};
+        p.lean = kLean[i];
+        p.rustle = i;
+        return p;
+    }
+    const int sinkFrom = frames - 4;
+    if (i >= sinkFrom) {
+        p.rise = std::max(0.0, 1.0 - 0.3 * (i - sinkFrom + 1));
+        return p;
+    }
+    p.rise = std::min(1.0, 0.3 * (i - 6));
+    const int standing = i - 10;  // 0 at the first frame he stands
+    p.face.eyesOpen = standing != 3 && standing != 7;
+    p.face.browsUp = standing == 5;
+    return p;
+}
+
 struct FaceCache {
     const Background* bg = nullptr;
     const ScenePlan* plan = nullptr;
     std::map<std::string, std::vector<uint8_t>> values;
+    // The background without the dwellers' shrubs, and per dweller the
+    // panel with him standing in his shrub (his face frames are cut from it).
+    Background bare;
+    std::map<std::string, Background> standing;
 };
 
-// Brings the frames of one animation down to the GIF's 255 colours, shared
-// by all frames: colours are grouped on fewer and fewer bits per channel
-// until few enough groups remain, each group then taking its mean colour.
-// Crops of the smooth background need it; crisp art passes unchanged.
-void limitColours(std::vector<Image>& frames) {
-    for (int bits = 8; bits >= 2; --bits) {
-        const uint32_t keep = (0xFFu << (8 - bits)) & 0xFFu;
-        const uint32_t mask = (keep << 16) | (keep << 8) | keep;
-        std::map<uint32_t, std::array<uint64_t, 4>> groups;
-        for (const Image& f : frames) {
-            for (uint32_t p : f.pixels) {
-                if ((p >> 24) < 128) continue;
-                auto& g = groups[p & mask];
-                g[0] += (p >> 16) & 0xFF;
-                g[1] += (p >> 8) & 0xFF;
-                g[2] += p & 0xFF;
-                ++g[3];
-            }
-        }
-        if (groups.size() > 255) continue;
-        if (bits == 8) return;
-        std::map<uint32_t, uint32_t> mean;
-        for (const auto& [key, g] : groups) {
-            mean[key] = 0xFF000000u | static_cast<uint32_t>((g[0] / g[3]) << 16) |
-                        static_cast<uint32_t>((g[1] / g[3]) << 8) | static_cast<uint32_t>(g[2] / g[3]);
-        }
-        for (Image& f : frames) {
-            for (uint32_t& p : f.pixels) {
-                if ((p >> 24) >= 128) p = mean[p & mask];
-            }
-        }
-        return;
+const ShrubDweller* dwellerOf(const FaceCache& cache, std::string_view role) {
+    if (!cache.plan) return nullptr;
+    for (const ShrubDweller& d : cache.plan->dwellers) {
+        if (startsWith(role, d.owner)) return &d;
     }
+    return nullptr;
+}
+
+// The animation of a dweller's control, each frame his stage at the
+// control, enlarged for a stretched control.
+std::vector<Image> dwellerFrames(const ComponentSpec& c, int w, int h, int frames, const FaceCache& cache,
+                                 const ShrubDweller& d) {
+    std::vector<Image> out;
+    for (int i = 0; i < frames; ++i) {
+        const Image stage = dwellerStage(d, cache.bare, dwellerPose(i, frames));
+        const Image shown = crop(stage, {c.left - d.area.x, c.top - d.area.y, c.width, c.height});
+        out.push_back(stretchedToControl(c) ? enlargedForStretch(shown, w, h) : crop(shown, {0, 0, w, h}));
+    }
+    art::limitColours(out);
+    return out;
 }
 
 // The owner word a face role starts with ("detective", "old man", ...).
@@ -758,7 +940,9 @@ std::vector<Image> sceneFaceFrames(const ComponentSpec& c, int w, int h, int fra
     const auto head = cache.plan->heads.find(std::string(owner));
     if (head == cache.plan->heads.end()) return {};
     const std::string_view part = c.role.substr(std::min(c.role.size(), owner.size() + 1));
-    const Background& bg = *cache.bg;
+    // A shrub dweller's face lies over his standing picture, not the background.
+    const auto standing = cache.standing.find(std::string(owner));
+    const Background& bg = standing != cache.standing.end() ? standing->second : *cache.bg;
     const Image base = crop(bg.image, {c.left - bg.offX, c.top - bg.offY, w, h});
     std::vector<Image> out;
     for (int i = 0; i < frames; ++i) {
@@ -779,22 +963,71 @@ std::vector<Image> sceneFaceFrames(const ComponentSpec& c, int w, int h, int fra
         }
         out.push_back(art::faceFrame(base, c.left, c.top, head->second, look, st));
     }
-    limitColours(out);
+    art::limitColours(out);
     return out;
 }
 
-// A bird crossing its control over the scene behind it.
+// A bird taking off from its branch in the tree crown behind it: perched,
+// crouching, then beating its wings up and away out of the control's top
+// right, the branch left empty in the last frame.
 std::vector<Image> birdFrames(const ComponentSpec& c, int w, int h, int frames, const Background& bg) {
     const Image base = crop(bg.image, {c.left - bg.offX, c.top - bg.offY, w, h});
     std::vector<Image> out;
     for (int i = 0; i < frames; ++i) {
         art::Canvas cv(w, h, 0, art::Smoothing::Crisp);
         cv.paste(base);
-        const int dy = (i % 4 == 1 || i % 4 == 2) ? -h / 10 : 0;
-        art::bird(cv, {w / 10, h / 5 + dy, w * 4 / 5, h * 3 / 5});
+        cairo_t* cr = cv.cr();
+        // The branch it sits on, with a few leaves.
+        cairo_set_source_rgb(cr, 0x7A / 255.0, 0x52 / 255.0, 0x34 / 255.0);
+        cairo_set_line_width(cr, std::max(2.0, h / 15.0));
+        cairo_move_to(cr, 0, h * 0.84);
+        cairo_line_to(cr, w * 0.72, h * 0.78);
+        cairo_stroke(cr);
+        leafAt(cr, w * 0.1, h * 0.9, w * 0.14, h * 0.08, 0.4, 0xFF6FAE5A);
+        leafAt(cr, w * 0.74, h * 0.76, w * 0.14, h * 0.08, -0.3, 0xFF6FAE5A);
+        const int flight = i - 2;  // frames of flight so far
+        if (i < frames - 1 || frames == 1) {
+            double x = 0.2, y = 0.34, size = 1.0;
+            int wings = 0;
+            if (i == 1) y = 0.38;  // crouching to jump
+            if (flight >= 0) {
+                // Up and away over the crown, smaller as it goes.
+                const double t = static_cast<double>(flight) / std::max(1, frames - 4);
+                x += 0.55 * t;
+                y -= 0.33 * t;
+                size = 1.0 - 0.7 * t;
+                wings = flight % 2 == 0 ? 1 : 2;
+            }
+            const double bw = w * 0.6 * size, bh = h * 0.45 * size;
+            art::bird(cv,
+                      {static_cast<int>(std::lround(w * x)), static_cast<int>(std::lround(h * y)),
+                       static_cast<int>(std::lround(bw)), static_cast<int>(std::lround(bh))},
+                      wings);
+        }
         out.push_back(cv.image());
     }
-    limitColours(out);
+    art::limitColours(out);
+    return out;
+}
+
+// The Bush Man's daughter, a little girl in his colours, on a clear
+// surround; she waves once and blinks.
+std::vector<Image> daughterFrames(int w, int h, int frames, const art::CharacterLook& father) {
+    art::CharacterLook girl = father;
+    girl.beard = false;
+    girl.shirt = 0xFF6FB04E;
+    girl.hair = 0xFF3E6A2A;
+    girl.lips = 0xFFB0504A;
+    static constexpr int kWave[] = {0, 1, 2, 1, 0};
+    std::vector<Image> out;
+    for (int i = 0; i < frames; ++i) {
+        art::Canvas cv(w, h, 0, art::Smoothing::Crisp);
+        art::FaceState face;
+        face.eyesOpen = i != frames - 1 || frames == 1;
+        art::drawGirl(cv, {w / 10, h / 30, w - w / 5, h - h / 30 - 2}, girl, kWave[i % 5], face);
+        out.push_back(cv.image());
+    }
+    art::limitColours(out);
     return out;
 }
 
@@ -819,8 +1052,13 @@ const std::vector<uint8_t>& faceGif(FaceCache& cache, const ComponentSpec& c) {
     const art::CharacterLook& lk = lookOfRole(c.role);
     const std::string role(c.role);
     std::vector<Image> images = sceneFaceFrames(c, w, h, frames, cache, lk);
+    const ShrubDweller* dweller = dwellerOf(cache, c.role);
     if (!images.empty()) {
         // cut from the scene
+    } else if (dweller && has(role, {"idle animation"})) {
+        images = dwellerFrames(c, w, h, frames, cache, *dweller);
+    } else if (has(role, {"daughter"})) {
+        images = daughterFrames(w, h, frames, lk);
     } else if (has(role, {"bird"}) && cache.bg) {
         images = birdFrames(c, w, h, frames, *cache.bg);
     } else if (has(role, {"talking mouth"})) {
@@ -840,7 +1078,10 @@ const std::vector<uint8_t>& faceGif(FaceCache& cache, const ComponentSpec& c) {
 // ---------------------------------------------------------------------------
 // [SECTION] The panel
 // ---------------------------------------------------------------------------
-Background drawBackground(Scene scene, const Catalogue& cat, const ScenePlan& plan) {
+// The panel's background picture; the props in `leaveOut` (the shrubs
+// whose dwellers' pictures paint them) are left out when given.
+Background drawBackground(Scene scene, const Catalogue& cat, const ScenePlan& plan,
+                          const std::vector<Prop>* leaveOut = nullptr) {
     const PanelSpec& p = *cat.panel;
     const int pw = p.bgPictureWidth > 0 ? p.bgPictureWidth : kPanelW;
     const int ph = p.bgPictureHeight > 0 ? p.bgPictureHeight : kPanelH;
@@ -860,14 +1101,18 @@ Background drawBackground(Scene scene, const Catalogue& cat, const ScenePlan& pl
             }
         }
     };
+    auto left = [&](const Prop& prop) {
+        return leaveOut && std::any_of(leaveOut->begin(), leaveOut->end(),
+                                       [&](const Prop& o) { return o.kind == prop.kind && o.rect == prop.rect; });
+    };
     if (!props.empty()) {
         for (const Prop& prop : props) {
-            if (!prop.front) paintProp(c, prop, pic(prop.rect));
+            if (!prop.front && !left(prop)) paintProp(c, prop, pic(prop.rect));
         }
         for (const Thing& t : plan.things) paintThing(c, pic(t.rect), t.key, t.rowName);
         drawFigures();
         for (const Prop& prop : props) {
-            if (prop.front) paintProp(c, prop, pic(prop.rect));
+            if (prop.front && !left(prop)) paintProp(c, prop, pic(prop.rect));
         }
         bg.image = c.image();
         return bg;
@@ -908,6 +1153,12 @@ Obj rectangle(std::string_view name, Rect r) {
                          .bounds(r.x, r.y, r.w, r.h)
                          .ident("OnClick", std::string(name) + "Click")
                          .ident("OnMouseDown", "st4MouseDown"));
+}
+
+// A figure GIF drawn on a clear surround (the daughter) shows the scene
+// around it through its transparent colour.
+bool seenThrough(const ComponentSpec& c) {
+    return c.role.ends_with(" figure");
 }
 
 bool isExit(const ComponentSpec& c) {
@@ -952,7 +1203,8 @@ Obj catalogueComponent(const ComponentSpec& c, Rect region, bool clickable, cons
             .binary("Image.Data", faceGif(faces, c))
             .boolean("AutoSize", false)
             .boolean("Loop", c.loop)
-            .boolean("Transparent", c.transparent);
+            .boolean("Transparent", c.transparent || seenThrough(c));
+        if (stretchedToControl(c)) o.boolean("Stretch", true);
         if (!c.visibleAtStart) o.boolean("Visible", false);
         // The Bush Man's mouth describes him through its change event (which
         // nothing raises); his animation in the bush hides itself at its end.
@@ -970,7 +1222,14 @@ Obj catalogueComponent(const ComponentSpec& c, Rect region, bool clickable, cons
         o.bounds(r.x, r.y, r.w, r.h);
         if (c.pictureWidth > 0 && c.pictureHeight > 0) {
             Image img;
-            if (has(std::string(c.role), {" head"})) {
+            const auto standing = faces.standing.find(std::string(ownerOf(c.role)));
+            if (standing != faces.standing.end() && has(std::string(c.role), {"standing picture"})) {
+                // The shrub dweller standing in his shrub, shrunk back by the control.
+                const Background& st = standing->second;
+                const Image shown = crop(st.image, {r.x - st.offX, r.y - st.offY, r.w, r.h});
+                img = stretchedToControl(c) ? enlargedForStretch(shown, c.pictureWidth, c.pictureHeight)
+                                            : crop(shown, {0, 0, c.pictureWidth, c.pictureHeight});
+            } else if (has(std::string(c.role), {" head"})) {
                 // Opaque: the part of the background where the head is drawn.
                 img = crop(bg.image, {r.x - bg.offX, r.y - bg.offY, c.pictureWidth, c.pictureHeight});
             } else {
@@ -989,6 +1248,7 @@ Obj catalogueComponent(const ComponentSpec& c, Rect region, bool clickable, cons
             o.binary("Picture.Data", bitmapRecord(img));
         }
         if (c.transparent) o.boolean("Transparent", true);
+        if (stretchedToControl(c)) o.boolean("Stretch", true);
         if (!c.hintCz.empty()) o.text("Hint", std::string(c.hintCz));
         if (!c.visibleAtStart) o.boolean("Visible", false);
         if (clickable) o.ident("OnClick", name + "Click");
@@ -1122,6 +1382,14 @@ Obj buildLocationPanel(Scene scene) {
     FaceCache faces;
     faces.bg = &bg;
     faces.plan = &plan;
+    if (!plan.dwellers.empty()) {
+        std::vector<Prop> shrubs;
+        for (const ShrubDweller& d : plan.dwellers) shrubs.insert(shrubs.end(), d.shrub.begin(), d.shrub.end());
+        faces.bare = drawBackground(scene, cat, plan, &shrubs);
+        for (const ShrubDweller& d : plan.dwellers) {
+            faces.standing[d.owner] = {dwellerStage(d, faces.bare, DwellerPose{}), d.area.x, d.area.y};
+        }
+    }
     auto fromCatalogue = [&](const ComponentSpec& c) {
         if (made.contains(lower(c.name))) return;
         const std::string key = lower(c.name);

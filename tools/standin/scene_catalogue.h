@@ -13,6 +13,8 @@
 #include <string>
 #include <string_view>
 
+#include "scenes/exit_handlers.h"
+
 namespace kvarnel::standin {
 
 // A panel lying on the window (parent "TForm1"), or one of the two black cover
@@ -78,14 +80,9 @@ std::span<const PanelSpec> panelCatalogue();
 // other panels' contents, the window-level controls and the story flags.
 std::span<const ComponentSpec> componentCatalogue();
 
-// The handlers an exit label is bound to. The labels that build one shape
-// (a gate, a path, a door arch) share the first label's click handler, and
-// some runs share its leave handler too; every label has an enter handler of
-// its own.
-struct ExitHandlers {
-    std::string click, enter, leave;
-};
-ExitHandlers exitHandlers(std::string_view label);
+// The handlers an exit label is bound to, as the game names them.
+using scenes::ExitHandlers;
+using scenes::exitHandlers;
 
 // The rectangles of a location that have no handler and only swallow the
 // clicks that land on them (empty for the other panels). The layout knows

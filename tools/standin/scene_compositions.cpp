@@ -71,7 +71,7 @@ void paintProp(art::Canvas& c, const Prop& p, art::Rect r) {
         case K::Fence:
             return art::fence(c, r, false);
         case K::Stone:
-            return art::stone(c, r);
+            return art::stone(c, r, or_(art::colour::kStone));
         case K::CaveMouth:
             return art::caveMouth(c, r);
         case K::Sign:
@@ -112,6 +112,9 @@ void paintProp(art::Canvas& c, const Prop& p, art::Rect r) {
             return art::forestWall(c, r, or_(0xFF3E6A32));
         case K::Bird:
             return art::bird(c, r);
+        case K::Gate:
+            // The country beyond meets the sky two fifths down the passage.
+            return art::villageGate(c, r, r.y + r.h * 2 / 5, or_(art::colour::kWood));
     }
 }
 
@@ -160,11 +163,13 @@ constexpr Prop kNatrzisti[] = {
     {K::Door, {484, 186, 117, 171}},
     {K::Window, {826, 190, 58, 72}, "Natrzisti.window"},
     {K::Spot, {826, 250, 58, 12}, "Natrzisti.windowLedge"},
-    {K::StoneWall, {975, 120, 52, 260}, "Natrzisti.wall"},
-    {K::Path, {896, 40, 79, 590}, "", 0xFFB89A6E},
-    {K::Stripe, {880, 30, 16, 560}, "Natrzisti.gateStripe", 0xFF8A6A4A},
-    {K::Stripe, {975, 30, 16, 560}, "Natrzisti.gateStripe", 0xFF8A6A4A},
-    {K::Stripe, {880, 14, 111, 16}, "Natrzisti.gateStripe", 0xFF8A6A4A},
+    {K::StoneWall, {997, 160, 30, 230}, "Natrzisti.wall"},
+    // The gate out of the village: its passage is the column of exit labels,
+    // the posts and the lintel around it carry the stripe's rows.
+    {K::Gate, {896, 150, 79, 475}, "", 0xFF9A6A42},
+    {K::Spot, {874, 141, 22, 470}, "Natrzisti.gateStripe"},
+    {K::Spot, {975, 141, 22, 470}, "Natrzisti.gateStripe"},
+    {K::Spot, {858, 121, 154, 20}, "Natrzisti.gateStripe"},
     {K::Table, {636, 294, 160, 130}, "Natrzisti.table", 0, true},
     {K::Spot, {652, 326, 13, 96}, "Natrzisti.tableLeg"},
     {K::Spot, {767, 326, 13, 96}, "Natrzisti.tableLeg"},
@@ -298,10 +303,13 @@ constexpr Prop kPredveznici[] = {
     {K::BarredWindow, {820, 300, 60, 80}, "Predveznici.barredWindows"},
     {K::BarredWindow, {900, 300, 60, 80}, "Predveznici.barredWindows"},
     {K::Door, {694, 278, 95, 147}, "", 0xFF5A5A66},
+    // The Bush Man's shrub: the back and the front leaves he rises between.
+    // His rows lie where his head, nose and body show when he stands in it.
     {K::Bush, {10, 260, 180, 330}, "Predveznici.shrub"},
-    {K::Spot, {50, 300, 100, 80}, "Predveznici.bushManHeadInShrub"},
-    {K::Spot, {85, 330, 30, 24}, "Predveznici.bushManNoseInShrub"},
-    {K::Spot, {40, 400, 120, 140}, "Predveznici.bushManBodyInShrub"},
+    {K::Bush, {4, 536, 192, 84}, "", 0xFF6AA858},
+    {K::Spot, {34, 318, 118, 166}, "Predveznici.bushManHeadInShrub"},
+    {K::Spot, {84, 396, 18, 42}, "Predveznici.bushManNoseInShrub"},
+    {K::Spot, {40, 488, 110, 70}, "Predveznici.bushManBodyInShrub"},
     {K::Grass, {200, 430, 140, 100}, "Predveznici.bushManHeadInGrass"},
     {K::Spot, {206, 450, 20, 30}, "Predveznici.bushManEarsInGrass"},
     {K::Spot, {316, 450, 20, 30}, "Predveznici.bushManEarsInGrass"},
@@ -380,6 +388,8 @@ constexpr Prop kLes3[] = {
     {K::Ground, {-2, 300, 1112, 329}, "Les3.place", kForestFloor},
     {K::CaveMouth, {560, 110, 440, 400}, "Les3.cave"},
     {K::Spot, {648, 230, 264, 280}, "Les3.caveInside"},
+    // The rock in the cave's mouth where the Bush Man's daughter is found.
+    {K::Stone, {598, 372, 140, 46}, "", 0xFF857A6E},
     {K::Grass, {80, 500, 90, 70}, "Les1.grassTuft"},
     {K::Grass, {560, 530, 90, 60}, "Les1.grassTuft"},
     {K::Grass, {900, 530, 80, 60}, "Les1.grassTuft"},

@@ -62,6 +62,7 @@ enum class PropKind : uint8_t {
     Hill,
     Forest,
     Bird,
+    Gate,  // a village gate; the prop's rect is the passage through it
 };
 
 struct Prop {
