@@ -1,8 +1,10 @@
 #include "app/controls.h"
 
+#include <algorithm>
 #include <sstream>
 
 #include "layout/errors.h"
+#include "scenes/scene_faces.h"
 
 namespace kvarnel::app {
 namespace {
@@ -16,9 +18,9 @@ public:
         layout::Component* c = layout_.find(name);
         slot = layout::as<T>(c);
         if (!c) {
-            problems_.push_back("'" + std::string(name) + "' is missing");
+            report("'" + std::string(name) + "' is missing");
         } else if (!slot) {
-            problems_.push_back("'" + std::string(name) + "' is a " +
+            report("'" + std::string(name) + "' is a " +
                                 std::string(layout::streamClassName(c->componentClass())) + ", not a " +
                                 std::string(wanted));
         }
@@ -30,6 +32,11 @@ public:
     }
 
     void problem(std::string text) { problems_.push_back(std::move(text)); }
+
+    // A name several lists need is reported once.
+    void report(std::string text) {
+        if (std::find(problems_.begin(), problems_.end(), text) == problems_.end()) problems_.push_back(std::move(text));
+    }
 
     void finish(std::string_view source) const {
         if (problems_.empty()) return;
@@ -44,6 +51,10 @@ private:
     const layout::Layout& layout_;
     std::vector<std::string> problems_;
 };
+
+constexpr auto kInterludeNames = std::to_array<std::string_view>(
+    {"Textanimace", "Textanimace2", "Textanimace3", "Textanimace4", "Textanimace5", "Textanimace6", "Textanimace7"});
+constexpr auto kReplyNames = std::to_array<std::string_view>({"Otazka1", "Otazka2", "Otazka3"});
 
 constexpr auto kSkladbaNames =
     std::to_array<std::string_view>({"Skladba1", "Skladba2", "Skladba3", "Skladba4", "Skladba5", "Skladba6"});
@@ -66,6 +77,70 @@ Controls resolveControls(const layout::Layout& layout, std::string_view source) 
     r.needAll(kShiftedTopOnly, c.shiftedTopOnly, "visual control");
     r.needAll(kShiftedSecond, c.shiftedSecond, "visual control");
     r.needAll(kStoryFlagNames, c.storyFlags, "TImage");
+
+    for (size_t i = 0; i < c.scenes.size(); ++i) {
+        r.need(scenes::kSceneNames[i], c.scenes[i], "TPanel");
+        for (std::string_view face : scenes::kSceneFaces[i]) {
+            layout::GifAnimator* gif = nullptr;
+            r.need(face, gif, "TRxGIFAnimator");
+            if (gif) c.sceneFaces[i].push_back(gif);
+        }
+    }
+    for (const scenes::DetectiveSprites& d : scenes::kDetectiveSprites) {
+        Controls::DetectiveFace f;
+        f.scene = d.scene;
+        r.need(d.head, f.head, "visual control");
+        r.need(d.eyes, f.eyes, "visual control");
+        if (!d.eyesInTalk.empty()) r.need(d.eyesInTalk, f.eyesInTalk, "visual control");
+        r.need(d.mouth, f.mouth, "visual control");
+        if (!d.talkingMouth.empty()) r.need(d.talkingMouth, f.talkingMouth, "visual control");
+        r.need(d.description, f.description, "visual control");
+        f.hidesTalkingMouth = d.hidesTalkingMouth;
+        f.hidesEyesInTalk = d.hidesEyesInTalk;
+        c.detectiveFaces.push_back(f);
+    }
+    r.need("Intro", c.Intro, "TPanel");
+    r.need("Outro", c.Outro, "TPanel");
+    r.need("Titulky", c.Titulky, "TPanel");
+    r.need("Menu1", c.Menu1, "TPanel");
+    r.need("Rukpal", c.Rukpal, "TPanel");
+    r.need("Vjeskyni", c.Vjeskyni, "TPanel");
+    r.needAll(kInterludeNames, c.Textanimace, "TPanel");
+
+    r.need("Popis", c.Popis, "TLabel");
+    r.need("Rozhovor", c.Rozhovor, "TLabel");
+    r.needAll(kReplyNames, c.Otazka, "TLabel");
+    r.need("zrusit", c.zrusit, "TLabel");
+    r.need("Inventar", c.Inventar, "TRxGIFAnimator");
+    r.need("Vlastnosti", c.Vlastnosti, "TLabel");
+    r.need("Splh", c.Splh, "TLabel");
+    r.need("inteligence", c.inteligence, "TLabel");
+    r.need("Penez", c.Penez, "TLabel");
+    r.need("Pitiva", c.Pitiva, "TLabel");
+    r.need("Label10", c.Label10, "TLabel");
+    r.need("Ssplh", c.Ssplh, "TImage");
+    r.need("Sinteligence", c.Sinteligence, "TImage");
+    for (const ItemInfo& item : kItems) {
+        r.need(item.picture, c.itemPicture[static_cast<size_t>(item.item)], "TImage");
+        r.need(item.twin, c.itemTwin[static_cast<size_t>(item.item)], "TImage");
+    }
+
+    r.need("Label125", c.Label125, "TLabel");
+    r.need("Label39", c.Label39, "TLabel");
+    r.need("Ker", c.Ker, "TImage");
+    r.need("Dcerka", c.Dcerka, "TRxGIFAnimator");
+    r.need("Ptak", c.Ptak, "TRxGIFAnimator");
+    r.need("Krovakvp", c.Krovakvp, "TRxGIFAnimator");
+    r.need("Krovak", c.Krovak, "TImage");
+    r.need("Krovakoci", c.Krovakoci, "TRxGIFAnimator");
+    r.need("Krovakpusa", c.Krovakpusa, "TRxGIFAnimator");
+    r.need("Ztpusavpravo", c.Ztpusavpravo, "TRxGIFAnimator");
+    r.need("L5pusa", c.L5pusa, "TRxGIFAnimator");
+    r.need("L5mluva", c.L5mluva, "TRxGIFAnimator");
+    r.need("hranicaroci", c.hranicaroci, "TRxGIFAnimator");
+    r.need("hranicarocimluva", c.hranicarocimluva, "TRxGIFAnimator");
+    r.need("hranicarpusa", c.hranicarpusa, "TRxGIFAnimator");
+    r.need("hranicarmluva", c.hranicarmluva, "TRxGIFAnimator");
 
     const layout::Form& form = layout.form();
     if (form.OnCreate.name != "FormCreate") r.problem("the window's OnCreate is not bound to FormCreate");

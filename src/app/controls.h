@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "app/game_state.h"
+#include "app/items.h"
 #include "layout/layout.h"
+#include "scenes/description_table.h"
 
 namespace kvarnel::app {
 
@@ -52,7 +54,75 @@ struct Controls {
 
     // Every animated sprite, in stream order.
     std::vector<layout::GifAnimator*> gifs;
+
+    // --- Locations ----------------------------------------------------------
+    // The location panels, in Scene order.
+    std::array<layout::Panel*, static_cast<size_t>(scenes::Scene::Count)> scenes{};
+    // The face animations each scene's exits start and stop, in Scene order.
+    std::array<std::vector<layout::GifAnimator*>, static_cast<size_t>(scenes::Scene::Count)> sceneFaces;
+    // The detective's portrait per scene, in the order the game tests them.
+    struct DetectiveFace {
+        scenes::Scene scene{};
+        layout::Control* head = nullptr;
+        layout::Control* eyes = nullptr;
+        layout::Control* eyesInTalk = nullptr;  // null where the scene has none
+        layout::Control* mouth = nullptr;
+        layout::Control* talkingMouth = nullptr;  // null where the scene has none
+        layout::Control* description = nullptr;
+        bool hidesTalkingMouth = false;
+        bool hidesEyesInTalk = false;
+    };
+    std::vector<DetectiveFace> detectiveFaces;
+
+    // Other panels whose visibility the game tests or changes.
+    layout::Panel* Intro = nullptr;
+    layout::Panel* Outro = nullptr;
+    layout::Panel* Titulky = nullptr;
+    layout::Panel* Menu1 = nullptr;
+    layout::Panel* Rukpal = nullptr;
+    layout::Panel* Vjeskyni = nullptr;
+    // Textanimace, Textanimace2 .. Textanimace7.
+    std::array<layout::Panel*, 7> Textanimace{};
+
+    // --- Text lines and the inventory bar -----------------------------------
+    layout::Label* Popis = nullptr;
+    layout::Label* Rozhovor = nullptr;
+    std::array<layout::Label*, 3> Otazka{};
+    layout::Label* zrusit = nullptr;
+    layout::GifAnimator* Inventar = nullptr;
+    layout::Label* Vlastnosti = nullptr;
+    layout::Label* Splh = nullptr;
+    layout::Label* inteligence = nullptr;
+    layout::Label* Penez = nullptr;
+    layout::Label* Pitiva = nullptr;
+    layout::Label* Label10 = nullptr;  // the coins at the table game
+    layout::ImageControl* Ssplh = nullptr;
+    layout::ImageControl* Sinteligence = nullptr;
+    // The items' pictures and twins, in Item order.
+    std::array<layout::ImageControl*, static_cast<size_t>(Item::Count)> itemPicture{};
+    std::array<layout::ImageControl*, static_cast<size_t>(Item::Count)> itemTwin{};
+
+    // --- Scene pieces that exits and the tick change -----------------------
+    layout::Label* Label125 = nullptr;  // the criminal's door while it is open
+    layout::Label* Label39 = nullptr;   // the way on from Les2 once the bush is cut
+    layout::ImageControl* Ker = nullptr;
+    layout::GifAnimator* Dcerka = nullptr;
+    layout::GifAnimator* Ptak = nullptr;
+    layout::GifAnimator* Krovakvp = nullptr;
+    layout::ImageControl* Krovak = nullptr;
+    layout::GifAnimator* Krovakoci = nullptr;
+    layout::GifAnimator* Krovakpusa = nullptr;
+    layout::GifAnimator* Ztpusavpravo = nullptr;
+    // The ranger and the detective in Les5 (the ranger's refusal).
+    layout::GifAnimator* L5pusa = nullptr;
+    layout::GifAnimator* L5mluva = nullptr;
+    layout::GifAnimator* hranicaroci = nullptr;
+    layout::GifAnimator* hranicarocimluva = nullptr;
+    layout::GifAnimator* hranicarpusa = nullptr;
+    layout::GifAnimator* hranicarmluva = nullptr;
 };
+
+inline layout::Panel* scenePanel(const Controls& c, scenes::Scene s) { return c.scenes[static_cast<size_t>(s)]; }
 
 // Resolves every control above. Throws layout::LayoutError listing every
 // missing or mistyped name, and an event of the window not bound to the

@@ -11,13 +11,6 @@ Game::Game(platform::Platform& p, std::string folder) : platform(p), programFold
 
 Game::~Game() = default;
 
-void Game::registerHandlers() {
-    handlers.add("FormCreate", [this](const layout::EventArgs&) { FormCreate(); });
-    handlers.add("FormClose", [this](const layout::EventArgs&) { FormClose(); });
-    handlers.add("CasodavacTimer", [this](const layout::EventArgs&) { CasodavacTimer(); });
-    handlers.add("StartTimer", [this](const layout::EventArgs&) { StartTimer(); });
-}
-
 void Game::load(std::span<const uint8_t> layoutBytes, std::string_view source) {
     layout = layout::loadLayout(layoutBytes, source);
     layout.bindHandlers(handlers);
@@ -47,8 +40,6 @@ void Game::create() {
     screen->setScreenSize(size.width, size.height);
     startState = state;
 }
-
-void Game::CasodavacTimer() { refreshPointer(); }
 
 void Game::StartTimer() {
     // The bonus game keeps the pointer it has.

@@ -15,6 +15,7 @@
 
 #include "app/controls.h"
 #include "app/game_state.h"
+#include "app/items.h"
 #include "app/random.h"
 #include "app/settings_file.h"
 #include "layout/compositor.h"
@@ -22,6 +23,7 @@
 #include "layout/movie_controls.h"
 #include "layout/screen.h"
 #include "platform/platform.h"
+#include "scenes/description_table.h"
 
 namespace kvarnel::app {
 
@@ -68,6 +70,60 @@ public:
     // to; the silent one plays nothing.
     void playWave(int n);
 
+    // --- Music (game_music.cpp) ------------------------------------------------
+    // Track k is Skladba<k>, 1 .. 6. Start: when TrackEnabled<k>, rewind and
+    // play with end notification. Play only: the same without the rewind.
+    // Stop: SkipTrackRestart := 1, then stop the player.
+    void startTrack(int k);
+    void playTrack(int k);
+    void stopTrack(int k);
+    // The end notification of track k (Skladba<k>Notify): loops the track
+    // unless a stop asked for silence.
+    void trackNotify(int k);
+
+    // --- Texts and faces (game_speech.cpp) -------------------------------------
+    // Sets a label's caption (the label sizes itself as the window did).
+    void setCaption(layout::Label& label, std::string_view text);
+    static bool hasText(const layout::Label& label) { return !label.Caption.empty(); }
+    // Characters of a shown text, as the game counts them (one per byte of
+    // its single-byte code page).
+    static int32_t textLength(std::string_view utf8);
+    // The text of `t` in the current language: Czech when Language is 1,
+    // English when 2, nothing otherwise; a text with only a Czech version
+    // shows it in both.
+    std::optional<std::string_view> inLanguage(const scenes::Text& t) const;
+    // Puts a line in Popis in the current language (a description, a
+    // refusal, a remark); the tick times it and animates the face.
+    void describe(const scenes::Text& t);
+    // Tick steps: the start of a description line, the arbitration of the
+    // two text lines, and the plain end of a description line.
+    void descriptionStart();
+    void labelArbitration();
+    void plainDescriptionEnd();
+
+    // --- Scenes and exits (game_exits.cpp) -------------------------------------
+    // The location shown, the first in Scene order when (by a damaged saved
+    // game) several are.
+    std::optional<scenes::Scene> shownScene() const;
+    bool sceneShown(scenes::Scene s) const;
+    // Shows a location as the first scene after the intro is shown: every
+    // other panel hidden, its faces started, its region's music playing.
+    void startAtScene(scenes::Scene s);
+
+    // --- Descriptions and failed use (game_describe.cpp) -----------------------
+    void InventoryModeGuard();
+    void FailedUseHook();
+    // One description row as its procedure runs it.
+    void runDescription(const scenes::DescriptionRow& row);
+
+    // --- Inventory (game_inventory.cpp) ----------------------------------------
+    void takeItem(Item item);
+    void putItemBack(Item item);
+    void addItem(Item item);
+    void removeItem(Item item);
+    // The right button's cut of every running text timer.
+    void cutTextsShort();
+
     // --- State by name: game variables, then story flags --------------------
     // A story flag reads as 1 when its picture is visible.
     std::optional<int64_t> variable(std::string_view name) const;
@@ -95,6 +151,20 @@ public:
 
 private:
     void registerHandlers();
+    void registerSceneHandlers();
+    void registerInventoryHandlers();
+    // Tick steps that live beside the code they belong to.
+    void moneyAndHandsRules();
+    void inventoryClosingStep();
+    void inventoryPlacement();
+    void inventoryPoll();
+    void inventoryPollRearm();
+    void advanceSequenceTimers();
+    // The common scene change and the music crossing of an exit.
+    void switchScene(scenes::Scene from, scenes::Scene to);
+    void crossMusicRegion(int oldTrack, int newTrack);
+    // An exit click: the guard, then `walk` unless refused.
+    bool exitAllowed() const { return state.DescriptionsOn == 1; }
     layout::ImageControl* storyFlagPicture(std::string_view name) const;
 };
 

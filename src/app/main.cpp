@@ -1,6 +1,7 @@
 // Process entry: command line, then the game's life on the chosen platform.
 //
 //   kvarnel [--window | --headless] [--script FILE] [--game-dir DIR] [--screen WxH]
+//           [--start-scene NAME]
 //   kvarnel --dump-layout FILE
 //
 // The game folder is the executable's folder unless --game-dir or the
@@ -33,16 +34,19 @@ struct Options {
     std::string script;
     std::string gameDir;
     platform::Size screen{1024, 768};
+    std::string startScene;
 };
 
 int usage(const char* message) {
     if (message) std::cerr << "kvarnel: " << message << "\n";
     std::cerr << "usage: kvarnel [--window | --headless] [--script FILE] [--game-dir DIR] [--screen WxH]\n"
+                 "               [--start-scene NAME]\n"
                  "       kvarnel --dump-layout FILE\n"
                  "  --window      a 1024x768 window instead of the whole desktop (Alt+Enter switches)\n"
                  "  --headless    no display and no sound; time runs as fast as the machine allows\n"
                  "  --script FILE play the commands of FILE, then quit (exit 0 passed, 1 failed, 2 malformed)\n"
-                 "  --screen WxH  the headless screen's size (default 1024x768)\n";
+                 "  --screen WxH  the headless screen's size (default 1024x768)\n"
+                 "  --start-scene NAME  begin play in a location (Natrzisti, Les1, ...) as after the intro\n";
     return 2;
 }
 
@@ -112,6 +116,15 @@ int run(const Options& opt) {
         return 1;
     }
     game.create();
+    if (!opt.startScene.empty()) {
+        const auto scene = scenes::sceneByName(opt.startScene);
+        if (!scene) {
+            std::cerr << "kvarnel: no location is called " << opt.startScene << "\n";
+            game.close();
+            return 2;
+        }
+        game.startAtScene(*scene);
+    }
     app::GameLoop loop(game);
     int code = 0;
     if (script) {
@@ -170,6 +183,10 @@ int main(int argc, char** argv) {
                 opt.screen.width <= 0 || opt.screen.height <= 0) {
                 return usage("--screen needs WIDTHxHEIGHT");
             }
+        } else if (arg == "--start-scene") {
+            const char* name = next();
+            if (!name) return usage("--start-scene needs a location's name");
+            opt.startScene = name;
         } else if (arg == "--help" || arg == "-h") {
             usage(nullptr);
             return 0;

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "layout/png_codec.h"
+#include "platform/headless/headless_platform.h"
 
 namespace kvarnel::app {
 
@@ -103,6 +104,11 @@ std::string parseCondition(Cursor& c, ScriptCondition& out) {
         auto text = c.quoted();
         if (!text) return "expected a quoted file name";
         out.text = std::move(*text);
+    } else if (kind == "called") {
+        out.kind = ScriptCondition::Kind::Called;
+        auto text = c.quoted();
+        if (!text) return "expected called \"TEXT\"";
+        out.text = std::move(*text);
     } else {
         return "unknown condition '" + std::string(kind) + "'";
     }
@@ -163,6 +169,22 @@ std::string parseLine(std::string_view line, ScriptCommand& cmd) {
         err = parseCondition(c, cmd.condition);
     } else if (verb == "dump") {
         cmd.kind = K::Dump;
+    } else if (verb == "start-scene") {
+        cmd.kind = K::StartScene;
+        cmd.name = std::string(c.word());
+        if (!scenes::sceneByName(cmd.name)) err = "no location is called '" + cmd.name + "'";
+    } else if (verb == "set") {
+        cmd.kind = K::Set;
+        cmd.name = std::string(c.word());
+        const auto v = number(c.word());
+        if (cmd.name.empty() || !v) {
+            err = "expected set NAME NUMBER";
+        } else {
+            cmd.ms = *v;
+        }
+    } else if (verb == "forget") {
+        cmd.kind = K::ForgetCalls;
+        if (!c.take("calls")) err = "expected forget calls";
     } else if (verb == "screenshot") {
         cmd.kind = K::Screenshot;
         cmd.name = std::string(c.word());
@@ -294,6 +316,17 @@ bool ScriptRunner::holds(const ScriptCondition& c, std::string& found) {
             found = "cursor " + quote(game_.state.LoadedCursorFile);
             result = game_.state.LoadedCursorFile == c.text;
             break;
+        case K::Called: {
+            auto* headless = dynamic_cast<platform::HeadlessPlatform*>(&game_.platform);
+            if (!headless) {
+                found = "no record of platform calls (not headless)";
+                return false;
+            }
+            const auto calls = headless->callsStartingWith(c.text);
+            found = std::to_string(calls.size()) + " such calls";
+            result = !calls.empty();
+            break;
+        }
     }
     return result != c.negated;
 }
@@ -389,6 +422,19 @@ bool ScriptRunner::execute(const ScriptCommand& c, std::string& failure) {
         }
         case K::Dump:
             dump(out_);
+            return true;
+        case K::StartScene:
+            game_.startAtScene(*scenes::sceneByName(c.name));
+            loop_.pass();
+            return true;
+        case K::Set:
+            if (!game_.setVariable(c.name, c.ms)) {
+                failure = "no number variable or story flag named " + c.name;
+                return false;
+            }
+            return true;
+        case K::ForgetCalls:
+            if (auto* headless = dynamic_cast<platform::HeadlessPlatform*>(&p)) headless->calls.clear();
             return true;
         case K::Screenshot: {
             const std::vector<uint8_t> png = layout::encodePng(loop_.framebuffer());

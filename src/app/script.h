@@ -16,6 +16,10 @@
 //   expect CONDITION              fails the script when it does not hold
 //   dump                          prints the state
 //   screenshot FILE.png           writes the screen as a PNG
+//   start-scene NAME              begin play in a location, as after the intro
+//   set NAME VALUE                a game variable or story flag := a number
+//   forget calls                  empties the record of platform calls
+//                                 (headless only)
 // Conditions, each may start with "not":
 //   shown NAME | hidden NAME      the control's own visibility
 //   caption NAME = "TEXT" | caption NAME != "TEXT"
@@ -23,6 +27,8 @@
 //                                 number or "TEXT"
 //   frame NAME = N                an animated GIF's frame index
 //   cursor = "FILE"               the pointer file loaded last
+//   called "TEXT"                 a platform call recorded since the last
+//                                 "forget calls" starts with TEXT (headless)
 #pragma once
 
 #include <cstdint>
@@ -38,7 +44,7 @@
 namespace kvarnel::app {
 
 struct ScriptCondition {
-    enum class Kind : uint8_t { Shown, Hidden, Caption, Var, Frame, Cursor };
+    enum class Kind : uint8_t { Shown, Hidden, Caption, Var, Frame, Cursor, Called };
     Kind kind = Kind::Shown;
     bool negated = false;
     bool notEqual = false;  // caption ... != ...
@@ -48,7 +54,22 @@ struct ScriptCondition {
 };
 
 struct ScriptCommand {
-    enum class Kind : uint8_t { Click, RightClick, Move, Key, Hold, Release, Wait, WaitUntil, Expect, Dump, Screenshot };
+    enum class Kind : uint8_t {
+        Click,
+        RightClick,
+        Move,
+        Key,
+        Hold,
+        Release,
+        Wait,
+        WaitUntil,
+        Expect,
+        Dump,
+        Screenshot,
+        StartScene,
+        Set,
+        ForgetCalls
+    };
     Kind kind = Kind::Wait;
     int line = 0;
     std::string source;  // the line as written, for messages

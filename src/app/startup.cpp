@@ -32,7 +32,6 @@ const std::array<AssetName, 20> kAssetNames = {{
 
 namespace {
 
-constexpr std::string_view kPlainCursor = "Cursors\\Kurzor.cur";
 constexpr std::string_view kSettingsName = "data.dat";
 constexpr std::string_view kSettingsSection = "Other";
 

@@ -32,6 +32,9 @@ namespace kvarnel::layout {
 using TColor = int32_t;
 inline constexpr TColor clBlack = 0x000000;
 inline constexpr TColor clWhite = 0xFFFFFF;
+// Toolkit colours keep blue in the high byte: 255 is red, 65535 yellow.
+inline constexpr TColor clRed = 0x0000FF;
+inline constexpr TColor clYellow = 0x00FFFF;
 inline constexpr TColor clBtnFace = static_cast<TColor>(0x8000000F);
 inline constexpr TColor clBackground = static_cast<TColor>(0x80000001);
 inline constexpr TColor clWindowText = static_cast<TColor>(0x80000008);

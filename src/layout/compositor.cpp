@@ -160,10 +160,12 @@ uint64_t Compositor::fingerprint() const {
     for (Component* comp : screen_.layout().components()) {
         auto* c = as<Control>(comp);
         if (!c) continue;
-        mix(h, (static_cast<uint64_t>(c->Visible) << 63) ^ (static_cast<uint64_t>(static_cast<uint32_t>(c->Left)) << 32) ^
-                   static_cast<uint32_t>(c->Top));
-        mix(h, (static_cast<uint64_t>(static_cast<uint32_t>(c->Width)) << 32) ^ static_cast<uint32_t>(c->Height));
+        // A hidden control may move as it likes (the inventory places its
+        // hidden items every tick); only its showing up changes the picture.
+        mix(h, c->Visible);
         if (!c->Visible) continue;
+        mix(h, (static_cast<uint64_t>(static_cast<uint32_t>(c->Left)) << 32) ^ static_cast<uint32_t>(c->Top));
+        mix(h, (static_cast<uint64_t>(static_cast<uint32_t>(c->Width)) << 32) ^ static_cast<uint32_t>(c->Height));
         if (auto* label = as<Label>(c)) {
             mixString(h, label->Caption);
             mix(h, static_cast<uint32_t>(label->Font_.Color));
