@@ -20,9 +20,8 @@ public:
         if (!c) {
             report("'" + std::string(name) + "' is missing");
         } else if (!slot) {
-            report("'" + std::string(name) + "' is a " +
-                                std::string(layout::streamClassName(c->componentClass())) + ", not a " +
-                                std::string(wanted));
+            report("'" + std::string(name) + "' is a " + std::string(layout::streamClassName(c->componentClass())) +
+                   ", not a " + std::string(wanted));
         }
     }
 
@@ -35,7 +34,8 @@ public:
 
     // A name several lists need is reported once.
     void report(std::string text) {
-        if (std::find(problems_.begin(), problems_.end(), text) == problems_.end()) problems_.push_back(std::move(text));
+        if (std::find(problems_.begin(), problems_.end(), text) == problems_.end())
+            problems_.push_back(std::move(text));
     }
 
     void finish(std::string_view source) const {

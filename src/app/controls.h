@@ -17,22 +17,21 @@ namespace kvarnel::app {
 
 // Controls that start-up moves into the centred play area, in the order it
 // moves them. Controls inside a moved panel move with it.
-inline constexpr auto kShiftedFirst = std::to_array<std::string_view>(
-    {"Intro", "Outro", "Titulky", "Inventar", "inteligence", "Splh", "Vlastnosti"});
+inline constexpr auto kShiftedFirst =
+    std::to_array<std::string_view>({"Intro", "Outro", "Titulky", "Inventar", "inteligence", "Splh", "Vlastnosti"});
 // Only their top moves: their left comes from their inventory slot.
 inline constexpr auto kShiftedTopOnly = std::to_array<std::string_view>(
     {"Jidlo", "Lano", "Lopata", "Nuz", "Olmeca", "Penez", "Pitiva", "Sperhak", "Penize"});
 inline constexpr auto kShiftedSecond = std::to_array<std::string_view>(
-    {"Rozhovor",    "Popis",        "Otazka1",      "Otazka2",      "Otazka3",      "zrusit",
-     "BonusHra",    "Les1",         "Les2",         "Les3",         "Les4",         "Les5",
-     "Les6",        "Menu1",        "Natrzisti",    "Predhospodou", "Predradnici",  "Predsoudem",
-     "Predveznici", "Radnice",      "Rukpal",       "Textanimace",  "Textanimace2", "Textanimace3",
-     "Textanimace4", "Textanimace5", "Textanimace6", "Textanimace7", "Udedka",       "Uzlocinkyne",
-     "Veveznici",   "Vhospode",     "Vjeskyni",     "VyberJazyk"});
+    {"Rozhovor",    "Popis",        "Otazka1",      "Otazka2",      "Otazka3",      "zrusit",       "BonusHra",
+     "Les1",        "Les2",         "Les3",         "Les4",         "Les5",         "Les6",         "Menu1",
+     "Natrzisti",   "Predhospodou", "Predradnici",  "Predsoudem",   "Predveznici",  "Radnice",      "Rukpal",
+     "Textanimace", "Textanimace2", "Textanimace3", "Textanimace4", "Textanimace5", "Textanimace6", "Textanimace7",
+     "Udedka",      "Uzlocinkyne",  "Veveznici",    "Vhospode",     "Vjeskyni",     "VyberJazyk"});
 
 // Animated sprites that shutdown leaves running.
-inline constexpr auto kGifsKeptAtShutdown = std::to_array<std::string_view>(
-    {"Inventar", "Zocibojovnika", "RxGIFAnimator8"});
+inline constexpr auto kGifsKeptAtShutdown =
+    std::to_array<std::string_view>({"Inventar", "Zocibojovnika", "RxGIFAnimator8"});
 
 struct Controls {
     layout::Panel* SPanel = nullptr;
@@ -122,7 +121,9 @@ struct Controls {
     layout::GifAnimator* hranicarmluva = nullptr;
 };
 
-inline layout::Panel* scenePanel(const Controls& c, scenes::Scene s) { return c.scenes[static_cast<size_t>(s)]; }
+inline layout::Panel* scenePanel(const Controls& c, scenes::Scene s) {
+    return c.scenes[static_cast<size_t>(s)];
+}
 
 // Resolves every control above. Throws layout::LayoutError listing every
 // missing or mistyped name, and an event of the window not bound to the

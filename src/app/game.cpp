@@ -57,7 +57,9 @@ void Game::playWave(int n) {
     platform.playWave(n, live);
 }
 
-void Game::close() { layout.form().OnClose.fire({&layout.form()}); }
+void Game::close() {
+    layout.form().OnClose.fire({&layout.form()});
+}
 
 layout::ImageControl* Game::storyFlagPicture(std::string_view name) const {
     for (size_t i = 0; i < kStoryFlagNames.size(); ++i) {

@@ -27,6 +27,12 @@
 
 namespace kvarnel::app {
 
+// The ranger's warning when the detective would walk on east without his
+// leave.
+inline constexpr scenes::Text kRangerWarning{
+    "Hele, tohle území je moje a nikdo ho nebude překračovat bez mého svolení!",
+    "Hey, this place is mine and nobody can pass it without my permission!"};
+
 // File name of the layout stream in the game folder.
 inline constexpr std::string_view kLayoutFileName = "form1.layout";
 
@@ -160,6 +166,8 @@ private:
     void inventoryPoll();
     void inventoryPollRearm();
     void advanceSequenceTimers();
+    void conversationPass();
+    void endConversationAtOnce();
     // The common scene change and the music crossing of an exit.
     void switchScene(scenes::Scene from, scenes::Scene to);
     void crossMusicRegion(int oldTrack, int newTrack);

@@ -38,7 +38,8 @@ void Game::registerSceneHandlers() {
     };
     for (const scenes::SceneDescriptions& table : scenes::allSceneDescriptions()) {
         for (size_t part = 0; part < table.detective.size(); ++part) {
-            for (std::string_view r : scenes::splitRectangles(table.detective[part])) bind(r, &scenes::kDetectiveRows[part]);
+            for (std::string_view r : scenes::splitRectangles(table.detective[part]))
+                bind(r, &scenes::kDetectiveRows[part]);
         }
         for (const scenes::SceneRow& sr : table.rows) {
             // Exits that also carry a text are bound with the exits.
@@ -111,12 +112,23 @@ void Game::runDescription(const scenes::DescriptionRow& row) {
     }
     if (row.effect == Effect::RudeSpot) {
         switch (row.itemUse) {
-            case scenes::ItemUse::Mayor: s.RudeSpotMayor = 1; break;
-            case scenes::ItemUse::Warrior: s.RudeSpotWarrior = 1; break;
-            case scenes::ItemUse::Guest: s.RudeSpotGuest = 1; break;
-            case scenes::ItemUse::Druid: s.RudeSpotDruid = 1; break;
-            case scenes::ItemUse::Ranger: s.RudeSpotRanger = 1; break;
-            default: break;
+            case scenes::ItemUse::Mayor:
+                s.RudeSpotMayor = 1;
+                break;
+            case scenes::ItemUse::Warrior:
+                s.RudeSpotWarrior = 1;
+                break;
+            case scenes::ItemUse::Guest:
+                s.RudeSpotGuest = 1;
+                break;
+            case scenes::ItemUse::Druid:
+                s.RudeSpotDruid = 1;
+                break;
+            case scenes::ItemUse::Ranger:
+                s.RudeSpotRanger = 1;
+                break;
+            default:
+                break;
         }
     }
     // The characters' and objects' answers to a held item come here, between

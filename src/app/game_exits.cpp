@@ -18,8 +18,6 @@ constexpr scenes::Text kWayEastRefusal{
 constexpr scenes::Text kLockedDoor{"Tyhle dveře jsou bohužel zamčený.", "Unfortunately it's lock."};
 constexpr scenes::Text kKnifeTaken{"Nůž už jsem odtamtud vzal, tak co bych tam znovu chodil?",
                                    "Hey, I already got that knife so why should I go there again?"};
-constexpr scenes::Text kRangerRefusal{"Hele, tohle území je moje a nikdo ho nebude překračovat bez mého svolení!",
-                                      "Hey, this place is mine and nobody can pass it without my permission!"};
 constexpr scenes::Text kDaughterRemark{
     "Nevím proč, asi intuice, ale mám pocit, že tohle bude dcera od toho křováka. Ten bude mít určitě radost, že "
     "jsme ji našli.",
@@ -30,8 +28,8 @@ constexpr scenes::Text kDaughterRemark{
 // criminal's house, Label88, tests the lock too and is bound apart).
 std::vector<std::string> exitLabels() {
     std::vector<std::string> out;
-    for (int n : {3, 4, 5, 6, 7, 8, 12, 13, 14, 16, 17, 18, 19, 20, 21, 22, 23, 36, 37, 38, 39, 40, 87, 89, 97, 98, 99,
-                  125}) {
+    for (int n :
+         {3, 4, 5, 6, 7, 8, 12, 13, 14, 16, 17, 18, 19, 20, 21, 22, 23, 36, 37, 38, 39, 40, 87, 89, 97, 98, 99, 125}) {
         out.push_back("Label" + std::to_string(n));
     }
     for (auto [from, to] : {std::pair{24, 35}, {41, 62}, {63, 86}, {90, 96}, {100, 112}}) {
@@ -50,7 +48,9 @@ std::optional<Scene> Game::shownScene() const {
     return std::nullopt;
 }
 
-bool Game::sceneShown(Scene s) const { return scenePanel(c, s)->Visible; }
+bool Game::sceneShown(Scene s) const {
+    return scenePanel(c, s)->Visible;
+}
 
 void Game::switchScene(Scene from, Scene to) {
     scenePanel(c, from)->Visible = false;
@@ -275,7 +275,7 @@ void Game::registerHandlers() {
         c.hranicaroci->Visible = false;
         c.hranicarpusa->Visible = false;
         c.Rozhovor->Font_.Color = layout::clRed;
-        if (auto line = inLanguage(kRangerRefusal)) setCaption(*c.Rozhovor, *line);
+        if (auto line = inLanguage(kRangerWarning)) setCaption(*c.Rozhovor, *line);
         s.TalkTime = textLength(c.Rozhovor->Caption) * s.SpeechSpeed;
         s.TalkTimerOn = 1;
     });

@@ -10,7 +10,9 @@ namespace kvarnel::app {
 
 namespace {
 
-size_t at(Item i) { return static_cast<size_t>(i); }
+size_t at(Item i) {
+    return static_cast<size_t>(i);
+}
 
 // The caption read as an integer, as the game reads its count labels (text
 // that is no number reads as 0).
@@ -23,8 +25,8 @@ int32_t captionNumber(const std::string& caption) {
 
 // Food, rope, money, bottle, shovel, lock-pick, knife: the order the open bar
 // shows the items in.
-constexpr Item kShowOrder[] = {Item::Food, Item::Rope, Item::Money, Item::Bottle, Item::Shovel, Item::LockPick,
-                               Item::Knife};
+constexpr Item kShowOrder[] = {Item::Food,   Item::Rope,     Item::Money, Item::Bottle,
+                               Item::Shovel, Item::LockPick, Item::Knife};
 
 }  // namespace
 
@@ -45,7 +47,8 @@ void Game::registerInventoryHandlers() {
     handlers.add("PenezClick", [countLabel](const layout::EventArgs&) { countLabel(Item::Money); });
     handlers.add("PitivaClick", [countLabel](const layout::EventArgs&) { countLabel(Item::Bottle); });
     // One behaviour under five names, bound to nearly every control.
-    for (const char* name : {"BonusHraMouseDown", "Les6MouseDown", "Nuz2MouseDown", "st4MouseDown", "zrusitMouseDown"}) {
+    for (const char* name :
+         {"BonusHraMouseDown", "Les6MouseDown", "Nuz2MouseDown", "st4MouseDown", "zrusitMouseDown"}) {
         handlers.add(name, [this](const layout::EventArgs& e) {
             if (e.button == layout::MouseButton::Right) cutTextsShort();
         });
@@ -196,10 +199,13 @@ void Game::inventoryPoll() {
     const bool plainHands = cursor == kPlainCursor || cursor == kExitCursor || cursor == kTalkCursor;
     if (!c.Rukpal->Visible && s.InventoryClosing == 0 && !bar.Animate && plainHands && s.PlayerFree == 1) {
         const platform::Point p = platform.cursorPos();
-        if (bar.FrameIndex == 8 && !hasText(*c.Rozhovor) && !hasText(*c.Popis) && s.SceneArea.contains(p.x, p.y)) {
+        const bool open = bar.FrameIndex == 8;
+        if (open && !hasText(*c.Rozhovor) && !hasText(*c.Popis) && s.SceneArea.contains(p.x, p.y)) {
             s.DescriptionsOn = s.DescriptionsResume == 1 ? 1 : 0;
             s.InventoryClosing = 1;
-        } else if (s.InventoryTriggerArea.contains(p.x, p.y)) {
+        } else if (!open && s.InventoryTriggerArea.contains(p.x, p.y)) {
+            // Only a folded bar opens: an open one under a resting pointer
+            // would otherwise slide in again, sound and all, every tick.
             bool blocked = c.Intro->Visible || c.Outro->Visible || c.Titulky->Visible;
             for (size_t i = 0; i < 6; ++i) blocked = blocked || c.Textanimace[i]->Visible;
             if (!blocked) {

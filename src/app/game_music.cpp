@@ -5,7 +5,9 @@
 namespace kvarnel::app {
 
 namespace {
-bool validTrack(int k) { return k >= 1 && k <= 6; }
+bool validTrack(int k) {
+    return k >= 1 && k <= 6;
+}
 }  // namespace
 
 void Game::startTrack(int k) {

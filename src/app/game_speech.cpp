@@ -2,14 +2,17 @@
 // and how the detective's portrait switches to its description animation
 // while a Popis line is spoken.
 #include "app/game.h"
-
 #include "layout/cp1250.h"
 
 namespace kvarnel::app {
 
-void Game::setCaption(layout::Label& label, std::string_view text) { screen->setCaption(label, std::string(text)); }
+void Game::setCaption(layout::Label& label, std::string_view text) {
+    screen->setCaption(label, std::string(text));
+}
 
-int32_t Game::textLength(std::string_view utf8) { return static_cast<int32_t>(layout::utf8Length(utf8)); }
+int32_t Game::textLength(std::string_view utf8) {
+    return static_cast<int32_t>(layout::utf8Length(utf8));
+}
 
 std::optional<std::string_view> Game::inLanguage(const scenes::Text& t) const {
     if (t.en.empty()) return t.cz;

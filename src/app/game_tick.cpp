@@ -13,7 +13,9 @@ namespace kvarnel::app {
 
 namespace {
 
-bool shown(const layout::Control* c) { return c != nullptr && c->Visible; }
+bool shown(const layout::Control* c) {
+    return c != nullptr && c->Visible;
+}
 
 }  // namespace
 
@@ -49,15 +51,16 @@ void Game::CasodavacTimer() {
     // 15. The remark after coming out of the cave.
     if (s.CaveExitRemarkDue == 1) {
         if (s.CaveExitRemarkTicks == 30) {
-            describe(s.DaughterReturned == 1
-                         ? scenes::Text{"Ajta! Heh, tak to kdybych se tehdy do téhle jeskyně nebál jít, tak už bych tu "
-                                        "láhev měl dávno.",
-                                        "Eh, heh. If I wasn't so affraid to go into that cave before, I could have that "
-                                        "bottle already."}
-                         : scenes::Text{"Sakra, kde jsem to vyšel? No, do Lhotky se už odtut nějak dostanu, hlavně že "
-                                        "mám tu láhev.",
-                                        "Damned, where am I? I'll get to the Lhotka somehow, the most important is "
-                                        "that I have got the bottle now."});
+            describe(
+                s.DaughterReturned == 1
+                    ? scenes::Text{"Ajta! Heh, tak to kdybych se tehdy do téhle jeskyně nebál jít, tak už bych tu "
+                                   "láhev měl dávno.",
+                                   "Eh, heh. If I wasn't so affraid to go into that cave before, I could have that "
+                                   "bottle already."}
+                    : scenes::Text{"Sakra, kde jsem to vyšel? No, do Lhotky se už odtut nějak dostanu, hlavně že "
+                                   "mám tu láhev.",
+                                   "Damned, where am I? I'll get to the Lhotka somehow, the most important is "
+                                   "that I have got the bottle now."});
             s.CaveExitRemarkDue = 0;
         } else {
             ++s.CaveExitRemarkTicks;
@@ -80,7 +83,10 @@ void Game::CasodavacTimer() {
     if (s.IdleRemarkDue == 1) s.IdleRemarkDue = 0;
     // 18.-19. The talk countdown and the conversation script's pass.
     if (s.TalkTimerOn == 1) advanceRuleA(s.TalkTime, s.TalkElapsed, s.TalkExpired);
-    if (s.TalkExpired == 1) s.TalkExpired = 0;
+    if (s.TalkExpired == 1) {
+        conversationPass();
+        s.TalkExpired = 0;
+    }
     // 20.-21. The description countdown and the end of its line.
     if (s.DescriptionTimerOn == 1) advanceRuleA(s.DescriptionTime, s.DescriptionElapsed, s.DescriptionExpired);
     if (s.DescriptionExpired == 1) {
@@ -101,6 +107,33 @@ void Game::CasodavacTimer() {
     // 29.-30. The inventory bar's poll and its re-arm.
     if (s.InventoryPoll == 1) inventoryPoll();
     inventoryPollRearm();
+}
+
+void Game::conversationPass() {
+    // The ranger's warning at the edge of his land, when its time is up:
+    // his face goes back to rest and the exchange ends at once. The scripts
+    // of the conversations add their steps here.
+    if (sceneShown(scenes::Scene::Les5) &&
+        (c.Rozhovor->Caption == kRangerWarning.cz || c.Rozhovor->Caption == kRangerWarning.en)) {
+        c.hranicarpusa->Visible = true;
+        c.hranicaroci->Visible = true;
+        c.hranicarmluva->Visible = false;
+        c.hranicarocimluva->Visible = false;
+        c.L5pusa->Visible = true;
+        c.L5mluva->Visible = false;
+        endConversationAtOnce();
+    }
+}
+
+void Game::endConversationAtOnce() {
+    for (layout::Label* choice : c.Otazka) {
+        choice->Visible = false;
+        setCaption(*choice, "");
+    }
+    c.zrusit->Visible = false;
+    setCaption(*c.Popis, "");
+    setCaption(*c.Rozhovor, "");
+    state.DescriptionsOn = 1;
 }
 
 void Game::advanceSequenceTimers() {

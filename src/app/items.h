@@ -34,16 +34,16 @@ inline constexpr std::array<ItemInfo, static_cast<size_t>(Item::Count)> kItems =
     {Item::Knife, "Nuz", "Nuz2", "Cursors\\Nuz.cur", &GameState::HasKnife, &GameState::KnifeSlot, 288, 103},
     {Item::Food, "Jidlo", "Jidlo2", "Cursors\\Jidlo.cur", &GameState::HasFood, &GameState::FoodSlot, 288, 106},
     {Item::Rope, "Lano", "Lano2", "Cursors\\Lano.cur", &GameState::HasRope, &GameState::RopeSlot, 288, 106},
-    {Item::LockPick, "Sperhak", "Sperhak2", "Cursors\\Sperhak.cur", &GameState::HasLockPick,
-     &GameState::LockPickSlot, 288, 106},
+    {Item::LockPick, "Sperhak", "Sperhak2", "Cursors\\Sperhak.cur", &GameState::HasLockPick, &GameState::LockPickSlot,
+     288, 106},
     {Item::Money, "Penize", "Penize2", "Cursors\\Peniz.cur", &GameState::HasMoney, &GameState::MoneySlot, 287, 106},
-    {Item::Shovel, "Lopata", "Lopata2", "Cursors\\Lopata.cur", &GameState::HasShovel, &GameState::ShovelSlot, 288,
-     106},
-    {Item::Bottle, "Olmeca", "Olmeca2", "Cursors\\Olmeca.cur", &GameState::HasBottle, &GameState::BottleSlot, 305,
-     106},
+    {Item::Shovel, "Lopata", "Lopata2", "Cursors\\Lopata.cur", &GameState::HasShovel, &GameState::ShovelSlot, 288, 106},
+    {Item::Bottle, "Olmeca", "Olmeca2", "Cursors\\Olmeca.cur", &GameState::HasBottle, &GameState::BottleSlot, 305, 106},
 }};
 
-inline constexpr const ItemInfo& itemInfo(Item i) { return kItems[static_cast<size_t>(i)]; }
+inline constexpr const ItemInfo& itemInfo(Item i) {
+    return kItems[static_cast<size_t>(i)];
+}
 
 // The held item named by a cursor file, or Item::Count for any other cursor.
 inline constexpr Item itemOfCursor(std::string_view cursor) {

@@ -58,7 +58,9 @@ std::optional<int64_t> number(std::string_view w) {
     return v;
 }
 
-bool validKey(std::string_view name) { return platform::keyFromName(name).has_value(); }
+bool validKey(std::string_view name) {
+    return platform::keyFromName(name).has_value();
+}
 
 std::string parseCondition(Cursor& c, ScriptCondition& out) {
     if (c.take("not")) out.negated = true;
@@ -254,7 +256,9 @@ int ScriptRunner::run(const Script& script) {
 }
 
 namespace {
-std::string quote(const std::string& s) { return "\"" + s + "\""; }
+std::string quote(const std::string& s) {
+    return "\"" + s + "\"";
+}
 }  // namespace
 
 bool ScriptRunner::holds(const ScriptCondition& c, std::string& found) {
@@ -349,7 +353,18 @@ bool ScriptRunner::pointOf(const ScriptCommand& c, int& x, int& y, std::string& 
     }
     x = r.x + r.w / 2;
     y = r.y + r.h / 2;
-    return true;
+    if (game_.screen->hitTest(x, y) == ctl) return true;
+    // Something lies over its centre: aim where it shows, as a player would.
+    for (int py = r.y; py < r.y + r.h; py += 2) {
+        for (int px = r.x; px < r.x + r.w; px += 2) {
+            if (game_.screen->hitTest(px, py) == ctl) {
+                x = px;
+                y = py;
+                return true;
+            }
+        }
+    }
+    return true;  // covered everywhere: whatever lies on top gets it
 }
 
 void ScriptRunner::clickAt(int x, int y, platform::MouseButton button) {

@@ -5,9 +5,10 @@
 //   kvarnel --headless --script FILE
 //
 // One command a line; '#' starts a comment.
-//   click NAME | click X Y        left click at the centre of NAME's visible
-//   rclick NAME | rclick X Y      part, or at a screen point; right click
-//   move NAME | move X Y          the pointer only
+//   click NAME | click X Y        left click on NAME (at the centre of its
+//   rclick NAME | rclick X Y      visible part, or where it is not covered
+//   move NAME | move X Y          when something lies over the centre), or at
+//                                 a screen point; right click; pointer only
 //   key KEY                       KEY held down for one game tick
 //   hold KEY | release KEY        (Escape Space Left Right Up Down A S)
 //   wait MS                       let MS milliseconds of game time pass
@@ -49,7 +50,7 @@ struct ScriptCondition {
     bool negated = false;
     bool notEqual = false;  // caption ... != ...
     std::string name;
-    std::string text;  // caption text, var string value, cursor file
+    std::string text;               // caption text, var string value, cursor file
     std::optional<int64_t> number;  // var number, frame index
 };
 

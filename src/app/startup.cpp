@@ -64,7 +64,11 @@ constexpr size_t kSliderRect = 7;
 
 // Limits of the story sequences' line timers that start-up sets.
 constexpr std::array<std::pair<size_t, int32_t>, 5> kLineTimerLimits = {{
-    {6, 5000}, {7, 4000}, {8, 5000}, {9, 3000}, {10, 3000},
+    {6, 5000},
+    {7, 4000},
+    {8, 5000},
+    {9, 3000},
+    {10, 3000},
 }};
 
 void shift(layout::Control* c, int dx, int dy) {
@@ -224,8 +228,8 @@ void Game::FormClose() {
 
     // 5. Stop the sprites, but for the three the original leaves alone.
     for (auto* gif : c.gifs) {
-        const bool kept = std::find(kGifsKeptAtShutdown.begin(), kGifsKeptAtShutdown.end(), gif->Name) !=
-                          kGifsKeptAtShutdown.end();
+        const bool kept =
+            std::find(kGifsKeptAtShutdown.begin(), kGifsKeptAtShutdown.end(), gif->Name) != kGifsKeptAtShutdown.end();
         if (!kept) gif->Animate = false;
     }
 

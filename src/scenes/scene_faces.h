@@ -17,37 +17,34 @@ namespace kvarnel::scenes {
 inline constexpr std::string_view kUdedkaFaces[] = {"RxGIFAnimator1", "RxGIFAnimator2", "RxGIFAnimator3",
                                                     "RxGIFAnimator4", "RxGIFAnimator5", "RxGIFAnimator6",
                                                     "RxGIFAnimator7"};
-inline constexpr std::string_view kNatrzistiFaces[] = {"Zocibojovnika",  "zocibojovnikamluva", "Zpusabojovnika",
-                                                       "Zpusabojovnikamluva", "Ztmluvavpravo", "Ztoci",
-                                                       "Ztpopis",        "Ztpusavpravo"};
+inline constexpr std::string_view kNatrzistiFaces[] = {
+    "Zocibojovnika", "zocibojovnikamluva", "Zpusabojovnika", "Zpusabojovnikamluva", "Ztmluvavpravo", "Ztoci",
+    "Ztpopis",       "Ztpusavpravo"};
 inline constexpr std::string_view kPredhospodouFaces[] = {"Phoci", "Phpopis", "Phpusa"};
 inline constexpr std::string_view kVhospodeFaces[] = {"hhmluva", "Hhoboci", "Hhoci", "hhocimluva", "Hhpusa",
                                                       "Hoci",    "Hpopis",  "Hpusa", "hpusamluva"};
 inline constexpr std::string_view kPredradniciFaces[] = {"PrOci", "PrPopis", "PrPusa"};
-inline constexpr std::string_view kRadniceFaces[] = {"Rmluva",      "Roci",           "Rpopis",       "Rpusa",
-                                                     "Starostaoci", "Starostaocimluva", "Starostapusa",
-                                                     "Starostapusamluva"};
+inline constexpr std::string_view kRadniceFaces[] = {
+    "Rmluva", "Roci", "Rpopis", "Rpusa", "Starostaoci", "Starostaocimluva", "Starostapusa", "Starostapusamluva"};
 inline constexpr std::string_view kPredsoudemFaces[] = {"PsOci", "PsPopis", "PsPusa"};
 inline constexpr std::string_view kPredvezniciFaces[] = {"PvMluva", "Pvoci", "PvPopis", "Pvpusa"};
 inline constexpr std::string_view kVevezniciFaces[] = {"Serifmluva", "Serifoci", "Serifocimluva", "Serifpusa",
                                                        "Vvmluva",    "Vvoci",    "Vvpopis",       "Vvpusa"};
 inline constexpr std::string_view kUzlocinkyneFaces[] = {"UzOci", "UzPopis", "Uzpusa"};
-inline constexpr std::string_view kLes1Faces[] = {"Drujdoci", "Drujdocimluva", "Drujdpusa",
-                                                  "Drujdpusamluva", "L1mluva", "L1oci",
-                                                  "L1ocimluva",     "L1popis", "L1pusa"};
+inline constexpr std::string_view kLes1Faces[] = {"Drujdoci", "Drujdocimluva", "Drujdpusa", "Drujdpusamluva", "L1mluva",
+                                                  "L1oci",    "L1ocimluva",    "L1popis",   "L1pusa"};
 inline constexpr std::string_view kLes2Faces[] = {"L2oci", "L2Popis", "L2Pusa"};
 inline constexpr std::string_view kLes3Faces[] = {"L3oci", "L3Popis", "L3pusa"};
 inline constexpr std::string_view kLes4Faces[] = {"L4Oci", "L4Popis", "L4Pusa"};
-inline constexpr std::string_view kLes5Faces[] = {"hranicarmluva", "hranicaroci", "hranicarocimluva",
-                                                  "hranicarpusa",  "L5mluva",     "L5oci",
-                                                  "L5Popis",       "L5pusa"};
+inline constexpr std::string_view kLes5Faces[] = {"hranicarmluva", "hranicaroci", "hranicarocimluva", "hranicarpusa",
+                                                  "L5mluva",       "L5oci",       "L5Popis",          "L5pusa"};
 inline constexpr std::string_view kLes6Faces[] = {"L6oci", "L6Popis", "L6pusa"};
 
 // In Scene order.
 inline constexpr std::array<std::span<const std::string_view>, static_cast<size_t>(Scene::Count)> kSceneFaces = {
-    kUdedkaFaces,    kNatrzistiFaces, kPredhospodouFaces, kVhospodeFaces, kPredradniciFaces, kRadniceFaces,
-    kPredsoudemFaces, kPredvezniciFaces, kVevezniciFaces, kUzlocinkyneFaces, kLes1Faces,     kLes2Faces,
-    kLes3Faces,      kLes4Faces,      kLes5Faces,        kLes6Faces};
+    kUdedkaFaces,     kNatrzistiFaces,   kPredhospodouFaces, kVhospodeFaces,    kPredradniciFaces, kRadniceFaces,
+    kPredsoudemFaces, kPredvezniciFaces, kVevezniciFaces,    kUzlocinkyneFaces, kLes1Faces,        kLes2Faces,
+    kLes3Faces,       kLes4Faces,        kLes5Faces,         kLes6Faces};
 
 // The detective's portrait in one scene. A description line hides the head,
 // eyes and mouth (and where `hidesTalkingMouth` / `hidesEyesInTalk` say so,
