@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <memory>
 
 #include "app/game.h"
@@ -14,8 +15,15 @@
 
 namespace kvarnel::testing {
 
+// The stand-in layout as the build wrote it beside the game; drawn here
+// only when that file is missing (drawing it takes a while, most of all
+// under the sanitizers, and every test runs in a process of its own).
 inline const std::vector<uint8_t>& standinLayoutBytes() {
-    static const std::vector<uint8_t> bytes = layout::writeStream(standin::makeLayout());
+    static const std::vector<uint8_t> bytes = [] {
+        std::ifstream in(std::string(KVARNEL_BINARY_DIR) + "/form1.layout", std::ios::binary);
+        std::vector<uint8_t> file((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        return file.empty() ? layout::writeStream(standin::makeLayout()) : file;
+    }();
     return bytes;
 }
 

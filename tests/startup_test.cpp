@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "app/game.h"
+#include "game_fixture.h"
 #include "layout/errors.h"
 #include "layout/record_builder.h"
 #include "platform/headless/headless_platform.h"
@@ -20,10 +21,7 @@ namespace fs = std::filesystem;
 using platform::HeadlessPlatform;
 using platform::Size;
 
-const std::vector<uint8_t>& standinLayoutBytes() {
-    static const std::vector<uint8_t> bytes = layout::writeStream(standin::makeLayout());
-    return bytes;
-}
+using testing::standinLayoutBytes;
 
 std::string readText(const fs::path& p) {
     std::ifstream in(p, std::ios::binary);

@@ -28,8 +28,20 @@ void Game::CasodavacTimer() {
     if (shown(c.Titulky) || shown(c.Outro) || shown(c.Intro)) {
         platform.setCursorPos({screenSize.width, screenSize.height});
     }
-    // 2. Leaving the credits with Escape belongs to the credits.
-    if (shown(c.Titulky) && escape) return;
+    // 2. Escape leaves the credits for the main menu.
+    if (shown(c.Titulky) && escape) {
+        platform.setCursorPos({screenSize.width / 2, screenSize.height / 2});
+        platform.showCursor(true);
+        c.Titulky->Visible = false;
+        for (const char* name : {"Titulky1", "Titulky2"}) {
+            if (auto* movie = layout.findAs<layout::ShockwaveFlash>(name)) {
+                movies.stop(*movie);
+                movies.rewind(*movie);
+            }
+        }
+        c.Menu1->Visible = true;
+        return;
+    }
     // 3. Ending movies: nothing runs them yet.
     // 4. The criminal's door shows exactly while it is open.
     if (!c.Label125->Visible && s.CriminalDoorOpen == 1) c.Label125->Visible = true;

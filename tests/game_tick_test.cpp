@@ -1,0 +1,103 @@
+// The game tick's order and early ends, on the stand-in game.
+#include <gtest/gtest.h>
+
+#include "game_fixture.h"
+
+namespace kvarnel::app {
+namespace {
+
+using testing::GameFixture;
+
+class GameTickTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        f.start();
+        game().startAtScene(scenes::Scene::Natrzisti);
+    }
+    Game& game() { return *f.game; }
+    void tick(int n = 1) {
+        for (int i = 0; i < n; ++i) game().CasodavacTimer();
+    }
+    GameFixture f{"tick"};
+};
+
+TEST_F(GameTickTest, TheIdleRemarkFallsDueOnThe241stIdleTickInARow) {
+    GameState& s = game().state;
+    s.IdleTime = 0;
+    tick(240);
+    EXPECT_EQ(s.IdleTime, 12000);
+    // The remark step clears the flag in the same tick that set it; the
+    // clock starting over shows that it fell due.
+    tick();
+    EXPECT_EQ(s.IdleTime, 0);
+    // Any text on screen holds the clock at zero.
+    game().setCaption(*game().c.Popis, "Text.");
+    tick(3);
+    EXPECT_EQ(s.IdleTime, 50) << "reset, then one advance, every tick";
+}
+
+TEST_F(GameTickTest, WhileTheFrameTimerRunsTheCountdownsStandStill) {
+    GameState& s = game().state;
+    game().setCaption(*game().c.Popis, "Ahoj.");
+    tick(3);
+    const int32_t elapsed = s.DescriptionElapsed;
+    ASSERT_GT(elapsed, 0);
+    game().c.Start->Enabled = true;
+    tick(5);
+    EXPECT_EQ(s.DescriptionElapsed, elapsed);
+    EXPECT_EQ(game().c.Popis->Caption, "Ahoj.");
+    game().c.Start->Enabled = false;
+    tick();
+    EXPECT_EQ(s.DescriptionElapsed, elapsed + 50);
+}
+
+TEST_F(GameTickTest, AOneCharacterLineEndsTwoTicksAfterTheTickThatTimedIt) {
+    game().setCaption(*game().c.Popis, "A");
+    tick();  // timed: 1 x 55 ms
+    EXPECT_EQ(game().state.DescriptionTime, 55);
+    EXPECT_TRUE(game().c.Popis->Visible);
+    tick();
+    EXPECT_EQ(game().c.Popis->Caption, "A");
+    tick();
+    EXPECT_EQ(game().c.Popis->Caption, "");
+    EXPECT_EQ(game().state.FailedUseArmed, 1);
+}
+
+TEST_F(GameTickTest, ADialogueLineHidesTheDescriptionWhichRunsOnUnderneath) {
+    game().setCaption(*game().c.Popis, "Popis.");
+    game().setCaption(*game().c.Rozhovor, "Rozhovor.");
+    tick();
+    EXPECT_FALSE(game().c.Popis->Visible);
+    EXPECT_EQ(game().state.DescriptionsOn, 0);
+    EXPECT_EQ(game().state.DescriptionTime, 6 * 55);
+    tick(7);
+    EXPECT_EQ(game().c.Popis->Caption, "");
+    EXPECT_EQ(game().c.Rozhovor->Caption, "Rozhovor.");
+}
+
+TEST_F(GameTickTest, TheSecondDoorLabelFollowsTheLock) {
+    GameState& s = game().state;
+    EXPECT_FALSE(game().c.Label125->Visible);
+    s.CriminalDoorOpen = 1;
+    tick();
+    EXPECT_TRUE(game().c.Label125->Visible);
+    s.CriminalDoorOpen = 0;
+    tick();
+    EXPECT_FALSE(game().c.Label125->Visible);
+}
+
+TEST_F(GameTickTest, EscapeInTheCreditsGoesToTheMenuAndEndsTheTick) {
+    GameState& s = game().state;
+    game().c.Titulky->Visible = true;
+    s.IdleTime = 100;
+    f.host->setKey(platform::Key::Escape, true);
+    tick();
+    f.host->setKey(platform::Key::Escape, false);
+    EXPECT_FALSE(game().c.Titulky->Visible);
+    EXPECT_TRUE(game().c.Menu1->Visible);
+    EXPECT_EQ(s.IdleTime, 100) << "nothing after the step ran";
+    EXPECT_FALSE(f.host->callsStartingWith("setCursorPos 512 384").empty());
+}
+
+}  // namespace
+}  // namespace kvarnel::app
