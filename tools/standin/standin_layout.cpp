@@ -23,6 +23,7 @@
 #include "platform/midi_file.h"
 #include "standin/art.h"
 #include "standin/catalogue_objects.h"
+#include "standin/movie_set.h"
 #include "standin/scene_builder.h"
 
 namespace kvarnel::standin {
@@ -339,14 +340,20 @@ layout::ObjectRecord makeLayout() {
 void writeGameFolder(const std::filesystem::path& folder) {
     writeFile(folder / std::string(app::kLayoutFileName), layout::writeStream(makeLayout()));
     // The cursor and movie files lie under their disguised names between
-    // runs. These are placeholders of the right names until the cursor and
-    // movie art is drawn; the game treats an unreadable one as missing.
+    // runs. The cursors are placeholders of the right names until the
+    // cursor art is drawn; the game treats an unreadable one as missing.
+    int movie = 0;
     for (const auto& asset : app::kAssetNames) {
         std::string rel(asset.onDisk);
         for (char& ch : rel) {
             if (ch == '\\') ch = '/';
         }
-        writeFile(folder / rel, {});
+        std::filesystem::create_directories((folder / rel).parent_path());
+        if (asset.working.starts_with("Animations")) {
+            writeMovie(movie++, folder / rel);
+        } else {
+            writeFile(folder / rel, {});
+        }
     }
     for (int i = 1; i <= 6; ++i) {
         writeFile(folder / ("mmid" + std::to_string(i) + ".mid"), midiFile(static_cast<uint8_t>(57 + 2 * i)));
