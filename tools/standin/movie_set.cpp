@@ -24,14 +24,20 @@ constexpr int W = kMovieWidth;
 constexpr int H = kMovieHeight;
 constexpr int kGround = H * 3 / 5;
 
-// One shot of a movie: a picture drawn for the time t (0 at the shot's
-// first frame, 1 at its last) and a caption in both languages.
+// One shot of a movie: a still backdrop drawn once, what moves over it at
+// the time t (0 at the shot's first frame, 1 at its last), and a caption in
+// both languages.
 struct Shot {
     double seconds;
+    std::function<void(Canvas&)> backdrop;
     std::function<void(Canvas&, double)> draw;
     std::string_view captionCz;
     std::string_view captionEn;
 };
+
+void nightSky(Canvas& c) {
+    art::sky(c, {0, 0, W, H}, 0xFF0E1430, 0xFF1E2A55);
+}
 
 CharacterLook detective() {
     return CharacterLook{};
@@ -61,8 +67,11 @@ CharacterLook villager(uint32_t shirt, uint32_t hair) {
 }
 
 void text(cairo_t* cr, std::string_view s, double cx, double baseline, double size, uint32_t argb, bool bold) {
-    cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL,
-                           bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
+    // Looked up once: asking fontconfig for the face on every frame is slow.
+    static cairo_font_face_t* const faces[2] = {
+        cairo_toy_font_face_create("DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL),
+        cairo_toy_font_face_create("DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD)};
+    cairo_set_font_face(cr, faces[bold ? 1 : 0]);
     cairo_set_font_size(cr, size);
     const std::string str(s);
     cairo_text_extents_t e;
@@ -112,19 +121,21 @@ void forest(Canvas& c) {
 
 void pedestal(Canvas& c, Rect r, bool withBottle) {
     art::stone(c, {r.x, r.y + r.h * 2 / 3, r.w, r.h / 3});
-    if (withBottle) {
-        const Image bottle = art::itemPicture(art::Item::Bottle, r.w / 2, r.h * 2 / 3);
-        cairo_t* cr = c.cr();
-        for (int y = 0; y < bottle.height; ++y) {
-            for (int x = 0; x < bottle.width; ++x) {
-                const uint32_t p = bottle.at(x, y);
-                if (p == art::colour::kItemKey || (p >> 24) == 0) continue;
-                cairo_set_source_rgb(cr, ((p >> 16) & 0xFF) / 255.0, ((p >> 8) & 0xFF) / 255.0, (p & 0xFF) / 255.0);
-                cairo_rectangle(cr, r.x + r.w / 4 + x, r.y + y, 1, 1);
-                cairo_fill(cr);
-            }
-        }
+    if (!withBottle) return;
+    // The bar's bottle, its key colour made clear, laid on the stone.
+    const Image bottle = art::itemPicture(art::Item::Bottle, r.w / 2, r.h * 2 / 3);
+    std::vector<uint32_t> pixels(bottle.pixels.size());
+    for (size_t i = 0; i < pixels.size(); ++i) {
+        const uint32_t p = bottle.pixels[i];
+        pixels[i] = p == art::colour::kItemKey ? 0u : (p | 0xFF000000u);
     }
+    cairo_surface_t* img =
+        cairo_image_surface_create_for_data(reinterpret_cast<unsigned char*>(pixels.data()), CAIRO_FORMAT_ARGB32,
+                                            bottle.width, bottle.height, bottle.width * 4);
+    cairo_t* cr = c.cr();
+    cairo_set_source_surface(cr, img, r.x + r.w / 4, r.y);
+    cairo_paint(cr);
+    cairo_surface_destroy(img);
 }
 
 void figure(Canvas& c, int cx, int feetY, int height, const CharacterLook& look) {
@@ -136,9 +147,8 @@ void figure(Canvas& c, int cx, int feetY, int height, const CharacterLook& look)
 std::vector<Shot> shotsOf(int index) {
     switch (index) {
         case 0:  // the maker's logo
-            return {{3.0,
+            return {{3.0, nightSky,
                      [](Canvas& c, double t) {
-                         art::sky(c, {0, 0, W, H}, 0xFF0E1430, 0xFF1E2A55);
                          cairo_t* cr = c.cr();
                          const double k = ease(std::min(1.0, t * 1.6));
                          const double flap = std::sin(t * 18) * 0.35 + 0.65;
@@ -169,27 +179,28 @@ std::vector<Shot> shotsOf(int index) {
                      "", ""}};
         case 1:  // the intro
             return {
-                {3.0, [](Canvas& c, double) { village(c, true); }, "Lhotka. Osada, kde se nikdy nic neděje.",
-                 "Lhotka. A village where nothing ever happens."},
+                {3.0, [](Canvas& c) { village(c, true); }, [](Canvas&, double) {},
+                 "Lhotka. Osada, kde se nikdy nic neděje.", "Lhotka. A village where nothing ever happens."},
                 {3.0,
-                 [](Canvas& c, double t) {
+                 [](Canvas& c) {
                      art::wall(c, {0, 0, W, H}, 0xFF6A5A7A, true);
                      art::floorBoards(c, {0, kGround + 40, W, H - kGround - 40});
+                 },
+                 [](Canvas& c, double t) {
                      pedestal(c, {W / 2 - 70, 140, 140, 240}, t < 0.35);
                  },
                  "Až do noci, kdy zmizela posvátná láhev.", "Until the night the sacred bottle vanished."},
-                {4.0,
-                 [](Canvas& c, double t) {
-                     village(c, false);
-                     figure(c, lerp(-60, W / 2 - 80, ease(t)), H - 40, 300, detective());
-                 },
+                {4.0, [](Canvas& c) { village(c, false); },
+                 [](Canvas& c, double t) { figure(c, lerp(-60, W / 2 - 80, ease(t)), H - 40, 300, detective()); },
                  "Na scénu přichází detektiv.", "Enter the detective."},
             };
         case 2:  // out of the cave with the bottle, back to the village
             return {{4.0,
-                     [](Canvas& c, double t) {
+                     [](Canvas& c) {
                          forest(c);
                          art::caveMouth(c, {W - 260, kGround - 190, 220, 200});
+                     },
+                     [](Canvas& c, double t) {
                          figure(c, lerp(W - 150, 120, ease(t)), H - 40, 300, detective());
                          pedestal(c, {lerp(W - 120, 150, ease(t)), H - 200, 60, 90}, true);
                      },
@@ -197,22 +208,24 @@ std::vector<Shot> shotsOf(int index) {
                      "The detective carries the sacred bottle back to Lhotka."}};
         case 3:  // the daughter was never found
             return {{4.0,
-                     [](Canvas& c, double t) {
+                     [](Canvas& c) {
                          art::sky(c, {0, 0, W, kGround}, 0xFF7A8AA0, 0xFFB8C0C8);
                          art::ground(c, {0, kGround, W, H - kGround}, 0xFF6A8A5A);
                          art::bush(c, {W / 2 - 200, kGround - 80, 400, 260});
-                         figure(c, W / 2, H - 60 + static_cast<int>(10 * t), 260, bushMan());
                      },
+                     [](Canvas& c, double t) { figure(c, W / 2, H - 60 + static_cast<int>(10 * t), 260, bushMan()); },
                      "Jen Křovák dál smutně čeká na svou dceru.",
                      "Only the Bush Man still waits sadly for his daughter."}};
         case 4:  // the daughter is back
         case 5:  // the daughter is back and the table game paid
             return {{4.0,
-                     [index](Canvas& c, double t) {
+                     [](Canvas& c) {
                          art::sky(c, {0, 0, W, kGround});
                          art::ground(c, {0, kGround, W, H - kGround});
                          art::bush(c, {40, kGround - 60, 300, 220});
                          figure(c, 200, H - 40, 270, bushMan());
+                     },
+                     [index](Canvas& c, double t) {
                          figure(c, lerp(W + 60, 330, ease(t)), H - 40, 160, daughter());
                          if (index == 5) {
                              for (int i = 0; i < 6; ++i) {
@@ -225,9 +238,11 @@ std::vector<Shot> shotsOf(int index) {
                                 : "The Bush Man has his daughter back, and the detective full pockets."}};
         case 6:  // the bottle back in its place
             return {{4.0,
-                     [](Canvas& c, double t) {
+                     [](Canvas& c) {
                          village(c, false);
                          pedestal(c, {W / 2 - 50, kGround - 60, 100, 170}, true);
+                     },
+                     [](Canvas& c, double t) {
                          const uint32_t shirts[] = {0xFFA0522D, 0xFF30304A, 0xFFEDEDE0, 0xFF4E6E3A};
                          for (int i = 0; i < 4; ++i) {
                              const int hop = static_cast<int>(std::abs(std::sin(t * 12 + i)) * 18);
@@ -238,8 +253,10 @@ std::vector<Shot> shotsOf(int index) {
                      "Posvátná láhev je zpět na svém místě.", "The sacred bottle is back where it belongs."}};
         case 7:  // the better ending
             return {{4.0,
-                     [](Canvas& c, double t) {
+                     [](Canvas& c) {
                          art::sky(c, {0, 0, W, H}, 0xFF141A38, 0xFF2A3A70);
+                     },
+                     [](Canvas& c, double t) {
                          art::bat(c, {lerp(60, W - 200, ease(t)), 150, 140, 40});
                          art::ball(c, {W / 2 - 20, lerp(90, 300, std::abs(std::sin(t * 6))), 40, 40});
                          art::bat(c, {lerp(W - 200, 60, ease(t)), 360, 140, 40});
@@ -275,10 +292,13 @@ std::vector<Image> creditsFrames(bool czech) {
                                                                {"", false},
                                                                {"Thank you for playing!", true}};
     const int frames = static_cast<int>(6.0 * kMovieFps);
+    Canvas sky(W, H, 0xFF000000);
+    nightSky(sky);
+    const Image backdrop = sky.image();
     std::vector<Image> out;
     for (int f = 0; f < frames; ++f) {
         Canvas c(W, H, 0xFF000000);
-        art::sky(c, {0, 0, W, H}, 0xFF0E1430, 0xFF1E2A55);
+        c.paste(backdrop);
         cairo_t* cr = c.cr();
         const double t = static_cast<double>(f) / (frames - 1);
         const double top = H + 20 - t * (H + 40 * static_cast<double>(lines.size()) - 120);
@@ -299,8 +319,12 @@ std::vector<Image> movieFrames(int index) {
     std::vector<Image> out;
     for (const Shot& shot : shotsOf(index)) {
         const int frames = std::max(2, static_cast<int>(shot.seconds * kMovieFps));
+        Canvas still(W, H, 0xFF000000);
+        shot.backdrop(still);
+        const Image backdrop = still.image();
         for (int f = 0; f < frames; ++f) {
             Canvas c(W, H, 0xFF000000);
+            c.paste(backdrop);
             shot.draw(c, static_cast<double>(f) / (frames - 1));
             caption(c, shot.captionCz, shot.captionEn);
             out.push_back(c.image());
