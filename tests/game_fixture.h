@@ -2,6 +2,8 @@
 // of its own with the asset files in place.
 #pragma once
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -31,7 +33,8 @@ class GameFixture {
 public:
     explicit GameFixture(const std::string& name, platform::Size screen = {1024, 768},
                          std::unique_ptr<platform::TextRasterizer> text = nullptr)
-        : folder(std::filesystem::temp_directory_path() / ("kvarnel-" + name)) {
+        // One folder per process: several test runs may share the machine.
+        : folder(std::filesystem::temp_directory_path() / ("kvarnel-" + name + "-" + std::to_string(getpid()))) {
         std::filesystem::remove_all(folder);
         std::filesystem::create_directories(folder / "Cursors");
         for (const auto& a : app::kAssetNames) {

@@ -2,6 +2,7 @@
 // display mode, offsets, shifted controls, music players, asset renames,
 // settings from and to "data.dat", start values.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -38,7 +39,8 @@ class StartupTest : public ::testing::Test {
 protected:
     void SetUp() override {
         folder = fs::temp_directory_path() /
-                 ("kvarnel-startup-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+                 ("kvarnel-startup-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
+                  "-" + std::to_string(getpid()));
         fs::remove_all(folder);
         for (const auto& a : kAssetNames) {
             std::string rel(a.onDisk);
@@ -95,7 +97,8 @@ TEST_F(StartupTest, ScreensGiveTheirModeOffsetsAndHitRectangles) {
         EXPECT_EQ(s.OffsetX, c.offsetX);
         EXPECT_EQ(s.OffsetY, c.offsetY);
 
-        EXPECT_EQ(s.InventoryTriggerArea, (Rect{c.offsetX, c.offsetY + 750, c.offsetX + 1024, screen.height + c.offsetY + 768}));
+        EXPECT_EQ(s.InventoryTriggerArea,
+                  (Rect{c.offsetX, c.offsetY + 750, c.offsetX + 1024, screen.height + c.offsetY + 768}));
         EXPECT_EQ(s.SceneArea, (Rect{c.offsetX, c.offsetY, c.offsetX + 1024, c.offsetY + 650}));
         EXPECT_EQ(s.CaveHotRect, (Rect{c.offsetX + 400, c.offsetY + 480, c.offsetX + 620, c.offsetY + 512}));
         EXPECT_EQ(s.MenuRect[0], (Rect{c.offsetX + 432, c.offsetY + 250, c.offsetX + 581, c.offsetY + 299}));
@@ -163,8 +166,9 @@ TEST_F(StartupTest, StartValuesAfterStartUp) {
     EXPECT_EQ(game->variable("LineTimer7.Limit"), 4000);
     EXPECT_EQ(game->variable("svyresenypripad"), 0);
     EXPECT_TRUE(game->setVariable("svyresenypripad", 1));
-    EXPECT_TRUE(game->c.storyFlags[std::find(kStoryFlagNames.begin(), kStoryFlagNames.end(), "svyresenypripad") -
-                                   kStoryFlagNames.begin()]
+    EXPECT_TRUE(game->c
+                    .storyFlags[std::find(kStoryFlagNames.begin(), kStoryFlagNames.end(), "svyresenypripad") -
+                                kStoryFlagNames.begin()]
                     ->Visible);
     EXPECT_FALSE(game->setVariable("svyresenypripad", 2));
     EXPECT_FALSE(game->variable("NoSuchVariable").has_value());
@@ -193,7 +197,8 @@ TEST_F(StartupTest, AssetFilesGetTheirWorkingNamesAndBackInOrder) {
     auto game = startGame({1024, 768});
     const auto renames = host->callsStartingWith("rename");
     ASSERT_EQ(renames.size(), 20u);
-    EXPECT_EQ(renames[0], "rename " + gamePath("Cursors\\Data1.quillmoth") + " " + gamePath("Cursors\\Jidlo.cur") + " -> ok");
+    EXPECT_EQ(renames[0],
+              "rename " + gamePath("Cursors\\Data1.quillmoth") + " " + gamePath("Cursors\\Jidlo.cur") + " -> ok");
     EXPECT_EQ(renames[19], "rename " + gamePath("Animations\\Data10.quillmoth") + " " +
                                gamePath("Animations\\Titulky2.swf") + " -> ok");
     EXPECT_EQ(readText(folder / "Cursors/Pusa.cur"), "asset Cursors/Data9.quillmoth");
@@ -203,7 +208,8 @@ TEST_F(StartupTest, AssetFilesGetTheirWorkingNamesAndBackInOrder) {
     game->close();
     const auto back = host->callsStartingWith("rename");
     ASSERT_EQ(back.size(), 20u);
-    EXPECT_EQ(back[0], "rename " + gamePath("Cursors\\Jidlo.cur") + " " + gamePath("Cursors\\Data1.quillmoth") + " -> ok");
+    EXPECT_EQ(back[0],
+              "rename " + gamePath("Cursors\\Jidlo.cur") + " " + gamePath("Cursors\\Data1.quillmoth") + " -> ok");
     for (const auto& a : kAssetNames) {
         std::string rel(a.onDisk);
         std::replace(rel.begin(), rel.end(), '\\', '/');
@@ -267,7 +273,8 @@ TEST_F(StartupTest, SettingsAreReadFromDataDat) {
         EXPECT_EQ(s.MenuSlider, c.slider);
         EXPECT_EQ(s.BonusGameUnlocked, c.bonus);
         // The knob's rectangle follows the stored slider; the speed does not.
-        EXPECT_EQ(s.MenuRect[7], (Rect{s.OffsetX + c.slider, s.OffsetY + 273, s.OffsetX + c.slider + 34, s.OffsetY + 311}));
+        EXPECT_EQ(s.MenuRect[7],
+                  (Rect{s.OffsetX + c.slider, s.OffsetY + 273, s.OffsetX + c.slider + 34, s.OffsetY + 311}));
         EXPECT_EQ(s.SpeechSpeed, 55);
         EXPECT_EQ(game->c.Zvuky->DXSound_, c.liveSound ? game->c.DXSound1 : game->c.DXSound2);
         for (int k = 0; k < 6; ++k) EXPECT_EQ(s.TrackEnabled[k], c.music) << "track " << k + 1;
@@ -284,7 +291,8 @@ TEST_F(StartupTest, ShutdownWritesTheFourSettingsInOrderAndKeepsTheRest) {
     host->calls.clear();
     game->close();
     EXPECT_EQ(host->callsStartingWith("writeFile").size(), 4u);  // each key goes to the disk at once
-    EXPECT_EQ(readText(folder / "data.dat"), "[Other]\r\nData1=1\r\nData77=0\r\nData6=1\r\nData76=0\r\nFiles13=512\r\nData93=1\r\n");
+    EXPECT_EQ(readText(folder / "data.dat"),
+              "[Other]\r\nData1=1\r\nData77=0\r\nData6=1\r\nData76=0\r\nFiles13=512\r\nData93=1\r\n");
 
     // A new file gets the keys in the order they are written.
     SetUp();
@@ -307,9 +315,9 @@ TEST_F(StartupTest, ShutdownClearsTheRunningStates) {
     EXPECT_FALSE(game->c.Casodavac->Enabled);
     for (const auto& t : s.LineTimer) EXPECT_EQ(t.Active, 0);
     EXPECT_EQ(s.SpeechSpeed, 50);
-    for (const char* name : {"InventoryClosing", "InventoryPoll", "KrovakIdleOn", "NarratorTalks", "SpeechTimerOn",
-                             "TalkTimerOn", "DescriptionTimerOn", "BirdPauseOn", "TableGameRunning", "InventoryAllowed",
-                             "BirdActive"}) {
+    for (const char* name :
+         {"InventoryClosing", "InventoryPoll", "KrovakIdleOn", "NarratorTalks", "SpeechTimerOn", "TalkTimerOn",
+          "DescriptionTimerOn", "BirdPauseOn", "TableGameRunning", "InventoryAllowed", "BirdActive"}) {
         EXPECT_EQ(game->variable(name), 0) << name;
     }
     EXPECT_TRUE(game->c.Start->Enabled);  // the frame timer is left alone
