@@ -15,7 +15,7 @@ check "dump of the stand-in layout exits 0" test $rc -eq 0
 check "dump shows the window" grep -q '^TForm1 Form1: Left=196' <<<"$out"
 check "dump shows a panel's picture with its size" grep -q '^    TImage PozadiNatrzisti: .*Picture.Data=<TJPEGImage 1027x629>' <<<"$out"
 check "dump shows a GIF with its frame count" grep -q 'TRxGIFAnimator Inventar: .*Image.Data=<GIF 1024x123, 9 frames>' <<<"$out"
-check "dump shows waves with format and length" grep -q -- '- Items\[0\]: Name="Inventar" .*Wave.WAVE=<WAVE PCM 1ch 8bit 22050Hz, 120 ms>' <<<"$out"
+check "dump shows waves with format and length" grep -q -- '- Items\[0\]: Name="Inventar" .*Wave.WAVE=<WAVE PCM 2ch 16bit 44100Hz, 3560 ms>' <<<"$out"
 check "dump keeps Czech captions" grep -q 'Caption="Zrušit"' <<<"$out"
 
 err=$("$kvarnel" --dump-layout "$source/tests/data/truncated.layout" 2>&1 >/dev/null); rc=$?

@@ -22,7 +22,10 @@
 #include "layout/wave.h"
 #include "platform/midi_file.h"
 #include "standin/art.h"
+#include "standin/audio_set.h"
 #include "standin/catalogue_objects.h"
+#include "standin/cave_art.h"
+#include "standin/menu_art.h"
 #include "standin/movie_set.h"
 #include "standin/scene_builder.h"
 
@@ -53,18 +56,6 @@ std::vector<uint8_t> gifValue(const std::vector<Image>& frames, const std::vecto
 // The inventory bar folding open: nine frames of 80 ms.
 std::vector<uint8_t> inventoryBar() {
     return gifValue(art::inventoryBar(9), std::vector<int>(9, 80));
-}
-
-// A short tone with a soft attack and decay, 8-bit mono.
-std::vector<uint8_t> tone(double hz, int ms, int rate = 22050) {
-    const int n = rate * ms / 1000;
-    std::vector<uint8_t> samples(static_cast<size_t>(n));
-    for (int i = 0; i < n; ++i) {
-        const double t = static_cast<double>(i) / rate;
-        const double env = std::min(1.0, i / (rate * 0.005)) * (1.0 - static_cast<double>(i) / n);
-        samples[i] = static_cast<uint8_t>(128 + std::lround(90 * env * std::sin(2 * M_PI * hz * t)));
-    }
-    return layout::makeWave(1, 8, rate, samples);
 }
 
 // ---------------------------------------------------------------------------
@@ -244,13 +235,14 @@ void addNonVisual(Obj& form) {
                    .members("Options", {}));
 
     // Seventeen sound effects; the first is the inventory bar's slide.
+    const std::vector<std::vector<uint8_t>> sounds = waveItems();
     std::vector<layout::CollectionItem> waves;
     for (int i = 0; i < 17; ++i) {
         std::vector<std::pair<std::string, layout::Value>> props;
         if (i == 0) props.emplace_back("Name", layout::Value::textValue("Inventar"));
         props.emplace_back("Looped", layout::Value::boolean(false));
         props.emplace_back("MaxPlayingCount", layout::Value::integerValue(0));
-        props.emplace_back("Wave.WAVE", layout::Value::binary(tone(330.0 + 40.0 * i, 120 + 10 * i)));
+        props.emplace_back("Wave.WAVE", layout::Value::binary(sounds[static_cast<size_t>(i)]));
         waves.push_back(layout::item(std::move(props)));
     }
     form.child(Obj("TDXWaveList", "Zvuky")
@@ -258,24 +250,23 @@ void addNonVisual(Obj& form) {
                    .integer("Top", 8)
                    .ident("DXSound", "DXSound2")
                    .collection("Items", std::move(waves)));
-    // The picture lists of the drawing surfaces. Their pictures belong to the
-    // menu, cave and game art, which the media set adds; until then they are
-    // empty lists bound to their surfaces.
+    // The picture lists of the drawing surfaces: the two small games', the
+    // cave's and the main menu's.
     form.child(Obj("TDXImageList", "DXImageList1")
                    .integer("Left", 168)
                    .integer("Top", 8)
                    .ident("DXDraw", "DXDraw3")
-                   .collection("Items", {}));
+                   .collection("Items", gamePictureItems()));
     form.child(Obj("TDXImageList", "Obrazky")
                    .integer("Left", 200)
                    .integer("Top", 8)
                    .ident("DXDraw", "DXDraw2")
-                   .collection("Items", {}));
+                   .collection("Items", cavePictureItems()));
     form.child(Obj("TDXImageList", "GrafikaMenu")
                    .integer("Left", 232)
                    .integer("Top", 8)
                    .ident("DXDraw", "HlavniMenu")
-                   .collection("Items", {}));
+                   .collection("Items", menuPictureItems()));
     form.child(Obj("TTimer", "Casodavac")
                    .integer("Interval", 50)
                    .ident("OnTimer", "CasodavacTimer")
@@ -298,14 +289,6 @@ void writeFile(const std::filesystem::path& path, const std::vector<uint8_t>& by
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     if (!out) throw std::runtime_error("cannot write " + path.string());
-}
-
-// A short tune per music file, so the players have real files to open.
-std::vector<uint8_t> midiFile(uint8_t root) {
-    std::vector<platform::MidiNote> notes;
-    const uint8_t steps[] = {0, 4, 7, 12, 7, 4};
-    for (uint32_t i = 0; i < 6; ++i) notes.push_back({static_cast<uint8_t>(root + steps[i]), i * 400, 380});
-    return platform::makeMidiFile(notes);
 }
 
 }  // namespace
@@ -340,8 +323,8 @@ layout::ObjectRecord makeLayout() {
 void writeGameFolder(const std::filesystem::path& folder) {
     writeFile(folder / std::string(app::kLayoutFileName), layout::writeStream(makeLayout()));
     // The cursor and movie files lie under their disguised names between
-    // runs. The cursors are placeholders of the right names until the
-    // cursor art is drawn; the game treats an unreadable one as missing.
+    // runs.
+    const auto cursors = cursorFiles();
     int movie = 0;
     for (const auto& asset : app::kAssetNames) {
         std::string rel(asset.onDisk);
@@ -351,12 +334,17 @@ void writeGameFolder(const std::filesystem::path& folder) {
         std::filesystem::create_directories((folder / rel).parent_path());
         if (asset.working.starts_with("Animations")) {
             writeMovie(movie++, folder / rel);
-        } else {
-            writeFile(folder / rel, {});
+            continue;
         }
+        std::string working(asset.working);
+        std::replace(working.begin(), working.end(), '\\', '/');
+        const auto cursor =
+            std::find_if(cursors.begin(), cursors.end(), [&](const auto& named) { return named.first == working; });
+        if (cursor == cursors.end()) throw std::logic_error("no cursor drawn for " + working);
+        writeFile(folder / rel, cursor->second);
     }
     for (int i = 1; i <= 6; ++i) {
-        writeFile(folder / ("mmid" + std::to_string(i) + ".mid"), midiFile(static_cast<uint8_t>(57 + 2 * i)));
+        writeFile(folder / ("mmid" + std::to_string(i) + ".mid"), musicFile(i));
     }
 }
 
