@@ -10,7 +10,6 @@
 #include "platform/sdl/sdl_audio.h"
 
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <algorithm>
@@ -42,7 +41,9 @@ uint64_t wallMs() {
             .count());
 }
 
-void sleepMs(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+void sleepMs(int ms) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
 
 void put(Bytes& out, uint32_t value, int bytes) {
     for (int i = 0; i < bytes; ++i) out.push_back(static_cast<uint8_t>(value >> (8 * i)));
@@ -105,8 +106,8 @@ protected:
 
     std::string writeFile(const std::string& name, const Bytes& bytes) {
         const fs::path path = dir_ / name;
-        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                    static_cast<std::streamsize>(bytes.size()));
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
         return path.string();
     }
 
@@ -116,7 +117,8 @@ protected:
         std::vector<char> raw((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
         std::vector<int16_t> samples(raw.size() / 2);
         for (size_t i = 0; i < samples.size(); ++i) {
-            samples[i] = static_cast<int16_t>(static_cast<uint8_t>(raw[2 * i]) | (static_cast<uint8_t>(raw[2 * i + 1]) << 8));
+            samples[i] =
+                static_cast<int16_t>(static_cast<uint8_t>(raw[2 * i]) | (static_cast<uint8_t>(raw[2 * i + 1]) << 8));
         }
         return samples;
     }
@@ -140,7 +142,9 @@ struct WaveCase {
     int expectedPeak;
 };
 
-void PrintTo(const WaveCase& c, std::ostream* os) { *os << c.copies << " copies"; }
+void PrintTo(const WaveCase& c, std::ostream* os) {
+    *os << c.copies << " copies";
+}
 
 class SdlAudioWaves : public SdlAudioOnDisk, public ::testing::WithParamInterface<WaveCase> {};
 
@@ -224,8 +228,8 @@ TEST_F(SdlAudioOnDisk, MidiTrackEndsAtItsMusicalEndAndLoopsWithoutAGap) {
     const int decayed = peak(samples, onset + 200 * kSamplesPerMs, onset + 290 * kSamplesPerMs);
     const int struck = peak(samples, onset + 300 * kSamplesPerMs, onset + 400 * kSamplesPerMs);
     EXPECT_GT(decayed, 500) << "the note is not heard";
-    EXPECT_GT(struck, decayed * 5 / 4) << "no new attack right at the loop point: peak " << struck
-                                       << " after it, " << decayed << " before it";
+    EXPECT_GT(struck, decayed * 5 / 4) << "no new attack right at the loop point: peak " << struck << " after it, "
+                                       << decayed << " before it";
     EXPECT_EQ(peak(samples, samples.size() - tail, samples.size()), 0) << "music still sounds after its end";
 }
 
@@ -233,8 +237,8 @@ TEST_F(SdlAudioOnDisk, PlayAfterAStopStartsTheTrackOver) {
     // One note in the first 100 ms, then silence until the end at 600 ms
     // (1 tick = 1 ms at the default tempo).
     const Bytes track = {0x00, 0xC0, 0x00, 0x00, 0x90, 60, 100, 0x64, 0x80, 60, 0, 0x83, 0x74, 0xFF, 0x2F, 0x00};
-    Bytes file = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0x01, 0xF4, 'M', 'T', 'r', 'k', 0, 0, 0,
-                  static_cast<uint8_t>(track.size())};
+    Bytes file = {'M', 'T',  'h',  'd', 0,   0,   0,   6, 0, 0, 0,
+                  1,   0x01, 0xF4, 'M', 'T', 'r', 'k', 0, 0, 0, static_cast<uint8_t>(track.size())};
     file.insert(file.end(), track.begin(), track.end());
     ASSERT_TRUE(audio_.open());
     audio_.setFileName(2, writeFile("gap.mid", file));
@@ -283,6 +287,26 @@ TEST_F(SdlAudioOnDisk, PlayersOpenOnlyWhatTheyCanPlay) {
     audio_.update(10000);
     int player = -1;
     EXPECT_FALSE(audio_.takeEnded(player));
+}
+
+TEST_F(SdlAudioOnDisk, TheStandInTunesOpenAndLastTheirLength) {
+    ASSERT_TRUE(audio_.open());
+    for (int k = 1; k <= 6; ++k) {
+        const std::string path = std::string(KVARNEL_BINARY_DIR) + "/mmid" + std::to_string(k) + ".mid";
+        audio_.setFileName(k - 1, path);
+        ASSERT_TRUE(audio_.openPlayer(k - 1)) << path;
+        std::ifstream in(path, std::ios::binary);
+        const Bytes file((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        const auto length = midiDurationMs(file);
+        ASSERT_TRUE(length.has_value()) << path;
+        // Playing from 0, the track's end is due when its music ends.
+        audio_.play(k - 1, true, 0);
+        EXPECT_EQ(audio_.nextDeadline(), *length) << path;
+        audio_.stop(k - 1, 0);
+        int player = -1;
+        while (audio_.takeEnded(player)) {
+        }
+    }
 }
 
 TEST_F(SdlAudioOnDisk, WithoutADeviceEveryCallIsAcceptedAndPlayersStillNotify) {
