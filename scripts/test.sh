@@ -10,6 +10,7 @@ if [ "${KVARNEL_SANITIZE:-0}" = "1" ]; then
   cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Debug -DKVARNEL_SANITIZE=ON >/dev/null
   export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
   export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+  export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$PWD/scripts/lsan.supp:print_suppressions=0}
 else
   dir=build
   cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
