@@ -17,28 +17,21 @@
 #include <stdexcept>
 #include <string>
 
+#include "standin/pen.h"
+
 namespace kvarnel::standin::art {
 namespace {
+
+using pen::fillStroke;
+using pen::line;
+using pen::mix;
+using pen::roundedRectPath;
+using pen::setColour;
 
 // ------------------------------------------------------------ [helpers]
 
 constexpr double kPi = 3.14159265358979323846;
 constexpr int kMaxSide = 16384;
-
-void setColour(cairo_t* cr, uint32_t argb) {
-    cairo_set_source_rgba(cr, ((argb >> 16) & 0xFF) / 255.0, ((argb >> 8) & 0xFF) / 255.0, (argb & 0xFF) / 255.0,
-                          ((argb >> 24) & 0xFF) / 255.0);
-}
-
-// Channel-wise blend of two opaque colours; t = 0 gives a.
-uint32_t mix(uint32_t a, uint32_t b, double t) {
-    auto ch = [&](int shift) {
-        const double va = (a >> shift) & 0xFF;
-        const double vb = (b >> shift) & 0xFF;
-        return static_cast<uint32_t>(std::lround(va + (vb - va) * t)) << shift;
-    };
-    return 0xFF000000u | ch(16) | ch(8) | ch(0);
-}
 
 uint32_t darker(uint32_t c, double t = 0.25) {
     return mix(c, colour::kOutline, t);
@@ -52,14 +45,6 @@ double outlineWidth(double w, double h) {
 }
 
 // Fills the current path with `fill` and strokes it with the outline colour.
-void fillStroke(cairo_t* cr, uint32_t fill, double lineWidth) {
-    setColour(cr, fill);
-    cairo_fill_preserve(cr);
-    setColour(cr, colour::kOutline);
-    cairo_set_line_width(cr, lineWidth);
-    cairo_stroke(cr);
-}
-
 void fillOnly(cairo_t* cr, uint32_t fill) {
     setColour(cr, fill);
     cairo_fill(cr);
@@ -74,26 +59,8 @@ void ellipsePath(cairo_t* cr, double x, double y, double w, double h) {
     cairo_restore(cr);
 }
 
-void roundedRectPath(cairo_t* cr, double x, double y, double w, double h, double radius) {
-    const double r = std::min({radius, w / 2, h / 2});
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, x + w - r, y + r, r, -kPi / 2, 0);
-    cairo_arc(cr, x + w - r, y + h - r, r, 0, kPi / 2);
-    cairo_arc(cr, x + r, y + h - r, r, kPi / 2, kPi);
-    cairo_arc(cr, x + r, y + r, r, kPi, 1.5 * kPi);
-    cairo_close_path(cr);
-}
-
 void rectPath(cairo_t* cr, double x, double y, double w, double h) {
     cairo_rectangle(cr, x, y, w, h);
-}
-
-void line(cairo_t* cr, double x0, double y0, double x1, double y1, double width, uint32_t c = colour::kOutline) {
-    setColour(cr, c);
-    cairo_set_line_width(cr, width);
-    cairo_move_to(cr, x0, y0);
-    cairo_line_to(cr, x1, y1);
-    cairo_stroke(cr);
 }
 
 // Painters work in doubles relative to the rect: X(f) and Y(f) map [0, 1].

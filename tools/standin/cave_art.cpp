@@ -22,6 +22,7 @@
 #include "layout/jpeg_codec.h"
 #include "layout/picture_record.h"
 #include "layout/record_builder.h"
+#include "standin/pen.h"
 
 namespace kvarnel::standin {
 
@@ -32,6 +33,11 @@ using layout::Image;
 
 namespace {
 
+using pen::fillStroke;
+using pen::line;
+using pen::mix;
+using pen::setColour;
+
 // ---------------------------------------------------------------------------
 // [SECTION] Drawing helpers
 // ---------------------------------------------------------------------------
@@ -40,20 +46,6 @@ constexpr uint32_t kKeyWhite = 0xFFFFFFFF;  // the transparent colour of the key
 constexpr uint32_t kOutline = art::colour::kOutline;
 constexpr uint32_t kCream = 0xFFFFF2C8;  // light text; never pure white, which is the key
 constexpr uint32_t kGlint = 0xFFF4F8FA;  // highlights on keyed art, likewise
-
-void setColour(cairo_t* cr, uint32_t argb) {
-    cairo_set_source_rgba(cr, ((argb >> 16) & 0xFF) / 255.0, ((argb >> 8) & 0xFF) / 255.0, (argb & 0xFF) / 255.0,
-                          ((argb >> 24) & 0xFF) / 255.0);
-}
-
-uint32_t mix(uint32_t a, uint32_t b, double t) {
-    auto ch = [&](int shift) {
-        const double va = (a >> shift) & 0xFF;
-        const double vb = (b >> shift) & 0xFF;
-        return static_cast<uint32_t>(std::lround(va + (vb - va) * t)) << shift;
-    };
-    return 0xFF000000u | ch(16) | ch(8) | ch(0);
-}
 
 void ellipse(cairo_t* cr, double cx, double cy, double rx, double ry) {
     cairo_new_sub_path(cr);
@@ -64,35 +56,9 @@ void ellipse(cairo_t* cr, double cx, double cy, double rx, double ry) {
     cairo_restore(cr);
 }
 
-void roundedRect(cairo_t* cr, double x, double y, double w, double h, double radius) {
-    const double r = std::min({radius, w / 2, h / 2});
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, x + w - r, y + r, r, -kPi / 2, 0);
-    cairo_arc(cr, x + w - r, y + h - r, r, 0, kPi / 2);
-    cairo_arc(cr, x + r, y + h - r, r, kPi / 2, kPi);
-    cairo_arc(cr, x + r, y + r, r, kPi, 1.5 * kPi);
-    cairo_close_path(cr);
-}
-
-void fillStroke(cairo_t* cr, uint32_t fill, double lw, uint32_t outline = kOutline) {
-    setColour(cr, fill);
-    cairo_fill_preserve(cr);
-    setColour(cr, outline);
-    cairo_set_line_width(cr, lw);
-    cairo_stroke(cr);
-}
-
 void fill(cairo_t* cr, uint32_t colour) {
     setColour(cr, colour);
     cairo_fill(cr);
-}
-
-void line(cairo_t* cr, double x0, double y0, double x1, double y1, double w, uint32_t colour = kOutline) {
-    setColour(cr, colour);
-    cairo_set_line_width(cr, w);
-    cairo_move_to(cr, x0, y0);
-    cairo_line_to(cr, x1, y1);
-    cairo_stroke(cr);
 }
 
 // A small deterministic generator for scattered texture (never the game's
@@ -304,16 +270,16 @@ WallSegment wallAlong(double x0, double y0, double x1, double y1) {
 
 void paintWalls(Canvas& c, cairo_surface_t* rock, const std::vector<WallSegment>& walls) {
     cairo_t* cr = c.cr();
-    for (const WallSegment& s : walls) roundedRect(cr, s.left + 4, s.top + 5, s.w, s.h, kWallHalf);
+    for (const WallSegment& s : walls) pen::roundedRectPath(cr, s.left + 4, s.top + 5, s.w, s.h, kWallHalf);
     setColour(cr, 0x55000000);
     cairo_fill(cr);
     for (const WallSegment& s : walls) {
-        roundedRect(cr, s.left, s.top, s.w, s.h, kWallHalf);
+        pen::roundedRectPath(cr, s.left, s.top, s.w, s.h, kWallHalf);
         setColour(cr, kOutline);
         cairo_set_line_width(cr, 5);
         cairo_stroke(cr);
     }
-    for (const WallSegment& s : walls) roundedRect(cr, s.left, s.top, s.w, s.h, kWallHalf);
+    for (const WallSegment& s : walls) pen::roundedRectPath(cr, s.left, s.top, s.w, s.h, kWallHalf);
     cairo_set_source_surface(cr, rock, 0, 0);
     cairo_fill(cr);
     for (const WallSegment& s : walls) {
@@ -512,7 +478,7 @@ Image monsterSprite(int step) {
         ellipse(cr, 50 + side * 12, 58, 2, 5);
         fill(cr, kOutline);
     }
-    roundedRect(cr, 36, 70, 28, 9, 4);
+    pen::roundedRectPath(cr, 36, 70, 28, 9, 4);
     fillStroke(cr, 0xFF7A2430, 2);
     for (int k = 0; k < 4; ++k) {
         cairo_new_path(cr);
@@ -620,7 +586,7 @@ Image bottle() {
     Canvas c(64, 94, kKeyWhite, Smoothing::Crisp);
     cairo_t* cr = c.cr();
     const uint32_t glass = 0xFF3F8F5A;
-    roundedRect(cr, 24, 4, 16, 12, 3);
+    pen::roundedRectPath(cr, 24, 4, 16, 12, 3);
     fillStroke(cr, 0xFFB58A58, 2);
     cairo_new_path(cr);
     cairo_move_to(cr, 26, 15);
@@ -635,7 +601,7 @@ Image bottle() {
     cairo_curve_to(cr, 10, 38, 26, 36, 26, 30);
     cairo_close_path(cr);
     fillStroke(cr, glass, 2.5);
-    roundedRect(cr, 14, 55, 36, 22, 3);
+    pen::roundedRectPath(cr, 14, 55, 36, 22, 3);
     fillStroke(cr, art::colour::kPaper, 1.5);
     line(cr, 20, 62, 44, 62, 2, 0xFFB5533C);
     line(cr, 22, 69, 42, 69, 1.5, 0xFF7A5234);
@@ -713,7 +679,7 @@ Image messagePicture(const MessageText& m, bool english, uint32_t accent) {
     Canvas c(kMessageW, kMessageH, 0xFF000000);
     cairo_t* cr = c.cr();
     // A stone tablet on the black of the cave screen.
-    roundedRect(cr, 6, 6, kMessageW - 12, kButtonBand - 16, 18);
+    pen::roundedRectPath(cr, 6, 6, kMessageW - 12, kButtonBand - 16, 18);
     cairo_pattern_t* g = cairo_pattern_create_linear(0, 6, 0, kButtonBand - 10);
     cairo_pattern_add_color_stop_rgb(g, 0, 0.40, 0.36, 0.44);
     cairo_pattern_add_color_stop_rgb(g, 1, 0.22, 0.19, 0.25);
@@ -723,7 +689,7 @@ Image messagePicture(const MessageText& m, bool english, uint32_t accent) {
     setColour(cr, accent);
     cairo_set_line_width(cr, 4);
     cairo_stroke(cr);
-    roundedRect(cr, 14, 14, kMessageW - 28, kButtonBand - 32, 12);
+    pen::roundedRectPath(cr, 14, 14, kMessageW - 28, kButtonBand - 32, 12);
     setColour(cr, mix(accent, kOutline, 0.5));
     cairo_set_line_width(cr, 1.5);
     cairo_stroke(cr);
@@ -752,9 +718,9 @@ Image messagePicture(const MessageText& m, bool english, uint32_t accent) {
 Image button(std::string_view word, int w, int h, bool highlighted) {
     Canvas c(w, h, kKeyWhite, Smoothing::Crisp);
     cairo_t* cr = c.cr();
-    roundedRect(cr, 1.5, 1.5, w - 3, h - 3, h / 2.0 - 2);
+    pen::roundedRectPath(cr, 1.5, 1.5, w - 3, h - 3, h / 2.0 - 2);
     fillStroke(cr, highlighted ? 0xFFE0A33A : 0xFF8C6A3E, 3);
-    roundedRect(cr, 6, 5, w - 12, h / 2.0 - 5, h / 4.0);
+    pen::roundedRectPath(cr, 6, 5, w - 12, h / 2.0 - 5, h / 4.0);
     fill(cr, highlighted ? 0xFFF0C468 : 0xFFA8834E);
     centredText(
         cr, word, w / 2.0, h / 2.0 + h * 0.22,
@@ -784,9 +750,9 @@ Image tableTop() {
     Canvas c(448, 573, 0xFF5B3A29);
     cairo_t* cr = c.cr();
     for (int k = 0; k < 24; ++k) line(cr, 0, 12 + k * 24, 448, 12 + k * 24 + 3, 1.2, 0xFF4A2F20);
-    roundedRect(cr, 10, 10, 428, 573, 14);
+    pen::roundedRectPath(cr, 10, 10, 428, 573, 14);
     fillStroke(cr, 0xFF3F7A4A, 3);
-    roundedRect(cr, 22, 22, 404, 573, 10);
+    pen::roundedRectPath(cr, 22, 22, 404, 573, 10);
     setColour(cr, 0xFF5A9460);
     cairo_set_line_width(cr, 2);
     cairo_stroke(cr);
@@ -803,9 +769,9 @@ Image tableTop() {
 Image palka() {
     Canvas c(106, 27, kKeyWhite, Smoothing::Crisp);
     cairo_t* cr = c.cr();
-    roundedRect(cr, 36, 10, 34, 16, 4);
+    pen::roundedRectPath(cr, 36, 10, 34, 16, 4);
     fillStroke(cr, 0xFF7A5234, 2);
-    roundedRect(cr, 1.5, 1.5, 103, 12, 6);
+    pen::roundedRectPath(cr, 1.5, 1.5, 103, 12, 6);
     fillStroke(cr, 0xFFD8A860, 2.5);
     line(cr, 8, 5, 98, 5, 2, 0xFFF0D098);
     return c.image();
@@ -861,7 +827,7 @@ Image digit(char d) {
 Image banner(std::string_view words, int w, uint32_t plate) {
     Canvas c(w, 39, kKeyWhite, Smoothing::Crisp);
     cairo_t* cr = c.cr();
-    roundedRect(cr, 1.5, 1.5, w - 3, 36, 12);
+    pen::roundedRectPath(cr, 1.5, 1.5, w - 3, 36, 12);
     fillStroke(cr, plate, 3);
     centredText(cr, words, w / 2.0, 29, {.size = 25, .fill = 0xFFFFF2B0, .outline = kOutline, .outlineWidth = 1.5},
                 w - 24);

@@ -23,9 +23,15 @@
 #include "layout/picture_record.h"
 #include "layout/record_builder.h"
 #include "standin/art.h"
+#include "standin/pen.h"
 
 namespace kvarnel::standin {
 namespace {
+
+using pen::fillStroke;
+using pen::line;
+using pen::roundedRectPath;
+using pen::setColour;
 
 using art::Canvas;
 using art::Rect;
@@ -219,37 +225,6 @@ constexpr uint32_t kInk = 0xFF4A3220;
 constexpr uint32_t kNightTop = 0xFF0A1230;
 constexpr uint32_t kNightLow = 0xFF22386A;
 constexpr uint32_t kWindowLight = 0xFFF2C94C;
-
-void setColour(cairo_t* cr, uint32_t argb) {
-    cairo_set_source_rgba(cr, ((argb >> 16) & 0xFF) / 255.0, ((argb >> 8) & 0xFF) / 255.0, (argb & 0xFF) / 255.0,
-                          ((argb >> 24) & 0xFF) / 255.0);
-}
-
-void roundedRectPath(cairo_t* cr, double x, double y, double w, double h, double radius) {
-    const double r = std::min({radius, w / 2, h / 2});
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, x + w - r, y + r, r, -kPi / 2, 0);
-    cairo_arc(cr, x + w - r, y + h - r, r, 0, kPi / 2);
-    cairo_arc(cr, x + r, y + h - r, r, kPi / 2, kPi);
-    cairo_arc(cr, x + r, y + r, r, kPi, 1.5 * kPi);
-    cairo_close_path(cr);
-}
-
-void fillStroke(cairo_t* cr, uint32_t fill, double lineWidth, uint32_t stroke = kOutline) {
-    setColour(cr, fill);
-    cairo_fill_preserve(cr);
-    setColour(cr, stroke);
-    cairo_set_line_width(cr, lineWidth);
-    cairo_stroke(cr);
-}
-
-void line(cairo_t* cr, double x0, double y0, double x1, double y1, double width, uint32_t c) {
-    setColour(cr, c);
-    cairo_set_line_width(cr, width);
-    cairo_move_to(cr, x0, y0);
-    cairo_line_to(cr, x1, y1);
-    cairo_stroke(cr);
-}
 
 void disc(cairo_t* cr, double cx, double cy, double r, uint32_t fill) {
     cairo_new_sub_path(cr);

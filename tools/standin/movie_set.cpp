@@ -10,6 +10,7 @@
 
 #include "standin/art.h"
 #include "standin/movie_writer.h"
+#include "standin/pen.h"
 
 namespace kvarnel::standin {
 
@@ -76,8 +77,7 @@ void text(cairo_t* cr, std::string_view s, double cx, double baseline, double si
     const std::string str(s);
     cairo_text_extents_t e;
     cairo_text_extents(cr, str.c_str(), &e);
-    cairo_set_source_rgba(cr, ((argb >> 16) & 0xFF) / 255.0, ((argb >> 8) & 0xFF) / 255.0, (argb & 0xFF) / 255.0,
-                          ((argb >> 24) & 0xFF) / 255.0);
+    pen::setColour(cr, argb);
     cairo_move_to(cr, cx - e.width / 2 - e.x_bearing, baseline);
     cairo_show_text(cr, str.c_str());
 }
