@@ -165,12 +165,21 @@ private:
     void inventoryPlacement();
     void inventoryPoll();
     void inventoryPollRearm();
+    // Hides what the open bar shows: the attribute labels, the items and the
+    // count labels (not the lifted twins).
+    void hideBarContents();
+    bool interludeBlocksBar() const;
     void advanceSequenceTimers();
     void conversationPass();
     void endConversationAtOnce();
     // The common scene change and the music crossing of an exit.
     void switchScene(scenes::Scene from, scenes::Scene to);
     void crossMusicRegion(int oldTrack, int newTrack);
+    // What entering the court, the prison's front and the bush's forest sets
+    // up, whether by an exit or as the first scene.
+    void enterCourt();
+    void enterPrison();
+    void showBushOrWayOn();
     // An exit click: the guard, then `walk` unless refused.
     bool exitAllowed() const { return state.DescriptionsOn == 1; }
     layout::ImageControl* storyFlagPicture(std::string_view name) const;

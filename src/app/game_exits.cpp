@@ -64,6 +64,24 @@ void Game::crossMusicRegion(int oldTrack, int newTrack) {
     startTrack(newTrack);
 }
 
+void Game::enterCourt() {
+    // The bird flies off the tree after this pause.
+    state.BirdPause = static_cast<int32_t>(random.next(3000)) + 2000;
+    state.BirdActive = 0;
+    state.BirdPauseOn = 1;
+}
+
+void Game::enterPrison() {
+    // The Bush Man stirs in his shrub after this pause.
+    state.KrovakIdleTime = static_cast<int32_t>(random.next(5000)) + 2000;
+}
+
+void Game::showBushOrWayOn() {
+    const bool cut = storyFlag("Sker");
+    c.Ker->Visible = !cut;
+    c.Label39->Visible = cut;
+}
+
 void Game::startAtScene(Scene s) {
     for (layout::Control* ctl : layout.form().children) {
         if (ctl->componentClass() == layout::ComponentClass::Panel && ctl != c.SPanel) ctl->Visible = false;
@@ -78,16 +96,9 @@ void Game::startAtScene(Scene s) {
     scenePanel(c, s)->Visible = true;
     for (layout::GifAnimator* g : c.sceneFaces[static_cast<size_t>(s)]) screen->startAnimation(*g);
     // What entering the place sets up.
-    if (s == Scene::Predsoudem) {
-        state.BirdPause = static_cast<int32_t>(random.next(3000)) + 2000;
-        state.BirdActive = 0;
-        state.BirdPauseOn = 1;
-    } else if (s == Scene::Predveznici) {
-        state.KrovakIdleTime = static_cast<int32_t>(random.next(5000)) + 2000;
-    } else if (s == Scene::Les2) {
-        c.Ker->Visible = !storyFlag("Sker");
-        c.Label39->Visible = storyFlag("Sker");
-    }
+    if (s == Scene::Predsoudem) enterCourt();
+    if (s == Scene::Predveznici) enterPrison();
+    if (s == Scene::Les2) showBushOrWayOn();
     playTrack(scenes::musicRegion(s));
     // The tick that shows the first scene goes on to the arbitration of the
     // text lines, which lets the player look.
@@ -123,11 +134,6 @@ void Game::registerHandlers() {
         screen->setFrameIndex(*c.Ptak, 0);
         state.BirdPhase = 0;
     };
-    auto enterCourt = [this] {
-        state.BirdPause = static_cast<int32_t>(random.next(3000)) + 2000;
-        state.BirdActive = 0;
-        state.BirdPauseOn = 1;
-    };
     auto leavePrison = [this] {
         state.KrovakIdleTime = 0;
         screen->setFrameIndex(*c.Krovakvp, 0);
@@ -136,7 +142,6 @@ void Game::registerHandlers() {
         c.Krovakoci->Visible = false;
         c.Krovakpusa->Visible = false;
     };
-    auto enterPrison = [this] { state.KrovakIdleTime = static_cast<int32_t>(random.next(5000)) + 2000; };
 
     // The village.
     on("Label8Click", [=, this] {
@@ -226,10 +231,7 @@ void Game::registerHandlers() {
         enterPrison();
     });
     on("Label37Click", [=, this] {
-        if (!walk(Scene::Les1, Scene::Les2)) return;
-        const bool cut = storyFlag("Sker");
-        c.Ker->Visible = !cut;
-        c.Label39->Visible = cut;
+        if (walk(Scene::Les1, Scene::Les2)) showBushOrWayOn();
     });
     on("Label36Click", [=, this] { walk(Scene::Les2, Scene::Les1); });
     on("Label39Click", [=, this] {

@@ -141,6 +141,23 @@ void Game::inventoryPlacement() {
     c.Pitiva->Left = c.Pitiva->Caption != "10" ? bottle + 7 : bottle;
 }
 
+void Game::hideBarContents() {
+    c.Vlastnosti->Visible = false;
+    c.Splh->Visible = false;
+    c.inteligence->Visible = false;
+    for (layout::ImageControl* picture : c.itemPicture) picture->Visible = false;
+    c.Penez->Visible = false;
+    c.Pitiva->Visible = false;
+}
+
+bool Game::interludeBlocksBar() const {
+    // Textanimace .. Textanimace6; the lock's click (Textanimace7) does not.
+    for (size_t i = 0; i < 6; ++i) {
+        if (c.Textanimace[i]->Visible) return true;
+    }
+    return false;
+}
+
 void Game::inventoryClosingStep() {
     GameState& s = state;
     layout::GifAnimator& bar = *c.Inventar;
@@ -151,18 +168,11 @@ void Game::inventoryClosingStep() {
         return;
     }
     // An interlude freezes the bar where it is.
-    for (size_t i = 0; i < 6; ++i) {
-        if (c.Textanimace[i]->Visible) return;
-    }
+    if (interludeBlocksBar()) return;
     if (bar.FrameIndex == 8) playWave(0);
     s.InventoryOpen = 0;
     screen->setFrameIndex(bar, bar.FrameIndex - 1);
-    c.Vlastnosti->Visible = false;
-    c.Splh->Visible = false;
-    c.inteligence->Visible = false;
-    for (size_t i = 0; i < kItems.size(); ++i) c.itemPicture[i]->Visible = false;
-    c.Penez->Visible = false;
-    c.Pitiva->Visible = false;
+    hideBarContents();
     if (s.PlayerFree == 1 && s.DescriptionsResume == 1) s.DescriptionsOn = 1;
     s.DescriptionsResume = 1;
     s.DescriptionExpired = 0;
@@ -206,9 +216,7 @@ void Game::inventoryPoll() {
         } else if (!open && s.InventoryTriggerArea.contains(p.x, p.y)) {
             // Only a folded bar opens: an open one under a resting pointer
             // would otherwise slide in again, sound and all, every tick.
-            bool blocked = c.Intro->Visible || c.Outro->Visible || c.Titulky->Visible;
-            for (size_t i = 0; i < 6; ++i) blocked = blocked || c.Textanimace[i]->Visible;
-            if (!blocked) {
+            if (!c.Intro->Visible && !c.Outro->Visible && !c.Titulky->Visible && !interludeBlocksBar()) {
                 s.InventoryOpen = 1;
                 s.DescriptionsOn = 0;
                 s.InventoryClosed = 0;
@@ -216,12 +224,7 @@ void Game::inventoryPoll() {
                 bar.Visible = true;
                 screen->startAnimation(bar);
                 playWave(0);
-                c.Vlastnosti->Visible = false;
-                c.Splh->Visible = false;
-                c.inteligence->Visible = false;
-                for (size_t i = 0; i < kItems.size(); ++i) c.itemPicture[i]->Visible = false;
-                c.Penez->Visible = false;
-                c.Pitiva->Visible = false;
+                hideBarContents();
             }
         }
     }
