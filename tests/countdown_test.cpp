@@ -1,11 +1,11 @@
-#include "app/countdown.h"
+#include "core/countdown.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <limits>
 
-namespace kvarnel::app {
+namespace kvarnel::core {
 namespace {
 
 enum class Rule { A, B, C };
@@ -236,4 +236,4 @@ TEST(CountdownLineTimer, OverloadsUseActiveAsTheOnFlag) {
 }
 
 }  // namespace
-}  // namespace kvarnel::app
+}  // namespace kvarnel::core

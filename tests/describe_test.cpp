@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "game_fixture.h"
+#include "scenes/inventory.h"
+#include "story/movies.h"
 
 namespace kvarnel::app {
 namespace {
@@ -26,7 +28,7 @@ protected:
     // A click on `rectangle` with nothing on screen, as the player makes it.
     static std::string clickOn(std::string_view rectangle) {
         Game& g = game();
-        g.setCaption(*g.c.Popis, "");
+        scenes::setCaption(g.ctx, *g.c.Popis, "");
         g.state.DescriptionsOn = 1;
         auto* c = g.layout.findAs<layout::Control>(rectangle);
         EXPECT_NE(c, nullptr) << rectangle;
@@ -46,7 +48,7 @@ TEST_F(DescribeTest, EveryPlainRowOfEveryLocationShowsItsTextInBothLanguages) {
     for (int language : {1, 2}) {
         game().state.Language = language;
         for (const scenes::SceneDescriptions& table : scenes::allSceneDescriptions()) {
-            game().startAtScene(table.scene);
+            story::startAtScene(game().ctx, table.scene);
             for (size_t part = 0; part < table.detective.size(); ++part) {
                 const scenes::DescriptionRow& row = scenes::kDetectiveRows[part];
                 for (std::string_view r : scenes::splitRectangles(table.detective[part])) {
@@ -76,7 +78,7 @@ TEST_F(DescribeTest, EveryPlainRowOfEveryLocationShowsItsTextInBothLanguages) {
 TEST_F(DescribeTest, TwoStateRowsFollowTheStory) {
     Game& g = game();
     // The criminal's house: once the knife is found every row says so.
-    g.startAtScene(scenes::Scene::Uzlocinkyne);
+    story::startAtScene(g.ctx, scenes::Scene::Uzlocinkyne);
     const scenes::SceneDescriptions& house = scenes::sceneDescriptions(scenes::Scene::Uzlocinkyne);
     const scenes::SceneRow* search = nullptr;
     const scenes::SceneRow* spot = nullptr;
@@ -88,11 +90,11 @@ TEST_F(DescribeTest, TwoStateRowsFollowTheStory) {
     const std::string_view spotRect = scenes::splitRectangles(spot->rectangles).front();
     // First look: nothing there, but he has looked.
     EXPECT_EQ(clickOn(spotRect), spot->row->text.cz);
-    EXPECT_TRUE(g.storyFlag("SKukdosuplu"));
+    EXPECT_TRUE(scenes::storyFlag(g.ctx, "SKukdosuplu"));
     EXPECT_EQ(g.state.HasKnife, 0);
     // Second look: the knife, which goes into a slot.
     EXPECT_EQ(clickOn(spotRect), spot->row->alternate.cz);
-    EXPECT_TRUE(g.storyFlag("Svzetinoze"));
+    EXPECT_TRUE(scenes::storyFlag(g.ctx, "Svzetinoze"));
     EXPECT_EQ(g.state.HasKnife, 1);
     const std::string_view searchRect = scenes::splitRectangles(search->rectangles).front();
     EXPECT_EQ(clickOn(searchRect), scenes::kKnifeLine.cz);
@@ -100,7 +102,7 @@ TEST_F(DescribeTest, TwoStateRowsFollowTheStory) {
     EXPECT_EQ(g.state.ItemCount, 1) << "the knife is found once";
 
     // In front of the prison the Bush Man is described only while he is out.
-    g.startAtScene(scenes::Scene::Predveznici);
+    story::startAtScene(g.ctx, scenes::Scene::Predveznici);
     const scenes::SceneRow* bushMan = nullptr;
     for (const scenes::SceneRow& sr : scenes::sceneDescriptions(scenes::Scene::Predveznici).rows) {
         if (sr.row->effect == Effect::BushManWhenOut) bushMan = &sr;
@@ -115,14 +117,14 @@ TEST_F(DescribeTest, TwoStateRowsFollowTheStory) {
 
 TEST_F(DescribeTest, TheGroinFlagSurvivesOnlyAClickWithDescriptionsOff) {
     Game& g = game();
-    g.startAtScene(scenes::Scene::Natrzisti);
+    story::startAtScene(g.ctx, scenes::Scene::Natrzisti);
     const std::string_view groin =
         scenes::splitRectangles(scenes::sceneDescriptions(scenes::Scene::Natrzisti)
                                     .detective[static_cast<size_t>(scenes::DetectivePart::Groin)])
             .front();
     EXPECT_EQ(clickOn(groin), scenes::kDetectiveRows[static_cast<size_t>(scenes::DetectivePart::Groin)].text.cz);
     EXPECT_EQ(g.state.RudeSpotDetective, 0);
-    g.setCaption(*g.c.Popis, "");
+    scenes::setCaption(g.ctx, *g.c.Popis, "");
     g.state.DescriptionsOn = 0;
     auto* c = g.layout.findAs<layout::Control>(groin);
     c->OnClick.fire({c});
@@ -133,16 +135,16 @@ TEST_F(DescribeTest, TheGroinFlagSurvivesOnlyAClickWithDescriptionsOff) {
 
 TEST_F(DescribeTest, TheInventoryNoticeShowsOnlyWithEmptyHandsAndTheBarOpen) {
     Game& g = game();
-    g.startAtScene(scenes::Scene::Natrzisti);
-    g.setCaption(*g.c.Popis, "");
+    story::startAtScene(g.ctx, scenes::Scene::Natrzisti);
+    scenes::setCaption(g.ctx, *g.c.Popis, "");
     g.state.DescriptionsOn = 1;
     g.state.InventoryOpen = 1;
-    g.InventoryModeGuard();
+    scenes::InventoryModeGuard(g.ctx);
     EXPECT_EQ(g.c.Popis->Caption,
               "Momentálně jsi v módu pro inventář. Pokud chceš popsat nějaký objekt, zasuň inventář.");
-    g.setCaption(*g.c.Popis, "");
+    scenes::setCaption(g.ctx, *g.c.Popis, "");
     g.state.CursorFile = "Cursors\\Lano.cur";
-    g.InventoryModeGuard();
+    scenes::InventoryModeGuard(g.ctx);
     EXPECT_EQ(g.c.Popis->Caption, "");
     g.state.CursorFile = "Cursors\\Kurzor.cur";
     g.state.InventoryOpen = 0;

@@ -114,9 +114,9 @@ TEST(GameLoop, MediaEndsReachTheirNotifyHandlers) {
 TEST(GameLoop, WavesPlayThroughTheObjectTheyAreRoutedTo) {
     GameFixture f("loop-waves");
     f.start();
-    f.game->playWave(0);
+    scenes::playWave(f.game->ctx, 0);
     f.game->c.Zvuky->DXSound_ = f.game->c.DXSound2;
-    f.game->playWave(3);
+    scenes::playWave(f.game->ctx, 3);
     EXPECT_EQ(f.host->callsStartingWith("playWave"),
               (std::vector<std::string>{"playWave 0 audible", "playWave 3 silent"}));
 }

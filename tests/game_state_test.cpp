@@ -1,4 +1,4 @@
-#include "app/game_state.h"
+#include "core/game_state.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-namespace kvarnel::app {
+namespace kvarnel::core {
 
 // Lets failure messages show rectangles as numbers.
 [[maybe_unused]] static void PrintTo(const Rect& r, std::ostream* os) {
@@ -425,4 +425,4 @@ TEST(StoryFlagNames, SpellingAndCaseAsInTheLayout) {
 }
 
 }  // namespace
-}  // namespace kvarnel::app
+}  // namespace kvarnel::core

@@ -2,21 +2,24 @@
 #include <gtest/gtest.h>
 
 #include "game_fixture.h"
+#include "story/movies.h"
+#include "story/tick.h"
 
 namespace kvarnel::app {
 namespace {
 
+using core::GameState;
 using testing::GameFixture;
 
 class GameTickTest : public ::testing::Test {
 protected:
     void SetUp() override {
         f.start();
-        game().startAtScene(scenes::Scene::Natrzisti);
+        story::startAtScene(game().ctx, scenes::Scene::Natrzisti);
     }
     Game& game() { return *f.game; }
     void tick(int n = 1) {
-        for (int i = 0; i < n; ++i) game().CasodavacTimer();
+        for (int i = 0; i < n; ++i) story::CasodavacTimer(game().ctx);
     }
     GameFixture f{"tick"};
 };
@@ -31,14 +34,14 @@ TEST_F(GameTickTest, TheIdleRemarkFallsDueOnThe241stIdleTickInARow) {
     tick();
     EXPECT_EQ(s.IdleTime, 0);
     // Any text on screen holds the clock at zero.
-    game().setCaption(*game().c.Popis, "Text.");
+    scenes::setCaption(game().ctx, *game().c.Popis, "Text.");
     tick(3);
     EXPECT_EQ(s.IdleTime, 50) << "reset, then one advance, every tick";
 }
 
 TEST_F(GameTickTest, WhileTheFrameTimerRunsTheCountdownsStandStill) {
     GameState& s = game().state;
-    game().setCaption(*game().c.Popis, "Ahoj.");
+    scenes::setCaption(game().ctx, *game().c.Popis, "Ahoj.");
     tick(3);
     const int32_t elapsed = s.DescriptionElapsed;
     ASSERT_GT(elapsed, 0);
@@ -52,7 +55,7 @@ TEST_F(GameTickTest, WhileTheFrameTimerRunsTheCountdownsStandStill) {
 }
 
 TEST_F(GameTickTest, AOneCharacterLineEndsTwoTicksAfterTheTickThatTimedIt) {
-    game().setCaption(*game().c.Popis, "A");
+    scenes::setCaption(game().ctx, *game().c.Popis, "A");
     tick();  // timed: 1 x 55 ms
     EXPECT_EQ(game().state.DescriptionTime, 55);
     EXPECT_TRUE(game().c.Popis->Visible);
@@ -64,8 +67,8 @@ TEST_F(GameTickTest, AOneCharacterLineEndsTwoTicksAfterTheTickThatTimedIt) {
 }
 
 TEST_F(GameTickTest, ADialogueLineHidesTheDescriptionWhichRunsOnUnderneath) {
-    game().setCaption(*game().c.Popis, "Popis.");
-    game().setCaption(*game().c.Rozhovor, "Rozhovor.");
+    scenes::setCaption(game().ctx, *game().c.Popis, "Popis.");
+    scenes::setCaption(game().ctx, *game().c.Rozhovor, "Rozhovor.");
     tick();
     EXPECT_FALSE(game().c.Popis->Visible);
     EXPECT_EQ(game().state.DescriptionsOn, 0);

@@ -4,17 +4,22 @@
 #include <gtest/gtest.h>
 
 #include "game_fixture.h"
+#include "scenes/inventory.h"
+#include "story/movies.h"
 
 namespace kvarnel::app {
 namespace {
 
+using core::GameState;
+using core::Item;
+using core::itemInfo;
 using testing::GameFixture;
 
 class InventoryTest : public ::testing::Test {
 protected:
     void SetUp() override {
         f.start();
-        game().startAtScene(scenes::Scene::Natrzisti);
+        story::startAtScene(game().ctx, scenes::Scene::Natrzisti);
         ASSERT_EQ(game().state.OffsetX, 128);
     }
     Game& game() { return *f.game; }
@@ -27,20 +32,20 @@ protected:
 };
 
 TEST_F(InventoryTest, RemovingAnItemClosesTheGapAndTheNextOneTakesTheFreeSlot) {
-    game().addItem(Item::Rope);
-    game().addItem(Item::Food);
-    game().addItem(Item::Bottle);
+    scenes::addItem(game().ctx, Item::Rope);
+    scenes::addItem(game().ctx, Item::Food);
+    scenes::addItem(game().ctx, Item::Bottle);
     EXPECT_EQ(slot(Item::Rope), 0);
     EXPECT_EQ(slot(Item::Food), 1);
     EXPECT_EQ(slot(Item::Bottle), 2);
     EXPECT_EQ(game().state.ItemCount, 3);
 
-    game().removeItem(Item::Food);
+    scenes::removeItem(game().ctx, Item::Food);
     EXPECT_EQ(game().state.ItemCount, 2);
     EXPECT_EQ(game().state.HasFood, 0);
     EXPECT_EQ(slot(Item::Rope), 0);
     EXPECT_EQ(slot(Item::Bottle), 1);
-    game().addItem(Item::Shovel);
+    scenes::addItem(game().ctx, Item::Shovel);
     EXPECT_EQ(slot(Item::Shovel), 2);
 
     // The tick places every item by its slot, and the twins on their items.
@@ -65,20 +70,20 @@ TEST_F(InventoryTest, TheKnifeStepsByOneHundredAndThreePixels) {
 }
 
 TEST_F(InventoryTest, TheBottleCountSitsOnTheBottleAtTenAndSevenPixelsRightBelow) {
-    game().addItem(Item::Rope);
-    game().addItem(Item::Bottle);
+    scenes::addItem(game().ctx, Item::Rope);
+    scenes::addItem(game().ctx, Item::Bottle);
     f.loop->runOneTick();
     const int bottle = left(Item::Bottle);
     EXPECT_EQ(bottle, 128 + 305 + 106);
     EXPECT_EQ(game().c.Pitiva->Left, bottle);
-    game().setCaption(*game().c.Pitiva, "9");
+    scenes::setCaption(game().ctx, *game().c.Pitiva, "9");
     f.loop->runOneTick();
     EXPECT_EQ(game().c.Pitiva->Left, bottle + 7);
 }
 
 TEST_F(InventoryTest, CoinsGetOneSlotWhenTheyArriveAndLoseItWhenTheyAreGone) {
-    game().addItem(Item::Knife);
-    game().setCaption(*game().c.Penez, "12");
+    scenes::addItem(game().ctx, Item::Knife);
+    scenes::setCaption(game().ctx, *game().c.Penez, "12");
     f.loop->runOneTick();
     EXPECT_EQ(game().state.HasMoney, 1);
     EXPECT_EQ(slot(Item::Money), 1);
@@ -91,7 +96,7 @@ TEST_F(InventoryTest, CoinsGetOneSlotWhenTheyArriveAndLoseItWhenTheyAreGone) {
     // The table game's own label mirrors the coins every tick.
     EXPECT_EQ(game().c.Label10->Caption, "12");
 
-    game().setCaption(*game().c.Penez, "0");
+    scenes::setCaption(game().ctx, *game().c.Penez, "0");
     game().c.Penez->Visible = true;
     f.loop->runOneTick();
     EXPECT_EQ(game().state.HasMoney, 0);
@@ -102,25 +107,25 @@ TEST_F(InventoryTest, CoinsGetOneSlotWhenTheyArriveAndLoseItWhenTheyAreGone) {
 
 TEST_F(InventoryTest, TakingNeedsAFreePlayerAndEmptyHandsPuttingBackDoesNot) {
     GameState& s = game().state;
-    game().addItem(Item::Rope);
-    game().addItem(Item::Food);
+    scenes::addItem(game().ctx, Item::Rope);
+    scenes::addItem(game().ctx, Item::Food);
     game().c.itemPicture[static_cast<size_t>(Item::Rope)]->Visible = true;
     game().c.itemPicture[static_cast<size_t>(Item::Food)]->Visible = true;
 
     s.PlayerFree = 0;
-    game().takeItem(Item::Rope);
+    scenes::takeItem(game().ctx, Item::Rope);
     EXPECT_EQ(s.ItemTaken, 0);
     s.PlayerFree = 1;
-    game().takeItem(Item::Rope);
+    scenes::takeItem(game().ctx, Item::Rope);
     EXPECT_EQ(s.ItemTaken, 1);
     EXPECT_EQ(s.CursorFile, "Cursors\\Lano.cur");
     EXPECT_EQ(s.HandsEmpty, 0);
-    game().takeItem(Item::Food);  // one item at a time
+    scenes::takeItem(game().ctx, Item::Food);  // one item at a time
     EXPECT_EQ(s.CursorFile, "Cursors\\Lano.cur");
     EXPECT_TRUE(game().c.itemPicture[static_cast<size_t>(Item::Food)]->Visible);
 
     s.PlayerFree = 0;
-    game().putItemBack(Item::Rope);
+    scenes::putItemBack(game().ctx, Item::Rope);
     EXPECT_EQ(s.ItemTaken, 0);
     EXPECT_EQ(s.CursorFile, "Cursors\\Kurzor.cur");
     EXPECT_EQ(s.HandsEmpty, 1);
@@ -134,7 +139,7 @@ TEST_F(InventoryTest, TheRightButtonCutsEveryRunningTextTimerAndNothingElse) {
     s.DescriptionElapsed = 300;
     s.TalkTime = 1000;  // not counting yet
     s.LineTimer[11] = {1, 0, 500, 100};
-    game().cutTextsShort();
+    scenes::cutTextsShort(game().ctx);
     EXPECT_EQ(s.DescriptionElapsed, 930);
     EXPECT_EQ(s.TalkElapsed, 0);
     EXPECT_EQ(s.LineTimer[11].Elapsed, 430);

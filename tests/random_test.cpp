@@ -1,11 +1,11 @@
-#include "app/random.h"
+#include "core/random.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <set>
 
-namespace kvarnel::app {
+namespace kvarnel::core {
 namespace {
 
 // The first draws from the start state 0, worked out by hand.
@@ -106,4 +106,4 @@ TEST(RandomGenerator, SameStateGivesTheSameSequence) {
 }
 
 }  // namespace
-}  // namespace kvarnel::app
+}  // namespace kvarnel::core

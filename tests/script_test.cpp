@@ -161,7 +161,7 @@ TEST(ScriptRun, DumpAndScreenshot) {
     GameFixture f("script-dump");
     f.start();
     f.game->layout.findAs<layout::Panel>("Natrzisti")->Visible = true;
-    f.game->setStoryFlag("Sker", true);
+    scenes::setStoryFlag(f.game->ctx, "Sker", true);
     f.game->state.HasKnife = 1;
     f.game->state.KnifeSlot = 3;
     const std::string shot = (f.folder / "shot.png").string();

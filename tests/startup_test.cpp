@@ -19,6 +19,9 @@ namespace kvarnel::app {
 namespace {
 
 namespace fs = std::filesystem;
+using core::GameState;
+using core::kStoryFlagNames;
+using core::Rect;
 using platform::HeadlessPlatform;
 using platform::Size;
 
@@ -159,7 +162,7 @@ TEST_F(StartupTest, StartValuesAfterStartUp) {
         EXPECT_EQ(s.LineTimer[i].Limit, limits[i]) << "LineTimer" << i;
         EXPECT_EQ(s.LineTimer[i].Active, 0) << "LineTimer" << i;
     }
-    for (auto name : kStoryFlagNames) EXPECT_FALSE(game->storyFlag(name)) << name;
+    for (auto name : kStoryFlagNames) EXPECT_FALSE(scenes::storyFlag(game->ctx, name)) << name;
     EXPECT_TRUE(game->c.SPanel->Visible);
     // Variables and story flags by name.
     EXPECT_EQ(game->variable("MenuSlider"), 470);

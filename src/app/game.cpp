@@ -2,24 +2,55 @@
 
 #include "layout/errors.h"
 #include "platform/log.h"
+#include "scenes/descriptions.h"
+#include "scenes/exits.h"
+#include "scenes/inventory.h"
+#include "screens/frame_timer.h"
+#include "screens/music.h"
+#include "story/tick.h"
 
 namespace kvarnel::app {
 
-Game::Game(platform::Platform& p, std::string folder) : platform(p), programFolder(std::move(folder)) {
+Game::Game(platform::Platform& p, std::string folder)
+    : platform(p),
+      programFolder(std::move(folder)),
+      ctx{.platform = platform,
+          .programFolder = programFolder,
+          .state = state,
+          .random = random,
+          .layout = layout,
+          .c = c,
+          .screen = nullptr,
+          .movies = movies} {
     registerHandlers();
 }
 
 Game::~Game() = default;
 
+void Game::registerHandlers() {
+    handlers.add("FormCreate", [this](const layout::EventArgs&) { FormCreate(); });
+    handlers.add("FormClose", [this](const layout::EventArgs&) { FormClose(); });
+    handlers.add("CasodavacTimer", [this](const layout::EventArgs&) { story::CasodavacTimer(ctx); });
+    handlers.add("StartTimer", [this](const layout::EventArgs&) { screens::StartTimer(ctx); });
+    // Every room binds its own handlers by name. A name bound twice keeps
+    // the later binding; none is.
+    using Binder = void (*)(scenes::Context&, layout::HandlerRegistry&);
+    for (Binder bind : {screens::bindMusicHandlers, scenes::bindDescriptionHandlers, scenes::bindInventoryHandlers,
+                        scenes::bindExitHandlers}) {
+        bind(ctx, handlers);
+    }
+}
+
 void Game::load(std::span<const uint8_t> layoutBytes, std::string_view source) {
     layout = layout::loadLayout(layoutBytes, source);
     layout.bindHandlers(handlers);
-    c = resolveControls(layout, source);
+    c = scenes::resolveControls(layout, source);
     std::vector<std::span<const uint8_t>> waves;
     for (const auto& item : c.Zvuky->Items) waves.emplace_back(item.Wave);
     platform.setWaves(waves);
 
     screen = std::make_unique<layout::Screen>(layout, platform.text());
+    ctx.screen = screen.get();
     const platform::Size size = platform.screenSize();
     screen->setScreenSize(size.width, size.height);
     screen->applyAutoSizes();
@@ -41,51 +72,19 @@ void Game::create() {
     startState = state;
 }
 
-void Game::StartTimer() {
-    // The bonus game keeps the pointer it has.
-    if (!c.BonusHra->Visible) refreshPointer();
-}
-
-void Game::refreshPointer() {
-    if (state.CursorFile == state.LoadedCursorFile) return;
-    platform.loadCursor(programFolder + state.CursorFile);
-    state.LoadedCursorFile = state.CursorFile;
-}
-
-void Game::playWave(int n) {
-    const bool live = c.Zvuky->DXSound_ && c.Zvuky->DXSound_ == c.DXSound1;
-    platform.playWave(n, live);
-}
-
 void Game::close() {
     layout.form().OnClose.fire({&layout.form()});
 }
 
-layout::ImageControl* Game::storyFlagPicture(std::string_view name) const {
-    for (size_t i = 0; i < kStoryFlagNames.size(); ++i) {
-        if (kStoryFlagNames[i] == name) return c.storyFlags[i];
-    }
-    return nullptr;
-}
-
-bool Game::storyFlag(std::string_view name) const {
-    const auto* p = storyFlagPicture(name);
-    return p && p->Visible;
-}
-
-void Game::setStoryFlag(std::string_view name, bool shown) {
-    if (auto* p = storyFlagPicture(name)) p->Visible = shown;
-}
-
 std::optional<int64_t> Game::variable(std::string_view name) const {
-    if (auto v = getNumber(state, name)) return v;
-    if (const auto* p = storyFlagPicture(name)) return p->Visible ? 1 : 0;
+    if (auto v = core::getNumber(state, name)) return v;
+    if (const auto* p = scenes::storyFlagPicture(ctx, name)) return p->Visible ? 1 : 0;
     return std::nullopt;
 }
 
 bool Game::setVariable(std::string_view name, int64_t value) {
-    if (findVariable(name)) return setNumber(state, name, value);
-    if (auto* p = storyFlagPicture(name)) {
+    if (core::findVariable(name)) return core::setNumber(state, name, value);
+    if (auto* p = scenes::storyFlagPicture(ctx, name)) {
         if (value != 0 && value != 1) return false;
         p->Visible = value == 1;
         return true;

@@ -23,6 +23,7 @@
 #include "platform/log.h"
 #include "platform/sdl/sdl_platform.h"
 #include "platform/sdl/ttf_text.h"
+#include "story/movies.h"
 
 namespace {
 
@@ -123,7 +124,7 @@ int run(const Options& opt) {
             game.close();
             return 2;
         }
-        game.startAtScene(*scene);
+        story::startAtScene(game.ctx, *scene);
     }
     app::GameLoop loop(game);
     int code = 0;
@@ -139,7 +140,7 @@ int run(const Options& opt) {
                   << " event bindings\n";
         std::cout << "Start-up on a " << screen.width << "x" << screen.height << " screen:\n";
         for (const auto& line : headless->calls) std::cout << "  " << line << "\n";
-        const app::GameState& s = game.state;
+        const core::GameState& s = game.state;
         std::cout << "Play area at " << s.OffsetX << "," << s.OffsetY << "; music " << (s.MusicOn ? "on" : "off")
                   << ", sound " << (s.SoundOn ? "on" : "off") << ", speech speed " << s.SpeechSpeed
                   << " ms a character, menu slider " << s.MenuSlider << "\n";

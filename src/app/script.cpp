@@ -6,6 +6,8 @@
 
 #include "layout/png_codec.h"
 #include "platform/headless/headless_platform.h"
+#include "scenes/context.h"
+#include "story/movies.h"
 
 namespace kvarnel::app {
 
@@ -296,7 +298,7 @@ bool ScriptRunner::holds(const ScriptCondition& c, std::string& found) {
                 found = c.name + " = " + std::to_string(*v);
                 result = *v == *c.number;
             } else {
-                const auto v = getString(game_.state, c.name);
+                const auto v = core::getString(game_.state, c.name);
                 if (!v) {
                     found = "no text variable named " + c.name;
                     return false;
@@ -439,7 +441,7 @@ bool ScriptRunner::execute(const ScriptCommand& c, std::string& failure) {
             dump(out_);
             return true;
         case K::StartScene:
-            game_.startAtScene(*scenes::sceneByName(c.name));
+            story::startAtScene(game_.ctx, *scenes::sceneByName(c.name));
             loop_.pass();
             return true;
         case K::Set:
@@ -472,8 +474,8 @@ void ScriptRunner::dump(std::ostream& out) {
         }
     }
     out << "\nstory flags shown:";
-    for (auto name : kStoryFlagNames) {
-        if (game_.storyFlag(name)) out << ' ' << name;
+    for (auto name : core::kStoryFlagNames) {
+        if (scenes::storyFlag(game_.ctx, name)) out << ' ' << name;
     }
     out << "\nitems:";
     for (const char* item : {"Money", "Food", "Bottle", "Shovel", "Rope", "LockPick", "Knife"}) {
@@ -487,9 +489,9 @@ void ScriptRunner::dump(std::ostream& out) {
         if (auto* label = game_.layout.findAs<layout::Label>(name)) out << name << ": \"" << label->Caption << "\"\n";
     }
     out << "changed variables:";
-    for (const VariableInfo& v : allVariables()) {
-        const std::string now = formatValue(game_.state, v);
-        if (now != formatValue(game_.startState, v)) out << "\n  " << v.name << " = " << now;
+    for (const core::VariableInfo& v : core::allVariables()) {
+        const std::string now = core::formatValue(game_.state, v);
+        if (now != core::formatValue(game_.startState, v)) out << "\n  " << v.name << " = " << now;
     }
     out << "\n";
 }

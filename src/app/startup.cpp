@@ -1,9 +1,11 @@
 // The start-up sequence (the window's OnCreate) and the shutdown sequence
 // (its OnClose). Both run once per process; their order of steps is the
 // original's and matters: later steps read what earlier ones set.
+#include <algorithm>
 #include <array>
 
 #include "app/game.h"
+#include "core/items.h"
 
 namespace kvarnel::app {
 
@@ -79,7 +81,7 @@ void shift(layout::Control* c, int dx, int dy) {
 }  // namespace
 
 void Game::FormCreate() {
-    GameState& s = state;
+    core::GameState& s = state;
 
     // 1. Display mode: only a screen smaller than the play area both ways.
     platform::Size screen = platform.screenSize();
@@ -121,8 +123,8 @@ void Game::FormCreate() {
     for (auto* ctl : c.shiftedSecond) shift(ctl, s.OffsetX, s.OffsetY);
 
     // 10.
-    s.CursorFile = kPlainCursor;
-    s.LoadedCursorFile = kPlainCursor;
+    s.CursorFile = core::kPlainCursor;
+    s.LoadedCursorFile = core::kPlainCursor;
     s.Language = 1;
 
     // 11.-12.
@@ -164,7 +166,7 @@ void Game::FormCreate() {
     s.HandsEmpty = 1;
     s.InventoryOpen = 0;
     s.BirdPhase = 0;
-    s.CursorFile = kPlainCursor;
+    s.CursorFile = core::kPlainCursor;
     s.InventoryClosed = 1;
     s.DescriptionTime = 0;
     s.DescriptionTimerOn = 1;
@@ -195,7 +197,7 @@ void Game::FormCreate() {
 }
 
 void Game::FormClose() {
-    GameState& s = state;
+    core::GameState& s = state;
 
     // 1. Disguise the asset files again.
     for (const auto& a : kAssetNames) {
@@ -228,8 +230,8 @@ void Game::FormClose() {
 
     // 5. Stop the sprites, but for the three the original leaves alone.
     for (auto* gif : c.gifs) {
-        const bool kept =
-            std::find(kGifsKeptAtShutdown.begin(), kGifsKeptAtShutdown.end(), gif->Name) != kGifsKeptAtShutdown.end();
+        const bool kept = std::find(scenes::kGifsKeptAtShutdown.begin(), scenes::kGifsKeptAtShutdown.end(),
+                                    gif->Name) != scenes::kGifsKeptAtShutdown.end();
         if (!kept) gif->Animate = false;
     }
 

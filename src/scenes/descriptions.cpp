@@ -1,9 +1,17 @@
-// The detective's own rows and the gathering of every scene's table.
-#include <cassert>
+// The description tables' common part and the procedure that runs a row.
+//
+// Sections:
+//   [Tables]     the detective's own rows, every scene's table gathered
+//   [Procedure]  the handlers of the rectangles and the row's procedure
+#include "scenes/descriptions.h"
 
 #include "scenes/description_tables_internal.h"
+#include "scenes/failed_use.h"
+#include "scenes/inventory.h"
 
 namespace kvarnel::scenes {
+
+// [Tables] ------------------------------------------------------------------
 
 const std::array<DescriptionRow, static_cast<size_t>(DetectivePart::Count)> kDetectiveRows = {{
     {.name = "Detective.head",
@@ -84,6 +92,127 @@ std::vector<std::string_view> splitRectangles(std::string_view rectangles) {
         rectangles.remove_prefix(space + 1);
     }
     return out;
+}
+
+// [Procedure] ---------------------------------------------------------------
+
+namespace {
+
+const DescriptionRow* rowNamed(std::string_view name) {
+    for (const SceneDescriptions& table : allSceneDescriptions()) {
+        for (const SceneRow& r : table.rows) {
+            if (r.row->name == name) return r.row;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+void bindDescriptionHandlers(Context& ctx, layout::HandlerRegistry& handlers) {
+    auto bind = [&ctx, &handlers](std::string_view rectangle, const DescriptionRow* row) {
+        // The Bush Man's mouth reaches his row through its change event.
+        const std::string handler = std::string(rectangle) + (rectangle == "Krovakpusa" ? "Change" : "Click");
+        if (row->effect == Effect::RudeSpotInHandler && rectangle == "Image21") {
+            // The old man's rude spot tells his item-use step before the row runs.
+            handlers.add(handler, [&ctx, row](const layout::EventArgs&) {
+                ctx.state.RudeSpotOldMan = 1;
+                runDescription(ctx, *row);
+            });
+            return;
+        }
+        handlers.add(handler, [&ctx, row](const layout::EventArgs&) { runDescription(ctx, *row); });
+    };
+    for (const SceneDescriptions& table : allSceneDescriptions()) {
+        for (size_t part = 0; part < table.detective.size(); ++part) {
+            for (std::string_view r : splitRectangles(table.detective[part]))
+                bind(r, &kDetectiveRows[part]);
+        }
+        for (const SceneRow& sr : table.rows) {
+            // Exits that also carry a text are bound with the exits.
+            if (sr.row->effect == Effect::WayEast || sr.row->effect == Effect::ExitNoText) continue;
+            for (std::string_view r : splitRectangles(sr.rectangles)) bind(r, sr.row);
+        }
+    }
+}
+
+void runDescription(Context& ctx, const DescriptionRow& row) {
+    core::GameState& s = ctx.state;
+    InventoryModeGuard(ctx);
+    switch (row.effect) {
+        case Effect::DetectiveGroin:
+            // The flag survives only a click made with descriptions off, that
+            // is with an item in the hand, for the detective's own answer.
+            s.RudeSpotDetective = 1;
+            if (s.DescriptionsOn == 1) {
+                describe(ctx, row.text);
+                s.RudeSpotDetective = 0;
+            }
+            break;
+        case Effect::KnifeSearch:
+        case Effect::KnifeSpot:
+            if (s.DescriptionsOn == 1 && storyFlag(ctx, "Svzetinoze")) {
+                describe(ctx, kKnifeLine);
+                return;
+            }
+            if (s.DescriptionsOn == 1) {
+                if (row.effect == Effect::KnifeSpot && storyFlag(ctx, "SKukdosuplu")) {
+                    describe(ctx, row.alternate);
+                    setStoryFlag(ctx, "Svzetinoze", true);
+                    addItem(ctx, core::Item::Knife);
+                } else {
+                    describe(ctx, row.text);
+                    if (row.effect == Effect::KnifeSpot) setStoryFlag(ctx, "SKukdosuplu", true);
+                }
+            }
+            break;
+        case Effect::BushManWhenOut:
+            // Out of the bush he is described; in it, only the shrub is.
+            if (ctx.c.Krovakvp->FrameIndex > 6) {
+                if (s.DescriptionsOn == 1) describe(ctx, row.text);
+            } else {
+                if (s.DescriptionsOn == 1) describe(ctx, row.alternate);
+                FailedUseHook(ctx);
+                return;
+            }
+            break;
+        case Effect::NestUnclimbed:
+            if (s.DescriptionsOn == 1 && !storyFlag(ctx, "Ssplh")) describe(ctx, row.text);
+            break;
+        case Effect::BushOrCutBush:
+            if (s.DescriptionsOn == 1) {
+                const DescriptionRow* cut = storyFlag(ctx, "Sker") ? rowNamed(row.alternateRow) : nullptr;
+                describe(ctx, cut ? cut->text : row.text);
+            }
+            break;
+        default:
+            if (s.DescriptionsOn == 1) describe(ctx, row.text);
+            break;
+    }
+    if (row.effect == Effect::RudeSpot) {
+        switch (row.itemUse) {
+            case ItemUse::Mayor:
+                s.RudeSpotMayor = 1;
+                break;
+            case ItemUse::Warrior:
+                s.RudeSpotWarrior = 1;
+                break;
+            case ItemUse::Guest:
+                s.RudeSpotGuest = 1;
+                break;
+            case ItemUse::Druid:
+                s.RudeSpotDruid = 1;
+                break;
+            case ItemUse::Ranger:
+                s.RudeSpotRanger = 1;
+                break;
+            default:
+                break;
+        }
+    }
+    // The characters' and objects' answers to a held item come here, between
+    // the text and the failed-use hook.
+    FailedUseHook(ctx);
 }
 
 }  // namespace kvarnel::scenes

@@ -1,17 +1,18 @@
 // The detective's answers to an item used where nothing reacts to it: eleven
-// lines per item, drawn at random.
+// lines per item, drawn at random, and the hook that gives them.
 #pragma once
 
 #include <array>
 #include <string_view>
 
-#include "app/items.h"
+#include "core/items.h"
+#include "scenes/context.h"
 #include "scenes/description_table.h"
 
 namespace kvarnel::scenes {
 
 struct FailedUseBlock {
-    app::Item item;
+    core::Item item;
     std::array<Text, 11> replies;
 };
 
@@ -25,7 +26,7 @@ inline constexpr std::string_view kNoPoint = "Tohle nemá cenu.";
 // In the order the hook tests the held item.
 inline constexpr std::array<FailedUseBlock, 7> kFailedUseBlocks = [] {
     using namespace failed_use_detail;
-    using app::Item;
+    using core::Item;
     return std::array<FailedUseBlock, 7>{{
         {Item::Rope,
          {{{"Přece tu jen tak nedám svoje lano.", "I won't leave here my rope."},
@@ -119,5 +120,12 @@ inline constexpr std::array<FailedUseBlock, 7> kFailedUseBlocks = [] {
            kNowhere}}},
     }};
 }();
+
+// Runs at the end of every click on a described thing, an exit that can be
+// used with an item and the detective himself: clears the rude-spot flags;
+// then, unless a text already answers the click, an item held is answered
+// with one of its eleven replies (when FailedUseArmed) and goes back to its
+// place on the bar. The draw happens for every held item, armed or not.
+void FailedUseHook(Context& ctx);
 
 }  // namespace kvarnel::scenes

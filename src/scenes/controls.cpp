@@ -1,4 +1,4 @@
-#include "app/controls.h"
+#include "scenes/controls.h"
 
 #include <algorithm>
 #include <sstream>
@@ -6,7 +6,7 @@
 #include "layout/errors.h"
 #include "scenes/scene_faces.h"
 
-namespace kvarnel::app {
+namespace kvarnel::scenes {
 namespace {
 
 class Resolver {
@@ -76,17 +76,17 @@ Controls resolveControls(const layout::Layout& layout, std::string_view source) 
     r.needAll(kShiftedFirst, c.shiftedFirst, "visual control");
     r.needAll(kShiftedTopOnly, c.shiftedTopOnly, "visual control");
     r.needAll(kShiftedSecond, c.shiftedSecond, "visual control");
-    r.needAll(kStoryFlagNames, c.storyFlags, "TImage");
+    r.needAll(core::kStoryFlagNames, c.storyFlags, "TImage");
 
     for (size_t i = 0; i < c.scenes.size(); ++i) {
-        r.need(scenes::kSceneNames[i], c.scenes[i], "TPanel");
-        for (std::string_view face : scenes::kSceneFaces[i]) {
+        r.need(kSceneNames[i], c.scenes[i], "TPanel");
+        for (std::string_view face : kSceneFaces[i]) {
             layout::GifAnimator* gif = nullptr;
             r.need(face, gif, "TRxGIFAnimator");
             if (gif) c.sceneFaces[i].push_back(gif);
         }
     }
-    for (const scenes::DetectiveSprites& d : scenes::kDetectiveSprites) {
+    for (const DetectiveSprites& d : kDetectiveSprites) {
         Controls::DetectiveFace f;
         f.scene = d.scene;
         r.need(d.head, f.head, "visual control");
@@ -120,7 +120,7 @@ Controls resolveControls(const layout::Layout& layout, std::string_view source) 
     r.need("Label10", c.Label10, "TLabel");
     r.need("Ssplh", c.Ssplh, "TImage");
     r.need("Sinteligence", c.Sinteligence, "TImage");
-    for (const ItemInfo& item : kItems) {
+    for (const core::ItemInfo& item : core::kItems) {
         r.need(item.picture, c.itemPicture[static_cast<size_t>(item.item)], "TImage");
         r.need(item.twin, c.itemTwin[static_cast<size_t>(item.item)], "TImage");
     }
@@ -153,4 +153,4 @@ Controls resolveControls(const layout::Layout& layout, std::string_view source) 
     return c;
 }
 
-}  // namespace kvarnel::app
+}  // namespace kvarnel::scenes

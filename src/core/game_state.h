@@ -26,7 +26,7 @@
 #include <string_view>
 #include <variant>
 
-namespace kvarnel::app {
+namespace kvarnel::core {
 
 // [Types] -------------------------------------------------------------------
 
@@ -315,7 +315,7 @@ struct GameState {
     std::array<uint8_t, 6> TrackEnabled{};
     // Timers of the story sequences, LineTimer0..LineTimer11. The member
     // shares its name with the type, so the type is named qualified here.
-    std::array<app::LineTimer, 12> LineTimer{};
+    std::array<core::LineTimer, 12> LineTimer{};
     // The maze of cave k is active: CaveLevel1 is [0].
     std::array<uint8_t, 7> CaveLevel{};
     // Bonus-game countdown: the sound of digit k has been played in this
@@ -410,4 +410,4 @@ bool setRect(GameState& state, std::string_view name, const Rect& value);
 // of allVariables(); anything else gives "".
 std::string formatValue(const GameState& state, const VariableInfo& variable);
 
-}  // namespace kvarnel::app
+}  // namespace kvarnel::core

@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <string_view>
 
-#include "app/game_state.h"
+#include "core/game_state.h"
 
-namespace kvarnel::app {
+namespace kvarnel::core {
 
 enum class Item : uint8_t { Knife, Food, Rope, LockPick, Money, Shovel, Bottle, Count };
 
@@ -53,4 +53,4 @@ inline constexpr Item itemOfCursor(std::string_view cursor) {
     return Item::Count;
 }
 
-}  // namespace kvarnel::app
+}  // namespace kvarnel::core

@@ -1,6 +1,6 @@
-#include "app/countdown.h"
+#include "core/countdown.h"
 
-namespace kvarnel::app {
+namespace kvarnel::core {
 namespace {
 
 // The shared body of all three rules. Sums are taken in 64 bits so that an
@@ -55,4 +55,4 @@ void cutShort(int32_t limit, int32_t& elapsed) {
 
 void cutShort(LineTimer& timer) { cutShort(timer.Limit, timer.Elapsed); }
 
-}  // namespace kvarnel::app
+}  // namespace kvarnel::core

@@ -1,14 +1,21 @@
-// The inventory bar and the held item: lifting an item and putting it back,
-// the slots, the coin and bottle counts, the bar folding open at the bottom
-// edge and away again, and the right button that cuts a running text short.
+#include "scenes/inventory.h"
+
 #include <charconv>
 
-#include "app/countdown.h"
-#include "app/game.h"
+#include "core/countdown.h"
 
-namespace kvarnel::app {
+namespace kvarnel::scenes {
 
 namespace {
+
+using core::GameState;
+using core::Item;
+using core::ItemInfo;
+using core::itemInfo;
+using core::kExitCursor;
+using core::kItems;
+using core::kPlainCursor;
+using core::kTalkCursor;
 
 size_t at(Item i) {
     return static_cast<size_t>(i);
@@ -28,20 +35,42 @@ int32_t captionNumber(const std::string& caption) {
 constexpr Item kShowOrder[] = {Item::Food,   Item::Rope,     Item::Money, Item::Bottle,
                                Item::Shovel, Item::LockPick, Item::Knife};
 
+// Hides what the open bar shows: the attribute labels, the items and the
+// count labels (not the lifted twins).
+void hideBarContents(Controls& c) {
+    c.Vlastnosti->Visible = false;
+    c.Splh->Visible = false;
+    c.inteligence->Visible = false;
+    for (layout::ImageControl* picture : c.itemPicture) picture->Visible = false;
+    c.Penez->Visible = false;
+    c.Pitiva->Visible = false;
+}
+
+bool interludeBlocksBar(const Controls& c) {
+    // Textanimace .. Textanimace6; the lock's click (Textanimace7) does not.
+    for (size_t i = 0; i < 6; ++i) {
+        if (c.Textanimace[i]->Visible) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
-void Game::registerInventoryHandlers() {
+void bindInventoryHandlers(Context& ctx, layout::HandlerRegistry& handlers) {
     for (const ItemInfo& info : kItems) {
         const Item item = info.item;
-        handlers.add(std::string(info.picture) + "Click", [this, item](const layout::EventArgs&) { takeItem(item); });
-        handlers.add(std::string(info.twin) + "Click", [this, item](const layout::EventArgs&) { putItemBack(item); });
+        handlers.add(std::string(info.picture) + "Click",
+                     [&ctx, item](const layout::EventArgs&) { takeItem(ctx, item); });
+        handlers.add(std::string(info.twin) + "Click",
+                     [&ctx, item](const layout::EventArgs&) { putItemBack(ctx, item); });
     }
     // The count labels lie over their item and act for it.
-    auto countLabel = [this](Item item) {
-        if (state.PlayerFree == 1 && c.itemPicture[at(item)]->Visible && state.ItemTaken == 0) {
-            takeItem(item);
-        } else if (c.itemTwin[at(item)]->Visible) {
-            putItemBack(item);
+    auto countLabel = [&ctx](Item item) {
+        const GameState& s = ctx.state;
+        if (s.PlayerFree == 1 && ctx.c.itemPicture[at(item)]->Visible && s.ItemTaken == 0) {
+            takeItem(ctx, item);
+        } else if (ctx.c.itemTwin[at(item)]->Visible) {
+            putItemBack(ctx, item);
         }
     };
     handlers.add("PenezClick", [countLabel](const layout::EventArgs&) { countLabel(Item::Money); });
@@ -49,14 +78,15 @@ void Game::registerInventoryHandlers() {
     // One behaviour under five names, bound to nearly every control.
     for (const char* name :
          {"BonusHraMouseDown", "Les6MouseDown", "Nuz2MouseDown", "st4MouseDown", "zrusitMouseDown"}) {
-        handlers.add(name, [this](const layout::EventArgs& e) {
-            if (e.button == layout::MouseButton::Right) cutTextsShort();
+        handlers.add(name, [&ctx](const layout::EventArgs& e) {
+            if (e.button == layout::MouseButton::Right) cutTextsShort(ctx);
         });
     }
 }
 
-void Game::takeItem(Item item) {
-    GameState& s = state;
+void takeItem(Context& ctx, Item item) {
+    GameState& s = ctx.state;
+    Controls& c = ctx.c;
     if (s.PlayerFree == 0 || s.ItemTaken == 1) return;
     s.ItemTaken = 1;
     c.itemPicture[at(item)]->Visible = false;
@@ -65,8 +95,9 @@ void Game::takeItem(Item item) {
     s.HandsEmpty = 0;
 }
 
-void Game::putItemBack(Item item) {
-    GameState& s = state;
+void putItemBack(Context& ctx, Item item) {
+    GameState& s = ctx.state;
+    Controls& c = ctx.c;
     s.ItemTaken = 0;
     c.itemTwin[at(item)]->Visible = false;
     c.itemPicture[at(item)]->Visible = true;
@@ -74,8 +105,9 @@ void Game::putItemBack(Item item) {
     s.HandsEmpty = 1;
 }
 
-void Game::addItem(Item item) {
-    GameState& s = state;
+void addItem(Context& ctx, Item item) {
+    GameState& s = ctx.state;
+    Controls& c = ctx.c;
     const ItemInfo& info = itemInfo(item);
     s.*info.has = 1;
     layout::ImageControl* picture = c.itemPicture[at(item)];
@@ -93,8 +125,9 @@ void Game::addItem(Item item) {
     ++s.ItemCount;
 }
 
-void Game::removeItem(Item item) {
-    GameState& s = state;
+void removeItem(Context& ctx, Item item) {
+    GameState& s = ctx.state;
+    Controls& c = ctx.c;
     const ItemInfo& info = itemInfo(item);
     --s.ItemCount;
     s.*info.has = 0;
@@ -111,23 +144,40 @@ void Game::removeItem(Item item) {
     }
 }
 
-void Game::cutTextsShort() {
-    GameState& s = state;
-    cutShort(s.DescriptionTime, s.DescriptionElapsed);
-    cutShort(s.TalkTime, s.TalkElapsed);
-    cutShort(s.SpeechTime, s.SpeechElapsed);
-    for (LineTimer& t : s.LineTimer) cutShort(t);
+void InventoryModeGuard(Context& ctx) {
+    const GameState& s = ctx.state;
+    if (s.PlayerFree == 1 && s.InventoryOpen == 1 && s.DescriptionsOn == 1 && s.CursorFile == core::kPlainCursor) {
+        describe(ctx, {"Momentálně jsi v módu pro inventář. Pokud chceš popsat nějaký objekt, zasuň inventář.",
+                       "You are in inventory mode. If you want me to describe anything, close the inventory."});
+    }
 }
 
-void Game::moneyAndHandsRules() {
-    GameState& s = state;
-    if (c.Penez->Caption != "0" && s.HasMoney == 0) addItem(Item::Money);
-    if (c.Penez->Caption == "0" && s.HasMoney == 1) removeItem(Item::Money);
+void cutTextsShort(Context& ctx) {
+    GameState& s = ctx.state;
+    core::cutShort(s.DescriptionTime, s.DescriptionElapsed);
+    core::cutShort(s.TalkTime, s.TalkElapsed);
+    core::cutShort(s.SpeechTime, s.SpeechElapsed);
+    for (core::LineTimer& t : s.LineTimer) core::cutShort(t);
+}
+
+void refreshPointer(Context& ctx) {
+    GameState& s = ctx.state;
+    if (s.CursorFile == s.LoadedCursorFile) return;
+    ctx.platform.loadCursor(ctx.programFolder + s.CursorFile);
+    s.LoadedCursorFile = s.CursorFile;
+}
+
+void moneyAndHandsRules(Context& ctx) {
+    GameState& s = ctx.state;
+    Controls& c = ctx.c;
+    if (c.Penez->Caption != "0" && s.HasMoney == 0) addItem(ctx, Item::Money);
+    if (c.Penez->Caption == "0" && s.HasMoney == 1) removeItem(ctx, Item::Money);
     if (s.ItemTaken == 0) s.HandsEmpty = 1;
 }
 
-void Game::inventoryPlacement() {
-    const GameState& s = state;
+void inventoryPlacement(Context& ctx) {
+    const GameState& s = ctx.state;
+    Controls& c = ctx.c;
     for (const ItemInfo& info : kItems) {
         c.itemPicture[at(info.item)]->Left = s.OffsetX + info.base + info.step * (s.*info.slot);
     }
@@ -141,25 +191,9 @@ void Game::inventoryPlacement() {
     c.Pitiva->Left = c.Pitiva->Caption != "10" ? bottle + 7 : bottle;
 }
 
-void Game::hideBarContents() {
-    c.Vlastnosti->Visible = false;
-    c.Splh->Visible = false;
-    c.inteligence->Visible = false;
-    for (layout::ImageControl* picture : c.itemPicture) picture->Visible = false;
-    c.Penez->Visible = false;
-    c.Pitiva->Visible = false;
-}
-
-bool Game::interludeBlocksBar() const {
-    // Textanimace .. Textanimace6; the lock's click (Textanimace7) does not.
-    for (size_t i = 0; i < 6; ++i) {
-        if (c.Textanimace[i]->Visible) return true;
-    }
-    return false;
-}
-
-void Game::inventoryClosingStep() {
-    GameState& s = state;
+void inventoryClosingStep(Context& ctx) {
+    GameState& s = ctx.state;
+    Controls& c = ctx.c;
     layout::GifAnimator& bar = *c.Inventar;
     if (bar.FrameIndex == 0) {
         s.InventoryClosed = 1;
@@ -168,18 +202,19 @@ void Game::inventoryClosingStep() {
         return;
     }
     // An interlude freezes the bar where it is.
-    if (interludeBlocksBar()) return;
-    if (bar.FrameIndex == 8) playWave(0);
+    if (interludeBlocksBar(c)) return;
+    if (bar.FrameIndex == 8) playWave(ctx, 0);
     s.InventoryOpen = 0;
-    screen->setFrameIndex(bar, bar.FrameIndex - 1);
-    hideBarContents();
+    ctx.screen->setFrameIndex(bar, bar.FrameIndex - 1);
+    hideBarContents(c);
     if (s.PlayerFree == 1 && s.DescriptionsResume == 1) s.DescriptionsOn = 1;
     s.DescriptionsResume = 1;
     s.DescriptionExpired = 0;
 }
 
-void Game::inventoryPoll() {
-    GameState& s = state;
+void inventoryPoll(Context& ctx) {
+    GameState& s = ctx.state;
+    Controls& c = ctx.c;
     layout::GifAnimator& bar = *c.Inventar;
 
     // Opening step: the bar has unfolded; show what it holds.
@@ -187,11 +222,11 @@ void Game::inventoryPoll() {
         s.InventoryOpen = 1;
         s.MoneyCount = captionNumber(c.Penez->Caption);
         if (s.MoneySlotGiven == 0 && s.MoneyCount > 0) {
-            if (s.HasMoney == 0) addItem(Item::Money);
+            if (s.HasMoney == 0) addItem(ctx, Item::Money);
             s.MoneySlotGiven = 1;
         }
-        if (s.MoneySlotFree == 0 && s.MoneyCount < 1) removeItem(Item::Money);
-        screen->stopAnimation(bar);
+        if (s.MoneySlotFree == 0 && s.MoneyCount < 1) removeItem(ctx, Item::Money);
+        ctx.screen->stopAnimation(bar);
         c.Vlastnosti->Visible = true;
         if (c.Ssplh->Visible) c.Splh->Visible = true;
         if (c.Sinteligence->Visible) c.inteligence->Visible = true;
@@ -208,7 +243,7 @@ void Game::inventoryPoll() {
     const std::string& cursor = s.CursorFile;
     const bool plainHands = cursor == kPlainCursor || cursor == kExitCursor || cursor == kTalkCursor;
     if (!c.Rukpal->Visible && s.InventoryClosing == 0 && !bar.Animate && plainHands && s.PlayerFree == 1) {
-        const platform::Point p = platform.cursorPos();
+        const platform::Point p = ctx.platform.cursorPos();
         const bool open = bar.FrameIndex == 8;
         if (open && !hasText(*c.Rozhovor) && !hasText(*c.Popis) && s.SceneArea.contains(p.x, p.y)) {
             s.DescriptionsOn = s.DescriptionsResume == 1 ? 1 : 0;
@@ -216,23 +251,24 @@ void Game::inventoryPoll() {
         } else if (!open && s.InventoryTriggerArea.contains(p.x, p.y)) {
             // Only a folded bar opens: an open one under a resting pointer
             // would otherwise slide in again, sound and all, every tick.
-            if (!c.Intro->Visible && !c.Outro->Visible && !c.Titulky->Visible && !interludeBlocksBar()) {
+            if (!c.Intro->Visible && !c.Outro->Visible && !c.Titulky->Visible && !interludeBlocksBar(c)) {
                 s.InventoryOpen = 1;
                 s.DescriptionsOn = 0;
                 s.InventoryClosed = 0;
-                screen->setFrameIndex(bar, 0);
+                ctx.screen->setFrameIndex(bar, 0);
                 bar.Visible = true;
-                screen->startAnimation(bar);
-                playWave(0);
-                hideBarContents();
+                ctx.screen->startAnimation(bar);
+                playWave(ctx, 0);
+                hideBarContents(c);
             }
         }
     }
     s.InventoryPoll = 0;
 }
 
-void Game::inventoryPollRearm() {
-    GameState& s = state;
+void inventoryPollRearm(Context& ctx) {
+    GameState& s = ctx.state;
+    Controls& c = ctx.c;
     if (s.InventoryAllowed != 1) return;
     s.InventoryPoll = 1;
     if (c.Inventar->Visible) return;
@@ -243,4 +279,4 @@ void Game::inventoryPollRearm() {
     }
 }
 
-}  // namespace kvarnel::app
+}  // namespace kvarnel::scenes

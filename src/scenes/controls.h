@@ -8,12 +8,12 @@
 #include <string_view>
 #include <vector>
 
-#include "app/game_state.h"
-#include "app/items.h"
+#include "core/game_state.h"
+#include "core/items.h"
 #include "layout/layout.h"
 #include "scenes/description_table.h"
 
-namespace kvarnel::app {
+namespace kvarnel::scenes {
 
 // Controls that start-up moves into the centred play area, in the order it
 // moves them. Controls inside a moved panel move with it.
@@ -49,19 +49,19 @@ struct Controls {
     std::array<layout::Control*, kShiftedSecond.size()> shiftedSecond{};
 
     // The story-flag pictures, in the order of kStoryFlagNames.
-    std::array<layout::ImageControl*, kStoryFlagNames.size()> storyFlags{};
+    std::array<layout::ImageControl*, core::kStoryFlagNames.size()> storyFlags{};
 
     // Every animated sprite, in stream order.
     std::vector<layout::GifAnimator*> gifs;
 
     // --- Locations ----------------------------------------------------------
     // The location panels, in Scene order.
-    std::array<layout::Panel*, static_cast<size_t>(scenes::Scene::Count)> scenes{};
+    std::array<layout::Panel*, static_cast<size_t>(Scene::Count)> scenes{};
     // The face animations each scene's exits start and stop, in Scene order.
-    std::array<std::vector<layout::GifAnimator*>, static_cast<size_t>(scenes::Scene::Count)> sceneFaces;
+    std::array<std::vector<layout::GifAnimator*>, static_cast<size_t>(Scene::Count)> sceneFaces;
     // The detective's portrait per scene, in the order the game tests them.
     struct DetectiveFace {
-        scenes::Scene scene{};
+        Scene scene{};
         layout::Control* head = nullptr;
         layout::Control* eyes = nullptr;
         layout::Control* eyesInTalk = nullptr;  // null where the scene has none
@@ -98,8 +98,8 @@ struct Controls {
     layout::ImageControl* Ssplh = nullptr;
     layout::ImageControl* Sinteligence = nullptr;
     // The items' pictures and twins, in Item order.
-    std::array<layout::ImageControl*, static_cast<size_t>(Item::Count)> itemPicture{};
-    std::array<layout::ImageControl*, static_cast<size_t>(Item::Count)> itemTwin{};
+    std::array<layout::ImageControl*, static_cast<size_t>(core::Item::Count)> itemPicture{};
+    std::array<layout::ImageControl*, static_cast<size_t>(core::Item::Count)> itemTwin{};
 
     // --- Scene pieces that exits and the tick change -----------------------
     layout::Label* Label125 = nullptr;  // the criminal's door while it is open
@@ -121,7 +121,7 @@ struct Controls {
     layout::GifAnimator* hranicarmluva = nullptr;
 };
 
-inline layout::Panel* scenePanel(const Controls& c, scenes::Scene s) {
+inline layout::Panel* scenePanel(const Controls& c, Scene s) {
     return c.scenes[static_cast<size_t>(s)];
 }
 
@@ -130,4 +130,4 @@ inline layout::Panel* scenePanel(const Controls& c, scenes::Scene s) {
 // handler the game runs it with (OnCreate = FormCreate, OnClose = FormClose).
 Controls resolveControls(const layout::Layout& layout, std::string_view source);
 
-}  // namespace kvarnel::app
+}  // namespace kvarnel::scenes

@@ -1,6 +1,6 @@
-#include "app/random.h"
+#include "core/random.h"
 
-namespace kvarnel::app {
+namespace kvarnel::core {
 
 uint32_t RandomGenerator::next(uint32_t n) {
     state_ = state_ * 134775813u + 1u;  // unsigned: wraps modulo 2^32
@@ -14,4 +14,4 @@ void RandomGenerator::reseed(int hour, int minute, int second, int millisecond) 
     state_ = ((u(hour) * 60u + u(minute)) * 60u + u(second)) * 1000u + u(millisecond);
 }
 
-}  // namespace kvarnel::app
+}  // namespace kvarnel::core

@@ -1,4 +1,4 @@
-#include "app/game_state.h"
+#include "core/game_state.h"
 
 #include <algorithm>
 #include <deque>
@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-namespace kvarnel::app {
+namespace kvarnel::core {
 namespace {
 
 // Access paths. Each is a class template over member pointers with one
@@ -220,4 +220,4 @@ std::string formatValue(const GameState& state, const VariableInfo& variable) {
            std::to_string(r->Right) + ", " + std::to_string(r->Bottom) + ")";
 }
 
-}  // namespace kvarnel::app
+}  // namespace kvarnel::core

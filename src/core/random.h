@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-namespace kvarnel::app {
+namespace kvarnel::core {
 
 class RandomGenerator {
 public:
@@ -28,4 +28,4 @@ private:
     uint32_t state_ = 0;
 };
 
-}  // namespace kvarnel::app
+}  // namespace kvarnel::core

@@ -1,15 +1,16 @@
-// The game tick: everything that is not a direct answer to a click, as one
-// fixed sequence of steps every 50 ms of game time. Several steps end the
-// tick early so the steps after them wait for the next one.
-//
 // The movies, the conversations, the story sequences, the menu and the small
 // games hook in at their steps below; until they exist their steps keep
 // their place (and their guards where ending the tick matters) and do
 // nothing.
-#include "app/countdown.h"
-#include "app/game.h"
+#include "story/tick.h"
 
-namespace kvarnel::app {
+#include "core/countdown.h"
+#include "scenes/inventory.h"
+#include "story/conversation.h"
+#include "story/sequences.h"
+#include "story/speech.h"
+
+namespace kvarnel::story {
 
 namespace {
 
@@ -19,8 +20,11 @@ bool shown(const layout::Control* c) {
 
 }  // namespace
 
-void Game::CasodavacTimer() {
-    GameState& s = state;
+void CasodavacTimer(scenes::Context& ctx) {
+    using scenes::hasText;
+    core::GameState& s = ctx.state;
+    scenes::Controls& c = ctx.c;
+    platform::Platform& platform = ctx.platform;
     const bool escape = platform.keyDown(platform::Key::Escape);
     const platform::Size screenSize = platform.screenSize();
 
@@ -34,9 +38,9 @@ void Game::CasodavacTimer() {
         platform.showCursor(true);
         c.Titulky->Visible = false;
         for (const char* name : {"Titulky1", "Titulky2"}) {
-            if (auto* movie = layout.findAs<layout::ShockwaveFlash>(name)) {
-                movies.stop(*movie);
-                movies.rewind(*movie);
+            if (auto* movie = ctx.layout.findAs<layout::ShockwaveFlash>(name)) {
+                ctx.movies.stop(*movie);
+                ctx.movies.rewind(*movie);
             }
         }
         c.Menu1->Visible = true;
@@ -55,15 +59,16 @@ void Game::CasodavacTimer() {
     if (s.TableGameRunning == 1) return;
     // 12. Money bookkeeping.
     s.TableTickElapsed = 0;
-    moneyAndHandsRules();
-    setCaption(*c.Label10, c.Penez->Caption);
+    scenes::moneyAndHandsRules(ctx);
+    scenes::setCaption(ctx, *c.Label10, c.Penez->Caption);
     // 13. The main menu on Escape comes with the menu.
     // 14. While the frame timer runs a screen of its own, the rest waits.
     if (c.Start->Enabled) return;
     // 15. The remark after coming out of the cave.
     if (s.CaveExitRemarkDue == 1) {
         if (s.CaveExitRemarkTicks == 30) {
-            describe(
+            scenes::describe(
+                ctx,
                 s.DaughterReturned == 1
                     ? scenes::Text{"Ajta! Heh, tak to kdybych se tehdy do téhle jeskyně nebál jít, tak už bych tu "
                                    "láhev měl dávno.",
@@ -84,78 +89,41 @@ void Game::CasodavacTimer() {
         s.IdleTime = 0;
     }
     if (s.IdleTime <= 12000) {
-        if (s.IdleTime + kCountdownStep > 12000) {
+        if (s.IdleTime + core::kCountdownStep > 12000) {
             s.IdleTime = 0;
             s.IdleRemarkDue = 1;
         } else {
-            s.IdleTime += kCountdownStep;
+            s.IdleTime += core::kCountdownStep;
         }
     }
     // 17. The idle remark itself comes with the remarks.
     if (s.IdleRemarkDue == 1) s.IdleRemarkDue = 0;
     // 18.-19. The talk countdown and the conversation script's pass.
-    if (s.TalkTimerOn == 1) advanceRuleA(s.TalkTime, s.TalkElapsed, s.TalkExpired);
+    if (s.TalkTimerOn == 1) core::advanceRuleA(s.TalkTime, s.TalkElapsed, s.TalkExpired);
     if (s.TalkExpired == 1) {
-        conversationPass();
+        conversationPass(ctx);
         s.TalkExpired = 0;
     }
     // 20.-21. The description countdown and the end of its line.
-    if (s.DescriptionTimerOn == 1) advanceRuleA(s.DescriptionTime, s.DescriptionElapsed, s.DescriptionExpired);
+    if (s.DescriptionTimerOn == 1) core::advanceRuleA(s.DescriptionTime, s.DescriptionElapsed, s.DescriptionExpired);
     if (s.DescriptionExpired == 1) {
         s.FailedUseArmed = 1;
-        plainDescriptionEnd();
+        plainDescriptionEnd(ctx);
     }
     // 22.-23.
-    descriptionStart();
-    labelArbitration();
+    descriptionStart(ctx);
+    labelArbitration(ctx);
     // 24. Folding the inventory bar away.
-    if (s.InventoryClosing == 1) inventoryClosingStep();
+    if (s.InventoryClosing == 1) scenes::inventoryClosingStep(ctx);
     // 25.-26. The speech countdown; its end belongs to the conversations.
-    if (s.SpeechTimerOn == 1) advanceRuleA(s.SpeechTime, s.SpeechElapsed, s.SpeechExpired);
+    if (s.SpeechTimerOn == 1) core::advanceRuleA(s.SpeechTime, s.SpeechElapsed, s.SpeechExpired);
     // 27. The pointer follows CursorFile within one tick.
-    refreshPointer();
+    scenes::refreshPointer(ctx);
     // 28. The sequence countdowns and the inventory placement.
-    advanceSequenceTimers();
+    advanceSequenceTimers(ctx);
     // 29.-30. The inventory bar's poll and its re-arm.
-    if (s.InventoryPoll == 1) inventoryPoll();
-    inventoryPollRearm();
+    if (s.InventoryPoll == 1) scenes::inventoryPoll(ctx);
+    scenes::inventoryPollRearm(ctx);
 }
 
-void Game::conversationPass() {
-    // The ranger's warning at the edge of his land, when its time is up:
-    // his face goes back to rest and the exchange ends at once. The scripts
-    // of the conversations add their steps here.
-    if (sceneShown(scenes::Scene::Les5) &&
-        (c.Rozhovor->Caption == kRangerWarning.cz || c.Rozhovor->Caption == kRangerWarning.en)) {
-        c.hranicarpusa->Visible = true;
-        c.hranicaroci->Visible = true;
-        c.hranicarmluva->Visible = false;
-        c.hranicarocimluva->Visible = false;
-        c.L5pusa->Visible = true;
-        c.L5mluva->Visible = false;
-        endConversationAtOnce();
-    }
-}
-
-void Game::endConversationAtOnce() {
-    for (layout::Label* choice : c.Otazka) {
-        choice->Visible = false;
-        setCaption(*choice, "");
-    }
-    c.zrusit->Visible = false;
-    setCaption(*c.Popis, "");
-    setCaption(*c.Rozhovor, "");
-    state.DescriptionsOn = 1;
-}
-
-void Game::advanceSequenceTimers() {
-    GameState& s = state;
-    advanceRuleC(s.BirdActive, s.BirdStepTime, s.BirdElapsed, s.BirdStepDue, 50);
-    advanceRuleC(s.BirdPauseOn, s.BirdPause, s.BirdPauseElapsed, s.BirdPauseDue, 50);
-    if (s.KrovakIdleOn == 1) advanceRuleA(s.KrovakIdleTime, s.KrovakIdleElapsed, s.KrovakIdleDue);
-    if (s.ArrangeInventory == 1) inventoryPlacement();
-    advanceRuleC(s.LineTimer[11], 100);
-    for (int i = 10; i >= 0; --i) advanceRuleB(s.LineTimer[static_cast<size_t>(i)]);
-}
-
-}  // namespace kvarnel::app
+}  // namespace kvarnel::story

@@ -14,9 +14,9 @@
 
 #include <cstdint>
 
-#include "app/game_state.h"
+#include "core/game_state.h"
 
-namespace kvarnel::app {
+namespace kvarnel::core {
 
 // Elapsed time added by one game tick, in ms.
 inline constexpr int32_t kCountdownStep = 50;
@@ -47,4 +47,4 @@ void advanceRuleC(LineTimer& timer, int32_t window);
 void cutShort(int32_t limit, int32_t& elapsed);
 void cutShort(LineTimer& timer);
 
-}  // namespace kvarnel::app
+}  // namespace kvarnel::core

@@ -1,0 +1,14 @@
+// The frame timer: the screens drawn on surfaces (main menu, bonus game,
+// table game, cave) run from its ticks while it is enabled; the game tick
+// stands still meanwhile.
+#pragma once
+
+#include "scenes/context.h"
+
+namespace kvarnel::screens {
+
+// The frame timer's handler (Start's OnTimer): one frame. So far it keeps
+// the pointer in step with CursorFile, which the bonus game leaves alone.
+void StartTimer(scenes::Context& ctx);
+
+}  // namespace kvarnel::screens

@@ -1,0 +1,20 @@
+// Music: one looping track at a time, started and stopped where the story
+// crosses from one region to another. Starting, playing and stopping a track
+// are shared operations of the context (scenes/context.h), since exits use
+// them; what decides about the music as a whole lives here.
+#pragma once
+
+#include "layout/layout.h"
+#include "scenes/context.h"
+
+namespace kvarnel::screens {
+
+// Binds the end notifications of the six music players, Skladba1Notify ..
+// Skladba6Notify.
+void bindMusicHandlers(scenes::Context& ctx, layout::HandlerRegistry& handlers);
+
+// The end notification of track k (Skladba<k>Notify): loops the track
+// unless a stop asked for silence; either way the request is used up.
+void trackNotify(scenes::Context& ctx, int k);
+
+}  // namespace kvarnel::screens
