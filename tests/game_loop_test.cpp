@@ -55,6 +55,7 @@ TEST(GameLoop, TheFrameTimerTicksByItsIntervalOnlyWhileActive) {
 TEST(GameLoop, AnIdleGameWakesOnlyForWhatIsDue) {
     GameFixture f("loop-idle");
     f.start();
+    f.game->state.ShowMakerLogo = 0;  // the black start screen, with no logo to play
     f.game->c.Start->Enabled = false;
     // The loop sleeps from one game tick to the next: about 20 wakes a
     // second, not one per millisecond.
@@ -69,6 +70,7 @@ TEST(GameLoop, AnIdleGameWakesOnlyForWhatIsDue) {
 TEST(GameLoop, ThePointerFollowsCursorFileOnTheNextTick) {
     GameFixture f("loop-pointer");
     f.start();
+    f.game->state.ShowMakerLogo = 0;  // no logo, whose end loads the pointer too
     f.host->calls.clear();
     f.game->state.CursorFile = "Cursors\\Nuz.cur";
     f.game->state.CursorFile = "Cursors\\Lano.cur";  // twice in one tick: only the second loads

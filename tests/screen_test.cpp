@@ -400,6 +400,28 @@ TEST(SurfaceDrawing, ItemsWithTransparencyScaledAndFlipped) {
     EXPECT_EQ(draw.front.at(10, 10), argb(10, 20, 30));  // the scaled pixel covers 2x2
     EXPECT_EQ(draw.front.at(11, 11), argb(10, 20, 30));
     EXPECT_EQ(draw.front.at(12, 12), argb(0, 0, 0));
+
+    // The screens draw every tick: the same frame again is no new picture,
+    // a changed one is, and a resized surface is drawn afresh.
+    auto frame = [&](int x) {
+        s.fillBlack();
+        s.drawItem(list, 0, x, 2);
+        s.flip();
+    };
+    frame(2);
+    const uint64_t flips = draw.flips;
+    frame(2);
+    EXPECT_EQ(draw.flips, flips);
+    EXPECT_EQ(draw.front.at(3, 3), argb(10, 20, 30));
+    frame(6);
+    EXPECT_EQ(draw.flips, flips + 1);
+    EXPECT_EQ(draw.front.at(3, 3), argb(0, 0, 0));
+    EXPECT_EQ(draw.front.at(7, 3), argb(10, 20, 30));
+    draw.Width = 12;
+    frame(6);
+    EXPECT_EQ(draw.flips, flips + 2);
+    EXPECT_EQ(draw.front.width, 12);
+
     draw.Visible = false;
     EXPECT_FALSE(s.canDraw());
 }

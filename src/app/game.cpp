@@ -6,6 +6,8 @@
 #include "scenes/exits.h"
 #include "scenes/inventory.h"
 #include "screens/frame_timer.h"
+#include "screens/language.h"
+#include "screens/menu.h"
 #include "screens/music.h"
 #include "story/tick.h"
 
@@ -36,7 +38,7 @@ void Game::registerHandlers() {
     // the later binding; none is.
     using Binder = void (*)(scenes::Context&, layout::HandlerRegistry&);
     for (Binder bind : {screens::bindMusicHandlers, scenes::bindDescriptionHandlers, scenes::bindInventoryHandlers,
-                        scenes::bindExitHandlers}) {
+                        scenes::bindExitHandlers, screens::bindLanguageHandlers, screens::bindMenuHandlers}) {
         bind(ctx, handlers);
     }
 }

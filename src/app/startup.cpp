@@ -6,6 +6,7 @@
 
 #include "app/game.h"
 #include "core/items.h"
+#include "platform/log.h"
 
 namespace kvarnel::app {
 
@@ -44,6 +45,8 @@ constexpr std::string_view kKeyMenuSlider = "Files13";
 constexpr std::string_view kKeyBonusGameUnlocked = "Data93";
 
 constexpr int32_t kDefaultMenuSlider = 470;
+constexpr int32_t kSliderMin = 400;
+constexpr int32_t kSliderMax = 573;
 
 // Main-menu hit rectangles relative to the play area's corner; MenuRect8 is
 // the speed knob and follows MenuSlider.
@@ -143,6 +146,15 @@ void Game::FormCreate() {
     s.MusicOn = SettingsFile_->readBool(kSettingsSection, kKeyMusicOn, true);
     s.SoundOn = SettingsFile_->readBool(kSettingsSection, kKeySoundOn, true);
     s.MenuSlider = SettingsFile_->readInt(kSettingsSection, kKeyMenuSlider, kDefaultMenuSlider);
+    // The knob lies on its track: a value off it (a hand-edited file) would
+    // give the texts a speed of zero or less, and a line that never ends.
+    if (s.MenuSlider < kSliderMin || s.MenuSlider > kSliderMax) {
+        logWarning(programFolder + std::string(kSettingsName) + ": [" + std::string(kSettingsSection) + "] " +
+                   std::string(kKeyMenuSlider) + "=" + std::to_string(s.MenuSlider) +
+                   " lies off the speed knob's track " + std::to_string(kSliderMin) + ".." +
+                   std::to_string(kSliderMax) + "; using the nearest end");
+        s.MenuSlider = std::clamp(s.MenuSlider, kSliderMin, kSliderMax);
+    }
     s.BonusGameUnlocked = SettingsFile_->readBool(kSettingsSection, kKeyBonusGameUnlocked, false);
 
     // 14. Main-menu rectangles.

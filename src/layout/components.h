@@ -260,6 +260,17 @@ public:
     EventBinding OnNotify;
 };
 
+class DXImageList;
+
+// One drawing operation on a surface, as it was asked for (layout/surface.h).
+struct SurfaceCommand {
+    enum class Kind : uint8_t { FillBlack, Scaled, Turned };
+    Kind kind = Kind::FillBlack;
+    const DXImageList* list = nullptr;
+    int n = 0, x = 0, y = 0, w = 0, h = 0, ax = 0, ay = 0, degrees = 0;
+    bool operator==(const SurfaceCommand&) const = default;
+};
+
 // A drawing surface that the frame timer's screens draw on.
 class DXDraw : public Control {
 public:
@@ -284,6 +295,11 @@ public:
     Image back;
     Image front;
     uint64_t flips = 0;  // counts flips, so a changed front is noticed cheaply
+    // What was asked for since the last flip, and what the front was drawn
+    // from. The screens redraw everything every tick; a flip of the same
+    // operations as the last one leaves the front and `flips` alone.
+    std::vector<SurfaceCommand> pending;
+    std::vector<SurfaceCommand> drawn;
 };
 
 // ---------------------------------------------------------------------------

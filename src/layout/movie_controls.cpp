@@ -29,6 +29,12 @@ void MovieControls::rewind(const ShockwaveFlash& control) {
     it->second->serial = ++serials_;
 }
 
+void MovieControls::markPlayed(const ShockwaveFlash& control) {
+    auto& entry = movies_[&control];
+    entry = std::make_unique<Entry>();
+    entry->serial = ++serials_;
+}
+
 bool MovieControls::update(uint64_t nowMs) {
     bool changed = false;
     for (auto& [control, entry] : movies_) {

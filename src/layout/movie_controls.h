@@ -24,6 +24,9 @@ public:
     void stop(const ShockwaveFlash& control);
     // Back to the first frame, not playing.
     void rewind(const ShockwaveFlash& control);
+    // As if the control had played a movie to its end: not playing, nothing
+    // to show. For play that begins after the movies it would have seen.
+    void markPlayed(const ShockwaveFlash& control);
 
     // Advances every playing movie to `nowMs`; true when a shown frame changed.
     bool update(uint64_t nowMs);

@@ -19,12 +19,20 @@ BlitOptions optionsFor(const ImageListItem& item) {
 }
 }  // namespace
 
-void Surface::setMinimised(bool minimised) { gMinimised = minimised; }
+void Surface::setMinimised(bool minimised) {
+    gMinimised = minimised;
+}
 
-bool Surface::canDraw() const { return !gMinimised && screen_.showing(draw_) && width() > 0 && height() > 0; }
+bool Surface::canDraw() const {
+    return !gMinimised && screen_.showing(draw_) && width() > 0 && height() > 0;
+}
 
-int Surface::width() const { return screen_.localBounds(draw_).w; }
-int Surface::height() const { return screen_.localBounds(draw_).h; }
+int Surface::width() const {
+    return screen_.localBounds(draw_).w;
+}
+int Surface::height() const {
+    return screen_.localBounds(draw_).h;
+}
 
 void Surface::ensureBack() {
     const int w = std::max(0, width()), h = std::max(0, height());
@@ -36,8 +44,7 @@ void Surface::ensureBack() {
 }
 
 void Surface::fillBlack() {
-    ensureBack();
-    std::fill(draw_.back.pixels.begin(), draw_.back.pixels.end(), 0xFF000000u);
+    draw_.pending.push_back({.kind = SurfaceCommand::Kind::FillBlack});
 }
 
 void Surface::drawItem(const DXImageList& list, int n, int x, int y) {
@@ -47,26 +54,60 @@ void Surface::drawItem(const DXImageList& list, int n, int x, int y) {
 }
 
 void Surface::drawScaled(const DXImageList& list, int n, int x, int y, int w, int h) {
-    const ImageListItem* item = itemAt(list, n);
-    if (!item) return;
-    ensureBack();
-    blitScaled(draw_.back, {0, 0, draw_.back.width, draw_.back.height}, item->Picture_.image, x, y, w, h,
-               optionsFor(*item));
+    if (!itemAt(list, n)) return;
+    draw_.pending.push_back(
+        {.kind = SurfaceCommand::Kind::Scaled, .list = &list, .n = n, .x = x, .y = y, .w = w, .h = h});
 }
 
 void Surface::drawScaledTurned(const DXImageList& list, int n, int x, int y, int w, int h, int ax, int ay,
                                int degrees) {
-    const ImageListItem* item = itemAt(list, n);
-    if (!item) return;
-    ensureBack();
-    blitTurned(draw_.back, {0, 0, draw_.back.width, draw_.back.height}, item->Picture_.image, x, y, w, h, ax, ay,
-               degrees, optionsFor(*item));
+    if (!itemAt(list, n)) return;
+    draw_.pending.push_back({.kind = SurfaceCommand::Kind::Turned,
+                             .list = &list,
+                             .n = n,
+                             .x = x,
+                             .y = y,
+                             .w = w,
+                             .h = h,
+                             .ax = ax,
+                             .ay = ay,
+                             .degrees = degrees});
 }
 
 void Surface::flip() {
+    const int w = std::max(0, width()), h = std::max(0, height());
+    const bool sameSize = draw_.back.width == w && draw_.back.height == h;
+    // Each operation paints fixed pixels over what lies beneath, so drawing
+    // the same operations again onto their own result changes nothing: the
+    // idle menu costs no pixel work and no new picture.
+    if (draw_.flips > 0 && sameSize && draw_.pending == draw_.drawn) {
+        draw_.pending.clear();
+        return;
+    }
     ensureBack();
+    const ScreenRect clip{0, 0, draw_.back.width, draw_.back.height};
+    for (const SurfaceCommand& cmd : draw_.pending) {
+        switch (cmd.kind) {
+            case SurfaceCommand::Kind::FillBlack:
+                std::fill(draw_.back.pixels.begin(), draw_.back.pixels.end(), 0xFF000000u);
+                break;
+            case SurfaceCommand::Kind::Scaled: {
+                const ImageListItem& item = cmd.list->Items[static_cast<size_t>(cmd.n)];
+                blitScaled(draw_.back, clip, item.Picture_.image, cmd.x, cmd.y, cmd.w, cmd.h, optionsFor(item));
+                break;
+            }
+            case SurfaceCommand::Kind::Turned: {
+                const ImageListItem& item = cmd.list->Items[static_cast<size_t>(cmd.n)];
+                blitTurned(draw_.back, clip, item.Picture_.image, cmd.x, cmd.y, cmd.w, cmd.h, cmd.ax, cmd.ay,
+                           cmd.degrees, optionsFor(item));
+                break;
+            }
+        }
+    }
     draw_.front = draw_.back;
     ++draw_.flips;
+    draw_.drawn = std::move(draw_.pending);
+    draw_.pending.clear();
 }
 
 int Surface::itemWidth(const DXImageList& list, int n) {

@@ -54,6 +54,8 @@ private:
 
 constexpr auto kInterludeNames = std::to_array<std::string_view>(
     {"Textanimace", "Textanimace2", "Textanimace3", "Textanimace4", "Textanimace5", "Textanimace6", "Textanimace7"});
+constexpr auto kOutroNames =
+    std::to_array<std::string_view>({"Outro1", "Outro2", "Outro3", "Outro4", "Outro5", "Outro6"});
 constexpr auto kReplyNames = std::to_array<std::string_view>({"Otazka1", "Otazka2", "Otazka3"});
 
 constexpr auto kSkladbaNames =
@@ -106,6 +108,18 @@ Controls resolveControls(const layout::Layout& layout, std::string_view source) 
     r.need("Rukpal", c.Rukpal, "TPanel");
     r.need("Vjeskyni", c.Vjeskyni, "TPanel");
     r.needAll(kInterludeNames, c.Textanimace, "TPanel");
+    r.need("ShockwaveFlash1", c.ShockwaveFlash1, "TShockwaveFlash");
+    r.need("ShockwaveFlash2", c.ShockwaveFlash2, "TShockwaveFlash");
+    r.needAll(kOutroNames, c.Outros, "TShockwaveFlash");
+    r.need("Titulky1", c.Titulky1, "TShockwaveFlash");
+    r.need("Titulky2", c.Titulky2, "TShockwaveFlash");
+    r.need("Kryti", c.Kryti, "TPanel");
+    r.need("Krytivo", c.Krytivo, "TPanel");
+    r.need("VyberJazyk", c.VyberJazyk, "TPanel");
+    r.need("Label123", c.Label123, "TLabel");
+    r.need("Label124", c.Label124, "TLabel");
+    r.need("HlavniMenu", c.HlavniMenu, "TDXDraw");
+    r.need("GrafikaMenu", c.GrafikaMenu, "TDXImageList");
 
     r.need("Popis", c.Popis, "TLabel");
     r.need("Rozhovor", c.Rozhovor, "TLabel");

@@ -83,6 +83,22 @@ struct Controls {
     // Textanimace, Textanimace2 .. Textanimace7.
     std::array<layout::Panel*, 7> Textanimace{};
 
+    // --- Movies, the language screen and the main menu -----------------------
+    layout::ShockwaveFlash* ShockwaveFlash1 = nullptr;  // the maker's logo
+    layout::ShockwaveFlash* ShockwaveFlash2 = nullptr;  // the intro
+    // Outro1 .. Outro6.
+    std::array<layout::ShockwaveFlash*, 6> Outros{};
+    layout::ShockwaveFlash* Titulky1 = nullptr;  // the credits in Czech
+    layout::ShockwaveFlash* Titulky2 = nullptr;  // and in English
+    // The black strips over the bottom of the intro and of the endings.
+    layout::Panel* Kryti = nullptr;
+    layout::Panel* Krytivo = nullptr;
+    layout::Panel* VyberJazyk = nullptr;
+    layout::Label* Label123 = nullptr;  // "česky"
+    layout::Label* Label124 = nullptr;  // "english"
+    layout::DXDraw* HlavniMenu = nullptr;
+    layout::DXImageList* GrafikaMenu = nullptr;
+
     // --- Text lines and the inventory bar -----------------------------------
     layout::Label* Popis = nullptr;
     layout::Label* Rozhovor = nullptr;

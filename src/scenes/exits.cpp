@@ -58,16 +58,6 @@ bool exitAllowed(const Context& ctx) {
     return ctx.state.DescriptionsOn == 1;
 }
 
-void leaveCourt(Context& ctx) {
-    GameState& s = ctx.state;
-    s.BirdActive = 0;
-    s.BirdPauseOn = 0;
-    ctx.screen->stopAnimation(*ctx.c.Ptak);
-    if (ctx.c.Ptak->FrameIndex != 0) s.BirdWasFlying = 1;
-    ctx.screen->setFrameIndex(*ctx.c.Ptak, 0);
-    s.BirdPhase = 0;
-}
-
 void leavePrison(Context& ctx) {
     ctx.state.KrovakIdleTime = 0;
     ctx.screen->setFrameIndex(*ctx.c.Krovakvp, 0);
@@ -206,6 +196,16 @@ void switchScene(Context& ctx, Scene from, Scene to) {
 void crossMusicRegion(Context& ctx, int oldTrack, int newTrack) {
     stopTrack(ctx, oldTrack);
     startTrack(ctx, newTrack);
+}
+
+void leaveCourt(Context& ctx) {
+    GameState& s = ctx.state;
+    s.BirdActive = 0;
+    s.BirdPauseOn = 0;
+    ctx.screen->stopAnimation(*ctx.c.Ptak);
+    if (ctx.c.Ptak->FrameIndex != 0) s.BirdWasFlying = 1;
+    ctx.screen->setFrameIndex(*ctx.c.Ptak, 0);
+    s.BirdPhase = 0;
 }
 
 void enterCourt(Context& ctx) {

@@ -35,6 +35,9 @@ void crossMusicRegion(Context& ctx, int oldTrack, int newTrack);
 // What entering the court, the prison's front and the bush's forest sets
 // up, whether by an exit or as the first scene.
 void enterCourt(Context& ctx);
+// What leaving the court stops, and what the menu stops when it opens over
+// it: the bird lands on its first frame and waits.
+void leaveCourt(Context& ctx);
 void enterPrison(Context& ctx);
 void showBushOrWayOn(Context& ctx);
 

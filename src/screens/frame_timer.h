@@ -7,8 +7,9 @@
 
 namespace kvarnel::screens {
 
-// The frame timer's handler (Start's OnTimer): one frame. So far it keeps
-// the pointer in step with CursorFile, which the bonus game leaves alone.
+// The frame timer's handler (Start's OnTimer): one frame. Outside the bonus
+// game it keeps the pointer in step with CursorFile and runs the main menu
+// while it shows.
 void StartTimer(scenes::Context& ctx);
 
 }  // namespace kvarnel::screens

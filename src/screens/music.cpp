@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "scenes/scene_faces.h"
+
 namespace kvarnel::screens {
 
 void bindMusicHandlers(scenes::Context& ctx, layout::HandlerRegistry& handlers) {
@@ -15,6 +17,42 @@ void trackNotify(scenes::Context& ctx, int k) {
     // The player stands at its end, so playing starts it over.
     if (k >= 1 && k <= 6 && ctx.state.SkipTrackRestart == 0) ctx.platform.mediaPlay(k - 1, true);
     ctx.state.SkipTrackRestart = 0;
+}
+
+void switchMusicOff(scenes::Context& ctx) {
+    core::GameState& s = ctx.state;
+    s.SceneTrackStarted = 0;
+    for (int k = 1; k <= 6; ++k) scenes::stopTrack(ctx, k);
+    s.MusicOn = 0;
+    s.TrackEnabled.fill(0);
+}
+
+void switchMusicOn(scenes::Context& ctx) {
+    core::GameState& s = ctx.state;
+    s.MusicOn = 1;
+    s.TrackEnabled.fill(1);
+    // The players are named again, not reopened.
+    for (size_t k = 0; k < ctx.c.Skladba.size(); ++k) {
+        ctx.c.Skladba[k]->FileName = ctx.programFolder + "mmid" + std::to_string(k + 1) + ".mid";
+        ctx.platform.mediaSetFileName(static_cast<int>(k), ctx.c.Skladba[k]->FileName);
+    }
+    // One test per region, each on its own: the village, the western and
+    // the eastern forest, the cave.
+    for (int track : {2, 3, 4}) {
+        bool shown = false;
+        for (size_t i = 0; i < ctx.c.scenes.size(); ++i) {
+            if (ctx.c.scenes[i]->Visible && scenes::musicRegion(static_cast<scenes::Scene>(i)) == track) shown = true;
+        }
+        if (shown) {
+            scenes::startTrack(ctx, track);
+            s.SceneTrackStarted = 1;
+        }
+    }
+    if (ctx.c.Vjeskyni->Visible) {
+        scenes::startTrack(ctx, 5);
+        s.SceneTrackStarted = 1;
+    }
+    if (s.SceneTrackStarted == 0) scenes::startTrack(ctx, 1);
 }
 
 }  // namespace kvarnel::screens

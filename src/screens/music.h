@@ -17,4 +17,10 @@ void bindMusicHandlers(scenes::Context& ctx, layout::HandlerRegistry& handlers);
 // unless a stop asked for silence; either way the request is used up.
 void trackNotify(scenes::Context& ctx, int k);
 
+// The options page's music switch. Off: every track stopped, none may
+// start. On: every track may start again, and the track of the region shown
+// starts (the menu's own track where no region is shown).
+void switchMusicOff(scenes::Context& ctx);
+void switchMusicOn(scenes::Context& ctx);
+
 }  // namespace kvarnel::screens

@@ -1,4 +1,4 @@
-// The movies, the conversations, the story sequences, the menu and the small
+// The conversations, the story sequences, the idle remarks and the small
 // games hook in at their steps below; until they exist their steps keep
 // their place (and their guards where ending the tick matters) and do
 // nothing.
@@ -6,7 +6,9 @@
 
 #include "core/countdown.h"
 #include "scenes/inventory.h"
+#include "screens/menu.h"
 #include "story/conversation.h"
+#include "story/movies.h"
 #include "story/sequences.h"
 #include "story/speech.h"
 
@@ -46,13 +48,17 @@ void CasodavacTimer(scenes::Context& ctx) {
         c.Menu1->Visible = true;
         return;
     }
-    // 3. Ending movies: nothing runs them yet.
+    // 3. The ending movies.
+    endingChainStep(ctx);
     // 4. The criminal's door shows exactly while it is open.
     if (!c.Label125->Visible && s.CriminalDoorOpen == 1) c.Label125->Visible = true;
     if (c.Label125->Visible && s.CriminalDoorOpen == 0) c.Label125->Visible = false;
     // 5. Skipping the intro.
-    if (escape && shown(c.Intro)) return;
-    // 6.-8. The maker logo, the intro watch and the logo watch: no movies yet.
+    if (skipIntroOnEscape(ctx, escape)) return;
+    // 6.-8. The maker logo, the intro watch and the logo watch.
+    makerLogoStep(ctx);
+    introWatchStep(ctx);
+    logoWatchStep(ctx);
     // 9.-11. The small games' clocks take the whole tick while they run.
     if (s.BonusAnimationOn == 1) return;
     if (s.BonusGameUnlocked == 1 && s.BonusBallInPlay == 1) return;
@@ -61,23 +67,14 @@ void CasodavacTimer(scenes::Context& ctx) {
     s.TableTickElapsed = 0;
     scenes::moneyAndHandsRules(ctx);
     scenes::setCaption(ctx, *c.Label10, c.Penez->Caption);
-    // 13. The main menu on Escape comes with the menu.
+    // 13. The main menu on Escape.
+    if (screens::openMenuOnEscape(ctx, escape)) return;
     // 14. While the frame timer runs a screen of its own, the rest waits.
     if (c.Start->Enabled) return;
     // 15. The remark after coming out of the cave.
     if (s.CaveExitRemarkDue == 1) {
         if (s.CaveExitRemarkTicks == 30) {
-            scenes::describe(
-                ctx,
-                s.DaughterReturned == 1
-                    ? scenes::Text{"Ajta! Heh, tak to kdybych se tehdy do téhle jeskyně nebál jít, tak už bych tu "
-                                   "láhev měl dávno.",
-                                   "Eh, heh. If I wasn't so affraid to go into that cave before, I could have that "
-                                   "bottle already."}
-                    : scenes::Text{"Sakra, kde jsem to vyšel? No, do Lhotky se už odtut nějak dostanu, hlavně že "
-                                   "mám tu láhev.",
-                                   "Damned, where am I? I'll get to the Lhotka somehow, the most important is "
-                                   "that I have got the bottle now."});
+            scenes::describe(ctx, s.DaughterReturned == 1 ? kCaveExitRemarkHome : kCaveExitRemarkLost);
             s.CaveExitRemarkDue = 0;
         } else {
             ++s.CaveExitRemarkTicks;
@@ -108,6 +105,7 @@ void CasodavacTimer(scenes::Context& ctx) {
     if (s.DescriptionTimerOn == 1) core::advanceRuleA(s.DescriptionTime, s.DescriptionElapsed, s.DescriptionExpired);
     if (s.DescriptionExpired == 1) {
         s.FailedUseArmed = 1;
+        if (endingLinesStep(ctx)) return;
         plainDescriptionEnd(ctx);
     }
     // 22.-23.

@@ -66,6 +66,8 @@ Obj objectFor(const ComponentSpec& row) {
         if (row.transparent) o.boolean("Transparent", true);
     } else if (cls == "TShockwaveFlash") {
         o.integer("TabOrder", 0);
+        // A movie without a size of its own fills its panel.
+        if (row.width == 0 && row.height == 0) o.ident("Align", "alClient");
     } else if (cls == "TDXDraw") {
         o.boolean("AutoInitialize", true)
             .boolean("AutoSize", true)

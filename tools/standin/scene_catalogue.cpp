@@ -813,27 +813,27 @@ constexpr auto kComponents = std::to_array<ComponentSpec>({
     {.name = "Label124", .parent = "VyberJazyk", .kind = "label", .left = 602, .top = 356, .width = 116, .height = 42,
      .visibleAtStart = true, .transparent = true, .captionCz = "english", .fontName = "Century Gothic",
      .fontPixels = 35, .fontColour = "clWhite", .role = "choose English"},
-    // bounds not given
+    // fills its panel, which start-up sizes to the screen
     {.name = "ShockwaveFlash1", .parent = "AnimaceQuillmoth", .kind = "movie", .visibleAtStart = true,
      .role = "maker-logo movie"},
-    // bounds not given
-    {.name = "ShockwaveFlash2", .parent = "Intro", .kind = "movie", .visibleAtStart = true, .role = "intro movie"},
-    // bounds not given
-    {.name = "Outro1", .parent = "Outro", .kind = "movie", .visibleAtStart = true, .role = "ending movie"},
-    // bounds not given
-    {.name = "Outro2", .parent = "Outro", .kind = "movie", .visibleAtStart = false, .role = "ending movie"},
-    // bounds not given
-    {.name = "Outro3", .parent = "Outro", .kind = "movie", .visibleAtStart = false, .role = "ending movie"},
-    // bounds not given
-    {.name = "Outro4", .parent = "Outro", .kind = "movie", .visibleAtStart = false, .role = "ending movie"},
-    // bounds not given
-    {.name = "Outro5", .parent = "Outro", .kind = "movie", .visibleAtStart = false, .role = "ending movie"},
-    // bounds not given
-    {.name = "Outro6", .parent = "Outro", .kind = "movie", .visibleAtStart = false, .role = "ending movie"},
-    // bounds not given
-    {.name = "Titulky1", .parent = "Titulky", .kind = "movie", .visibleAtStart = false, .role = "credits (Czech)"},
-    // bounds not given
-    {.name = "Titulky2", .parent = "Titulky", .kind = "movie", .visibleAtStart = false, .role = "credits (English)"},
+    {.name = "ShockwaveFlash2", .parent = "Intro", .kind = "movie", .left = 2, .top = 2, .width = 1024, .height = 768,
+     .visibleAtStart = true, .role = "intro movie"},
+    {.name = "Outro1", .parent = "Outro", .kind = "movie", .left = 0, .top = 0, .width = 1024, .height = 768,
+     .visibleAtStart = true, .role = "ending movie"},
+    {.name = "Outro2", .parent = "Outro", .kind = "movie", .left = 0, .top = 0, .width = 1024, .height = 768,
+     .visibleAtStart = false, .role = "ending movie"},
+    {.name = "Outro3", .parent = "Outro", .kind = "movie", .left = 0, .top = 0, .width = 1024, .height = 768,
+     .visibleAtStart = false, .role = "ending movie"},
+    {.name = "Outro4", .parent = "Outro", .kind = "movie", .left = 0, .top = 0, .width = 1024, .height = 768,
+     .visibleAtStart = false, .role = "ending movie"},
+    {.name = "Outro5", .parent = "Outro", .kind = "movie", .left = 0, .top = 0, .width = 1024, .height = 768,
+     .visibleAtStart = false, .role = "ending movie"},
+    {.name = "Outro6", .parent = "Outro", .kind = "movie", .left = 0, .top = 0, .width = 1024, .height = 768,
+     .visibleAtStart = false, .role = "ending movie"},
+    {.name = "Titulky1", .parent = "Titulky", .kind = "movie", .left = 0, .top = 0, .width = 1024, .height = 768,
+     .visibleAtStart = false, .role = "credits (Czech)"},
+    {.name = "Titulky2", .parent = "Titulky", .kind = "movie", .left = 0, .top = 0, .width = 1024, .height = 768,
+     .visibleAtStart = false, .role = "credits (English)"},
 
     // ---- Window-level controls. Fonts are 16-pixel "MS Sans Serif" unless a row says otherwise;
     // labels size themselves to their caption, the width is the design width.

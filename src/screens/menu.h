@@ -1,0 +1,30 @@
+// The main menu: drawn by the frame timer on HlavniMenu from the pictures
+// of GrafikaMenu, every button a picture in Czech and English, normal and
+// highlighted; clicks are decided by the hit rectangles MenuRect1 ..
+// MenuRect10 that start-up computes. Four pages: the main page, the choice
+// between the story and the two-player game, the two-player game's rules,
+// and the options (music, sound, speed of the texts).
+#pragma once
+
+#include "layout/layout.h"
+#include "scenes/context.h"
+
+namespace kvarnel::screens {
+
+// Binds HlavniMenuClick, HlavniMenuMouseDown and HlavniMenuMouseUp.
+void bindMenuHandlers(scenes::Context& ctx, layout::HandlerRegistry& handlers);
+
+// Step of the game tick: Escape during free play opens the menu over the
+// game (the court's bird landing first). True when it did; the tick then
+// ends.
+bool openMenuOnEscape(scenes::Context& ctx, bool escape);
+
+// Steps of the frame timer while the menu shows: Escape leaves the options
+// page or goes back one page; the menu is drawn.
+void menuEscapeStep(scenes::Context& ctx);
+void drawMenu(scenes::Context& ctx);
+
+// SpeechSpeed from the knob's position (MenuSlider, 400 .. 573).
+int32_t speechSpeedForSlider(int32_t slider);
+
+}  // namespace kvarnel::screens
