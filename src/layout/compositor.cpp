@@ -110,7 +110,8 @@ void Compositor::drawControl(Image& fb, Control& c, const ScreenRect& clip) {
             auto& gif = static_cast<GifAnimator&>(c);
             const auto& frames = gif.Image_.frames;
             if (frames.empty()) break;
-            const auto i = static_cast<size_t>(std::clamp<int32_t>(gif.FrameIndex, 0, static_cast<int32_t>(frames.size()) - 1));
+            const auto i =
+                static_cast<size_t>(std::clamp<int32_t>(gif.FrameIndex, 0, static_cast<int32_t>(frames.size()) - 1));
             const Image& frame = frames[i].image;
             const BlitOptions opt{gif.Transparent ? BlitMode::Alpha : BlitMode::Opaque, 0};
             drawPlaced(fb, clip, frame, b, gif.Stretch, gif.Center, opt);
@@ -154,14 +155,12 @@ void Compositor::drawHint(Image& fb) {
     drawText(fb, all, font, hint.text, box.x + 3, box.y + 2);
 }
 
-uint64_t Compositor::fingerprint() const {
-    uint64_t h = 0;
-    mix(h, static_cast<uint64_t>(screen_.width()) << 32 | static_cast<uint32_t>(screen_.height()));
-    for (Component* comp : screen_.layout().components()) {
-        auto* c = as<Control>(comp);
-        if (!c) continue;
+void Compositor::mixShowing(uint64_t& h, const Control& parent) const {
+    for (Control* c : parent.children) {
         // A hidden control may move as it likes (the inventory places its
-        // hidden items every tick); only its showing up changes the picture.
+        // hidden items every tick), and nothing inside it can show: only its
+        // showing up changes the picture. So the walk skips hidden subtrees,
+        // which are most of the layout at any time.
         mix(h, c->Visible);
         if (!c->Visible) continue;
         mix(h, (static_cast<uint64_t>(static_cast<uint32_t>(c->Left)) << 32) ^ static_cast<uint32_t>(c->Top));
@@ -169,6 +168,7 @@ uint64_t Compositor::fingerprint() const {
         if (auto* label = as<Label>(c)) {
             mixString(h, label->Caption);
             mix(h, static_cast<uint32_t>(label->Font_.Color));
+            mix(h, static_cast<uint32_t>(label->Font_.Height));
         } else if (auto* gif = as<GifAnimator>(c)) {
             mix(h, static_cast<uint32_t>(gif->FrameIndex));
         } else if (auto* movie = as<ShockwaveFlash>(c)) {
@@ -178,7 +178,14 @@ uint64_t Compositor::fingerprint() const {
         } else if (auto* draw = as<DXDraw>(c)) {
             mix(h, draw->flips);
         }
+        mixShowing(h, *c);
     }
+}
+
+uint64_t Compositor::fingerprint() const {
+    uint64_t h = 0;
+    mix(h, static_cast<uint64_t>(screen_.width()) << 32 | static_cast<uint32_t>(screen_.height()));
+    mixShowing(h, screen_.layout().form());
     const HintState& hint = screen_.hint();
     mix(h, hint.shown);
     mixString(h, hint.text);

@@ -37,6 +37,8 @@ public:
     uint64_t fingerprint() const;
 
 private:
+    // Mixes what decides the picture of `parent`'s showing descendants.
+    void mixShowing(uint64_t& h, const Control& parent) const;
     void drawControl(Image& fb, Control& c, const ScreenRect& clip);
     void drawChildren(Image& fb, Control& parent, const ScreenRect& clip);
     void drawText(Image& fb, const ScreenRect& clip, const Font& font, const std::string& text, int x, int y);
