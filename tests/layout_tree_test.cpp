@@ -76,6 +76,25 @@ TEST(LayoutTree, StoredPropertiesAndClassDefaults) {
     EXPECT_EQ(layout.findAs<ShockwaveFlash>("ShockwaveFlash1")->ControlData.size(), 200u);
 }
 
+TEST(LayoutTree, ColourNamesBothWays) {
+    struct Case {
+        const char* name;
+        TColor value;
+    };
+    // Blue in the high byte; the system colours carry the high bit.
+    const Case cases[] = {
+        {"clBlack", 0x000000},    {"clMaroon", 0x000080},         {"clNavy", 0x800000},   {"clRed", 0x0000FF},
+        {"clYellow", 0x00FFFF},   {"clAqua", 0xFFFF00},           {"clSilver", 0xC0C0C0}, {"clWhite", 0xFFFFFF},
+        {"clBtnFace", clBtnFace}, {"clWindowText", clWindowText},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(colorFromName(c.name), c.value) << c.name;
+        EXPECT_EQ(colorName(c.value), c.name) << c.name;
+    }
+    EXPECT_EQ(colorFromName("clPink"), std::nullopt);
+    EXPECT_EQ(colorName(0x123456), std::nullopt);
+}
+
 TEST(LayoutTree, PayloadsAreDecoded) {
     const Layout layout = loadFixture();
 

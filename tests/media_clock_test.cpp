@@ -25,13 +25,13 @@ void openPlayers(MediaClock& clock) {
     clock.open(2, std::nullopt);
 }
 
-enum class Op { Play, PlayQuiet, Stop, Rewind, Update, Finish, Reopen, Deadline, Position };
+enum class Op { Play, PlayQuiet, Stop, Rewind, Update, Finish, Reopen, Deadline, Position, Playing };
 
 struct Step {
     uint64_t at;
     Op op;
     int player = 0;
-    uint64_t expect = 0;  // Deadline: the due time; Position: ms from the start
+    uint64_t expect = 0;  // Deadline: the due time; Position: ms from the start; Playing: 1 or 0
 };
 
 struct Scenario {
@@ -74,6 +74,9 @@ TEST_P(MediaClockRules, NotifiesAsExpected) {
                 break;
             case Op::Position:
                 EXPECT_EQ(clock.positionMs(step.player, step.at), step.expect) << where << ", player " << step.player;
+                break;
+            case Op::Playing:
+                EXPECT_EQ(clock.playing(step.player, step.at), step.expect == 1) << where << ", player " << step.player;
                 break;
         }
         int player = -1;
@@ -183,7 +186,27 @@ INSTANTIATE_TEST_SUITE_P(
                   {3000, Op::Position, 0, 1000},
                   {3000, Op::Rewind},
                   {3000, Op::Position, 0, 0}},
-                 "0@300 0@3000"}),
+                 "0@300 0@3000"},
+        Scenario{"a player sounds from its play until its end is due, settled or not",
+                 {{0, Op::Playing, 0, 0},
+                  {0, Op::Play},
+                  {0, Op::Playing, 0, 1},
+                  {0, Op::Playing, 1, 0},
+                  {999, Op::Playing, 0, 1},
+                  {1000, Op::Playing, 0, 0},
+                  {1000, Op::Update},
+                  {1000, Op::Playing, 0, 0},
+                  {1100, Op::Play, 1},
+                  {1200, Op::Play, 2},
+                  {1200, Op::Playing, 1, 0},
+                  {99999, Op::Playing, 2, 1},
+                  {99999, Op::Playing, -1, 0},
+                  {99999, Op::Playing, 6, 0},
+                  {99999, Op::Stop, 2},
+                  {99999, Op::Playing, 2, 0},
+                  {100000, Op::Play, 3},
+                  {100000, Op::Playing, 3, 0}},
+                 "0@1000 1@1200 2@99999"}),
     [](const auto& info) { return caseName(info); });
 
 TEST(MediaClockState, AtEndOnlyAfterRunningOut) {

@@ -1,7 +1,9 @@
 // Scripted play: parsing and running.
 #include "app/script.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cstdio>
 #include <sstream>
 
 #include "layout/png_codec.h"
@@ -41,15 +43,9 @@ struct Cursor {
         rest.remove_prefix(w.size());
         return true;
     }
-    // "TEXT" up to the last quote of the line, so quotes inside stay.
-    std::optional<std::string> quoted() {
+    bool atQuote() {
         skipSpace();
-        if (rest.empty() || rest.front() != '"') return std::nullopt;
-        const size_t last = rest.find_last_of('"');
-        if (last == 0) return std::nullopt;
-        std::string text(rest.substr(1, last - 1));
-        rest.remove_prefix(last + 1);
-        return text;
+        return !rest.empty() && rest.front() == '"';
     }
 };
 
@@ -64,59 +60,217 @@ bool validKey(std::string_view name) {
     return platform::keyFromName(name).has_value();
 }
 
-std::string parseCondition(Cursor& c, ScriptCondition& out) {
+std::optional<platform::MouseButton> mouseButton(std::string_view name) {
+    if (name == "MouseLeft") return platform::MouseButton::Left;
+    if (name == "MouseRight") return platform::MouseButton::Right;
+    return std::nullopt;
+}
+
+using Compare = ScriptCondition::Compare;
+
+std::optional<Compare> comparison(std::string_view w) {
+    if (w == "=") return Compare::Equal;
+    if (w == "!=") return Compare::NotEqual;
+    if (w == "<") return Compare::Less;
+    if (w == "<=") return Compare::LessOrEqual;
+    if (w == ">") return Compare::Greater;
+    if (w == ">=") return Compare::GreaterOrEqual;
+    return std::nullopt;
+}
+
+// "= or !=": for texts and colours.
+bool equality(Cursor& c, ScriptCondition& out) {
+    if (c.take("!=")) {
+        out.compare = Compare::NotEqual;
+        return true;
+    }
+    out.compare = Compare::Equal;
+    return c.take("=");
+}
+
+// OP N for numbers; `what` names the number in the message.
+std::string numericComparison(Cursor& c, ScriptCondition& out, const std::string& expected, const char* what) {
+    const auto op = comparison(c.word());
+    if (!op) return "expected " + expected + " (OP: = != < <= > >=)";
+    out.compare = *op;
+    out.number = number(c.word());
+    if (!out.number) return std::string("the ") + what + " is not a number";
+    return {};
+}
+
+// Reads one part of a condition up to its end, or up to the opening quote
+// of the quoted text it ends in: that text's end depends on what follows
+// it on the line, which parseConditions() works out. `textFollows` tells
+// which.
+std::string parseConditionHead(Cursor& c, ScriptCondition& out, bool& textFollows) {
+    using K = ScriptCondition::Kind;
+    textFollows = false;
     if (c.take("not")) out.negated = true;
     const std::string_view kind = c.word();
+    const auto quotedNext = [&](const char* error) -> std::string {
+        if (!c.atQuote()) return error;
+        textFollows = true;
+        return {};
+    };
     if (kind == "shown" || kind == "hidden") {
-        out.kind = kind == "shown" ? ScriptCondition::Kind::Shown : ScriptCondition::Kind::Hidden;
+        out.kind = kind == "shown" ? K::Shown : K::Hidden;
         out.name = std::string(c.word());
         if (out.name.empty()) return "a component name is missing";
     } else if (kind == "caption") {
-        out.kind = ScriptCondition::Kind::Caption;
+        out.kind = K::Caption;
         out.name = std::string(c.word());
         if (out.name.empty()) return "a label name is missing";
-        if (c.take("!=")) {
-            out.notEqual = true;
-        } else if (!c.take("=")) {
-            return "expected = or != after the label name";
-        }
-        auto text = c.quoted();
-        if (!text) return "expected a quoted text";
-        out.text = std::move(*text);
+        if (!equality(c, out)) return "expected = or != after the label name";
+        return quotedNext("expected a quoted text");
     } else if (kind == "var") {
-        out.kind = ScriptCondition::Kind::Var;
+        out.kind = K::Var;
         out.name = std::string(c.word());
-        if (out.name.empty() || !c.take("=")) return "expected var NAME = VALUE";
-        c.skipSpace();
-        if (!c.rest.empty() && c.rest.front() == '"') {
-            auto text = c.quoted();
-            if (!text) return "unterminated text";
-            out.text = std::move(*text);
-        } else {
-            out.number = number(c.word());
-            if (!out.number) return "the value is neither a number nor a quoted text";
+        const auto op = comparison(c.word());
+        if (out.name.empty() || !op) return "expected var NAME OP VALUE (OP: = != < <= > >=)";
+        out.compare = *op;
+        if (c.atQuote()) {
+            if (*op != Compare::Equal && *op != Compare::NotEqual) return "a text compares only with = or !=";
+            textFollows = true;
+            return {};
         }
-    } else if (kind == "frame") {
-        out.kind = ScriptCondition::Kind::Frame;
-        out.name = std::string(c.word());
-        if (out.name.empty() || !c.take("=")) return "expected frame NAME = N";
         out.number = number(c.word());
-        if (!out.number) return "the frame index is not a number";
+        if (!out.number) return "the value is neither a number nor a quoted text";
+    } else if (kind == "frame") {
+        out.kind = K::Frame;
+        out.name = std::string(c.word());
+        if (out.name.empty()) return "expected frame NAME OP N";
+        return numericComparison(c, out, "frame NAME OP N", "frame index");
+    } else if (kind == "interval") {
+        out.kind = K::Interval;
+        out.name = std::string(c.word());
+        if (out.name.empty()) return "expected interval NAME OP MS";
+        return numericComparison(c, out, "interval NAME OP MS", "interval");
     } else if (kind == "cursor") {
-        out.kind = ScriptCondition::Kind::Cursor;
-        if (!c.take("=")) return "expected cursor = \"FILE\"";
-        auto text = c.quoted();
-        if (!text) return "expected a quoted file name";
-        out.text = std::move(*text);
+        out.kind = K::Cursor;
+        if (!equality(c, out)) return "expected cursor = \"FILE\"";
+        return quotedNext("expected a quoted file name");
     } else if (kind == "called") {
-        out.kind = ScriptCondition::Kind::Called;
-        auto text = c.quoted();
-        if (!text) return "expected called \"TEXT\"";
-        out.text = std::move(*text);
+        out.kind = K::Called;
+        return quotedNext("expected called \"TEXT\"");
+    } else if (kind == "pointer") {
+        const std::string_view what = c.word();
+        if (what == "shown" || what == "hidden") {
+            out.kind = what == "shown" ? K::PointerShown : K::PointerHidden;
+        } else if (what == "at") {
+            out.kind = K::PointerAt;
+            const auto x = number(c.word());
+            const auto y = number(c.word());
+            if (!x || !y) return "expected pointer at X Y";
+            out.point = {static_cast<int>(*x), static_cast<int>(*y)};
+        } else {
+            return "expected pointer shown, pointer hidden or pointer at X Y";
+        }
+    } else if (kind == "playing" || kind == "enabled") {
+        out.kind = kind == "playing" ? K::Playing : K::Enabled;
+        out.name = std::string(c.word());
+        if (out.name.empty()) return "a component name is missing";
+    } else if (kind == "movie") {
+        out.kind = K::Movie;
+        out.name = std::string(c.word());
+        if (out.name.empty() || !equality(c, out)) return "expected movie NAME = \"FILE\"";
+        return quotedNext("expected a quoted file name");
+    } else if (kind == "colour") {
+        out.kind = K::Colour;
+        out.name = std::string(c.word());
+        if (out.name.empty() || !equality(c, out)) return "expected colour NAME = COLOUR";
+        const std::string_view colour = c.word();
+        const auto value = layout::colorFromName(colour);
+        if (!value) return "unknown colour '" + std::string(colour) + "' (clBlack, clRed, clMaroon, ...)";
+        out.number = *value;
+    } else if (kind.empty()) {
+        return "a condition is missing";
     } else {
         return "unknown condition '" + std::string(kind) + "'";
     }
     return {};
+}
+
+std::string_view trimEnd(std::string_view s) {
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+    return s;
+}
+
+std::string parseConditions(std::string_view line, bool timeLimit, std::vector<ScriptCondition>& out,
+                            std::optional<int64_t>& limit);
+
+// What may follow a part: nothing, "and" with the next part, or (for wait
+// until) the time limit.
+std::string parseAfterPart(std::string_view rest, bool timeLimit, std::vector<ScriptCondition>& out,
+                           std::optional<int64_t>& limit) {
+    Cursor c{rest};
+    if (c.atEnd()) return {};
+    if (c.take("and")) return parseConditions(c.rest, timeLimit, out, limit);
+    if (timeLimit) {
+        const auto ms = number(c.word());
+        if (!ms || *ms < 0) return "the time limit is not a number of milliseconds";
+        if (!c.atEnd()) return "unexpected '" + std::string(c.rest) + "' at the end";
+        limit = *ms;
+        return {};
+    }
+    return "unexpected '" + std::string(c.rest) + "' at the end";
+}
+
+// Whether a quoted text may end at a quote followed by `after`: the line
+// ends there, or goes on with " and", or (for wait until) with nothing but
+// a number.
+bool canEndText(std::string_view after, bool timeLimit) {
+    Cursor c{after};
+    if (c.atEnd()) return true;
+    if (after.front() != ' ' && after.front() != '\t') return false;
+    if (c.take("and")) return true;
+    return timeLimit && number(c.word()) && c.atEnd();
+}
+
+// CONDITION [and CONDITION]... [MS], to the end of the line. A quoted text
+// may contain quotes: it ends at the first quote where canEndText() allows
+// and the rest of the line then reads; a text like `He said "no" and left`
+// thus stays whole, since `left"` is no part of a condition.
+std::string parseConditions(std::string_view line, bool timeLimit, std::vector<ScriptCondition>& out,
+                            std::optional<int64_t>& limit) {
+    Cursor c{line};
+    c.skipSpace();
+    const std::string_view start = c.rest;
+    ScriptCondition part;
+    bool textFollows = false;
+    if (std::string err = parseConditionHead(c, part, textFollows); !err.empty()) return err;
+    if (!textFollows) {
+        part.source = std::string(trimEnd(start.substr(0, start.size() - c.rest.size())));
+        out.push_back(std::move(part));
+        return parseAfterPart(c.rest, timeLimit, out, limit);
+    }
+    const std::string_view quoted = c.rest;  // from the opening quote
+    const auto readAs = [&](size_t close, std::vector<ScriptCondition>& parts, std::optional<int64_t>& ms) {
+        part.text = std::string(quoted.substr(1, close - 1));
+        const size_t consumed = start.size() - quoted.size() + close + 1;
+        part.source = std::string(start.substr(0, consumed));
+        parts.push_back(part);
+        return parseAfterPart(quoted.substr(close + 1), timeLimit, parts, ms);
+    };
+    std::string firstError;
+    size_t lastQuote = 0;
+    for (size_t close = quoted.find('"', 1); close != std::string_view::npos; close = quoted.find('"', close + 1)) {
+        lastQuote = close;
+        if (!canEndText(quoted.substr(close + 1), timeLimit)) continue;
+        std::vector<ScriptCondition> parts;
+        std::optional<int64_t> ms;
+        std::string err = readAs(close, parts, ms);
+        if (err.empty()) {
+            for (auto& p : parts) out.push_back(std::move(p));
+            if (ms) limit = ms;
+            return {};
+        }
+        if (firstError.empty()) firstError = std::move(err);
+    }
+    if (!firstError.empty()) return firstError;
+    if (lastQuote == 0) return "the quoted text has no closing quote";
+    // No quote may end the text: read it to the last one, so that the
+    // message names what stands after it.
+    return readAs(lastQuote, out, limit);
 }
 
 std::string parseTarget(Cursor& c, ScriptCommand& cmd) {
@@ -142,23 +296,29 @@ std::string parseLine(std::string_view line, ScriptCommand& cmd) {
     if (verb == "click" || verb == "rclick" || verb == "move") {
         cmd.kind = verb == "click" ? K::Click : verb == "rclick" ? K::RightClick : K::Move;
         err = parseTarget(c, cmd);
-    } else if (verb == "key" || verb == "hold" || verb == "release") {
-        cmd.kind = verb == "key" ? K::Key : verb == "hold" ? K::Hold : K::Release;
+    } else if (verb == "key") {
+        cmd.kind = K::Key;
         cmd.name = std::string(c.word());
         if (!validKey(cmd.name)) err = "unknown key '" + cmd.name + "' (Escape Space Left Right Up Down A S)";
+    } else if (verb == "hold" || verb == "release") {
+        cmd.name = std::string(c.word());
+        if (const auto button = mouseButton(cmd.name)) {
+            cmd.kind = verb == "hold" ? K::HoldButton : K::ReleaseButton;
+            cmd.button = *button;
+        } else {
+            cmd.kind = verb == "hold" ? K::Hold : K::Release;
+            if (!validKey(cmd.name)) {
+                err = "unknown key or button '" + cmd.name +
+                      "' (Escape Space Left Right Up Down A S MouseLeft MouseRight)";
+            }
+        }
     } else if (verb == "wait") {
         if (c.take("until")) {
             cmd.kind = K::WaitUntil;
-            err = parseCondition(c, cmd.condition);
-            cmd.ms = 60000;
-            if (err.empty() && !c.atEnd()) {
-                const auto ms = number(c.word());
-                if (!ms || *ms < 0) {
-                    err = "the time limit is not a number of milliseconds";
-                } else {
-                    cmd.ms = *ms;
-                }
-            }
+            std::optional<int64_t> limit;
+            err = parseConditions(c.rest, true, cmd.conditions, limit);
+            c.rest = {};
+            cmd.ms = limit.value_or(60000);
         } else {
             cmd.kind = K::Wait;
             const auto ms = number(c.word());
@@ -170,7 +330,9 @@ std::string parseLine(std::string_view line, ScriptCommand& cmd) {
         }
     } else if (verb == "expect") {
         cmd.kind = K::Expect;
-        err = parseCondition(c, cmd.condition);
+        std::optional<int64_t> noLimit;
+        err = parseConditions(c.rest, false, cmd.conditions, noLimit);
+        c.rest = {};
     } else if (verb == "dump") {
         cmd.kind = K::Dump;
     } else if (verb == "start-scene") {
@@ -261,10 +423,41 @@ namespace {
 std::string quote(const std::string& s) {
     return "\"" + s + "\"";
 }
+
+bool compare(int64_t found, Compare op, int64_t wanted) {
+    switch (op) {
+        case Compare::Equal:
+            return found == wanted;
+        case Compare::NotEqual:
+            return found != wanted;
+        case Compare::Less:
+            return found < wanted;
+        case Compare::LessOrEqual:
+            return found <= wanted;
+        case Compare::Greater:
+            return found > wanted;
+        case Compare::GreaterOrEqual:
+            return found >= wanted;
+    }
+    return false;
+}
+
+// Texts compare only for (in)equality; the parser allows nothing else.
+bool compare(const std::string& found, Compare op, const std::string& wanted) {
+    return (found == wanted) == (op == Compare::Equal);
+}
+
+std::string colourText(layout::TColor colour) {
+    if (const auto name = layout::colorName(colour)) return std::string(*name);
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "$%08X", static_cast<uint32_t>(colour));
+    return hex;
+}
 }  // namespace
 
 bool ScriptRunner::holds(const ScriptCondition& c, std::string& found) {
     using K = ScriptCondition::Kind;
+    auto* headless = dynamic_cast<platform::HeadlessPlatform*>(&game_.platform);
     bool result = false;
     switch (c.kind) {
         case K::Shown:
@@ -285,7 +478,7 @@ bool ScriptRunner::holds(const ScriptCondition& c, std::string& found) {
                 return false;
             }
             found = "caption " + quote(label->Caption);
-            result = (label->Caption == c.text) != c.notEqual;
+            result = compare(label->Caption, c.compare, c.text);
             break;
         }
         case K::Var: {
@@ -296,7 +489,7 @@ bool ScriptRunner::holds(const ScriptCondition& c, std::string& found) {
                     return false;
                 }
                 found = c.name + " = " + std::to_string(*v);
-                result = *v == *c.number;
+                result = compare(*v, c.compare, *c.number);
             } else {
                 const auto v = core::getString(game_.state, c.name);
                 if (!v) {
@@ -304,7 +497,7 @@ bool ScriptRunner::holds(const ScriptCondition& c, std::string& found) {
                     return false;
                 }
                 found = c.name + " = " + quote(*v);
-                result = *v == c.text;
+                result = compare(*v, c.compare, c.text);
             }
             break;
         }
@@ -315,15 +508,14 @@ bool ScriptRunner::holds(const ScriptCondition& c, std::string& found) {
                 return false;
             }
             found = "frame " + std::to_string(gif->FrameIndex);
-            result = gif->FrameIndex == *c.number;
+            result = compare(gif->FrameIndex, c.compare, *c.number);
             break;
         }
         case K::Cursor:
             found = "cursor " + quote(game_.state.LoadedCursorFile);
-            result = game_.state.LoadedCursorFile == c.text;
+            result = compare(game_.state.LoadedCursorFile, c.compare, c.text);
             break;
         case K::Called: {
-            auto* headless = dynamic_cast<platform::HeadlessPlatform*>(&game_.platform);
             if (!headless) {
                 found = "no record of platform calls (not headless)";
                 return false;
@@ -333,8 +525,116 @@ bool ScriptRunner::holds(const ScriptCondition& c, std::string& found) {
             result = !calls.empty();
             break;
         }
+        case K::PointerShown:
+        case K::PointerHidden: {
+            // The count lives in the platform; only the headless one lets it
+            // be read back.
+            if (!headless) {
+                found = "no pointer show/hide count (not headless)";
+                return false;
+            }
+            const int count = headless->cursorCount();
+            found = "pointer count " + std::to_string(count) + (count >= 0 ? " (shown)" : " (hidden)");
+            result = (count >= 0) == (c.kind == K::PointerShown);
+            break;
+        }
+        case K::PointerAt: {
+            const platform::Point p = game_.platform.cursorPos();
+            found = "pointer at " + std::to_string(p.x) + " " + std::to_string(p.y);
+            result = p == c.point;
+            break;
+        }
+        case K::Playing: {
+            layout::Component* component = game_.layout.find(c.name);
+            if (!component) {
+                found = "no component named " + c.name;
+                return false;
+            }
+            if (auto* movie = layout::as<layout::ShockwaveFlash>(component)) {
+                result = game_.movies.playing(*movie);
+                found = result ? "playing" : "not playing";
+                // The game's own view: a control never started counts as
+                // playing, and a script that trips over it should see why.
+                if (game_.movies.file(*movie).empty()) found += " (never started)";
+                break;
+            }
+            const auto& players = game_.c.Skladba;
+            const auto it = std::find(players.begin(), players.end(), layout::as<layout::MediaPlayer>(component));
+            if (it == players.end() || !*it) {
+                found = c.name + " is neither a movie control nor a music player Skladba1..Skladba6";
+                return false;
+            }
+            if (!headless) {
+                found = "no record of the music players (not headless)";
+                return false;
+            }
+            result = headless->media().playing(static_cast<int>(it - players.begin()), game_.platform.nowMs());
+            found = result ? "playing" : "not playing";
+            break;
+        }
+        case K::Movie: {
+            auto* movie = game_.layout.findAs<layout::ShockwaveFlash>(c.name);
+            if (!movie) {
+                found = "no movie control named " + c.name;
+                return false;
+            }
+            // Scripts name the file as the game does below its folder, so
+            // they do not depend on where the game folder lies.
+            std::string file = game_.movies.file(*movie);
+            if (file.starts_with(game_.programFolder)) file.erase(0, game_.programFolder.size());
+            found = "movie " + quote(file);
+            result = compare(file, c.compare, c.text);
+            break;
+        }
+        case K::Enabled:
+        case K::Interval: {
+            layout::Component* component = game_.layout.find(c.name);
+            bool enabled = false;
+            int32_t interval = 0;
+            if (auto* timer = layout::as<layout::Timer>(component)) {
+                enabled = timer->Enabled;
+                interval = timer->Interval;
+            } else if (auto* dxTimer = layout::as<layout::DXTimer>(component)) {
+                enabled = dxTimer->Enabled;
+                interval = dxTimer->Interval;
+            } else {
+                found = "no timer named " + c.name;
+                return false;
+            }
+            if (c.kind == K::Enabled) {
+                found = enabled ? "enabled" : "disabled";
+                result = enabled;
+            } else {
+                found = "interval " + std::to_string(interval);
+                result = compare(interval, c.compare, *c.number);
+            }
+            break;
+        }
+        case K::Colour: {
+            auto* label = game_.layout.findAs<layout::Label>(c.name);
+            if (!label) {
+                found = "no label named " + c.name;
+                return false;
+            }
+            found = "colour " + colourText(label->Font_.Color);
+            result = compare(label->Font_.Color, c.compare, *c.number);
+            break;
+        }
     }
     return result != c.negated;
+}
+
+bool ScriptRunner::holdsAll(const std::vector<ScriptCondition>& parts, std::string& found) {
+    if (parts.size() == 1) return holds(parts.front(), found);
+    bool all = true;
+    found.clear();
+    for (const ScriptCondition& part : parts) {
+        std::string seen;
+        const bool ok = holds(part, seen);
+        all = all && ok;
+        found += "\n    " + part.source + (ok ? " holds: " : " fails: ") + seen;
+    }
+    return all;
 }
 
 bool ScriptRunner::pointOf(const ScriptCommand& c, int& x, int& y, std::string& failure) {
@@ -384,6 +684,13 @@ void ScriptRunner::clickAt(int x, int y, platform::MouseButton button) {
     loop_.pass();
 }
 
+namespace {
+// holdsAll() gives several parts a line each.
+std::string foundText(const std::string& found) {
+    return found.starts_with('\n') ? "found" + found : "found " + found;
+}
+}  // namespace
+
 bool ScriptRunner::execute(const ScriptCommand& c, std::string& failure) {
     using K = ScriptCommand::Kind;
     platform::Platform& p = game_.platform;
@@ -416,15 +723,26 @@ bool ScriptRunner::execute(const ScriptCommand& c, std::string& failure) {
         case K::Release:
             p.setKeyOverride(*platform::keyFromName(c.name), c.kind == K::Hold);
             return true;
+        case K::HoldButton:
+        case K::ReleaseButton: {
+            // Where the pointer already is: a drag is a hold, moves, a release.
+            platform::Event e;
+            e.type = c.kind == K::HoldButton ? platform::Event::Type::MouseDown : platform::Event::Type::MouseUp;
+            e.button = c.button;
+            e.position = p.cursorPos();
+            p.pushEvent(e);
+            loop_.pass();
+            return true;
+        }
         case K::Wait:
             loop_.runUntil(p.nowMs() + static_cast<uint64_t>(c.ms));
             return true;
         case K::WaitUntil: {
             const uint64_t deadline = p.nowMs() + static_cast<uint64_t>(c.ms);
             std::string found;
-            while (!holds(c.condition, found)) {
+            while (!holdsAll(c.conditions, found)) {
                 if (p.nowMs() >= deadline || loop_.quit()) {
-                    failure = "still not so after " + std::to_string(c.ms) + " ms; found " + found;
+                    failure = "still not so after " + std::to_string(c.ms) + " ms; " + foundText(found);
                     return false;
                 }
                 loop_.runOneTick();
@@ -433,8 +751,8 @@ bool ScriptRunner::execute(const ScriptCommand& c, std::string& failure) {
         }
         case K::Expect: {
             std::string found;
-            if (holds(c.condition, found)) return true;
-            failure = "found " + found;
+            if (holdsAll(c.conditions, found)) return true;
+            failure = foundText(found);
             return false;
         }
         case K::Dump:

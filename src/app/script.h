@@ -11,6 +11,8 @@
 //                                 a screen point; right click; pointer only
 //   key KEY                       KEY held down for one game tick
 //   hold KEY | release KEY        (Escape Space Left Right Up Down A S)
+//   hold MouseLeft | release MouseLeft   the button pressed or let go where
+//   hold MouseRight | release MouseRight the pointer is (for drags)
 //   wait MS                       let MS milliseconds of game time pass
 //   wait until CONDITION [MS]     tick by tick until it holds (fails after
 //                                 MS, default 60000)
@@ -21,15 +23,30 @@
 //   set NAME VALUE                a game variable or story flag := a number
 //   forget calls                  empties the record of platform calls
 //                                 (headless only)
-// Conditions, each may start with "not":
+// A CONDITION is one or more parts joined with "and"; it holds when every
+// part holds. Each part may start with "not". OP is one of = != < <= > >=;
+// texts and colours compare with = or != only.
 //   shown NAME | hidden NAME      the control's own visibility
-//   caption NAME = "TEXT" | caption NAME != "TEXT"
-//   var NAME = VALUE              a game variable or story flag; VALUE is a
+//   caption NAME = "TEXT"         (or !=) a label's caption
+//   var NAME OP VALUE             a game variable or story flag; VALUE is a
 //                                 number or "TEXT"
-//   frame NAME = N                an animated GIF's frame index
+//   frame NAME OP N               an animated GIF's frame index
 //   cursor = "FILE"               the pointer file loaded last
 //   called "TEXT"                 a platform call recorded since the last
 //                                 "forget calls" starts with TEXT (headless)
+//   pointer shown | pointer hidden   the show/hide count (headless)
+//   pointer at X Y                the pointer's position
+//   playing NAME                  a movie control's movie or a music player
+//                                 Skladba1..6 (headless) is playing
+//   movie NAME = "FILE"           the file last started on a movie control,
+//                                 relative to the program folder
+//   enabled NAME                  a timer is enabled
+//   interval NAME OP MS           a timer's interval
+//   colour NAME = COLOUR          a label's font colour by its toolkit name
+//                                 (clRed, clMaroon, ...)
+// A quoted text runs from its opening quote to the first quote after which
+// the line goes on with " and" and another part, with the time limit of
+// "wait until", or ends; so quotes inside a text need no escaping.
 #pragma once
 
 #include <cstdint>
@@ -44,14 +61,34 @@
 
 namespace kvarnel::app {
 
+// One part of a condition.
 struct ScriptCondition {
-    enum class Kind : uint8_t { Shown, Hidden, Caption, Var, Frame, Cursor, Called };
+    enum class Kind : uint8_t {
+        Shown,
+        Hidden,
+        Caption,
+        Var,
+        Frame,
+        Cursor,
+        Called,
+        PointerShown,
+        PointerHidden,
+        PointerAt,
+        Playing,
+        Movie,
+        Enabled,
+        Interval,
+        Colour
+    };
+    enum class Compare : uint8_t { Equal, NotEqual, Less, LessOrEqual, Greater, GreaterOrEqual };
     Kind kind = Kind::Shown;
     bool negated = false;
-    bool notEqual = false;  // caption ... != ...
+    Compare compare = Compare::Equal;
     std::string name;
-    std::string text;               // caption text, var string value, cursor file
-    std::optional<int64_t> number;  // var number, frame index
+    std::string text;               // caption text, var string value, cursor or movie file, call prefix
+    std::optional<int64_t> number;  // var number, frame index, interval, colour
+    platform::Point point;          // pointer at
+    std::string source;             // the part as written, for messages
 };
 
 struct ScriptCommand {
@@ -62,6 +99,8 @@ struct ScriptCommand {
         Key,
         Hold,
         Release,
+        HoldButton,
+        ReleaseButton,
         Wait,
         WaitUntil,
         Expect,
@@ -79,7 +118,8 @@ struct ScriptCommand {
     int x = 0;
     int y = 0;
     int64_t ms = 0;
-    ScriptCondition condition;
+    platform::MouseButton button = platform::MouseButton::Left;  // hold, release
+    std::vector<ScriptCondition> conditions;                     // wait until, expect: every one must hold
 };
 
 struct Script {
@@ -102,8 +142,12 @@ public:
     // Runs every command; stops at the first that fails (message on `out`).
     int run(const Script& script);
 
-    // Evaluates a condition now; `found` describes what was seen.
+    // Evaluates one part now; `found` describes what was seen.
     bool holds(const ScriptCondition& c, std::string& found);
+    // Evaluates every part now (all of them, so that `found` can tell what
+    // was seen for each); true when every part holds. For one part `found`
+    // is that of holds(), for several a line for each.
+    bool holdsAll(const std::vector<ScriptCondition>& parts, std::string& found);
     // The state dump (also used by the "dump" command).
     void dump(std::ostream& out);
 

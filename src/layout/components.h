@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,6 +43,12 @@ inline constexpr TColor clWindowText = static_cast<TColor>(0x80000008);
 // Resolves a colour to opaque 0xAARRGGBB; system colours get the classic
 // desktop scheme's values.
 uint32_t colorToArgb(TColor color);
+
+// The toolkit's colour names, as a layout stream may spell a colour
+// ("clMaroon", "clBtnFace"): the value of a name, and the name of a value
+// (nullopt for a colour that has none).
+std::optional<TColor> colorFromName(std::string_view name);
+std::optional<std::string_view> colorName(TColor color);
 
 enum class Align : uint8_t { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
 

@@ -121,9 +121,9 @@ struct Ctx {
     }
     TColor color() const {
         if (value->isInteger()) return value->integer;
-        const auto* e = lookup(kColorNames, ident());
-        if (!e) fail("unknown colour '" + value->text + "'");
-        return e->value;
+        const auto color = colorFromName(ident());
+        if (!color) fail("unknown colour '" + value->text + "'");
+        return *color;
     }
     const std::vector<uint8_t>& binary() const {
         expect(value->tag == ValueTag::Binary, "binary data");
@@ -533,6 +533,18 @@ const ClassInfo* classByStreamName(std::string_view name) {
 }  // namespace
 
 std::string_view streamClassName(ComponentClass cls) { return kClasses[static_cast<size_t>(cls)].streamName; }
+
+std::optional<TColor> colorFromName(std::string_view name) {
+    const auto* e = lookup(kColorNames, name);
+    return e ? std::optional<TColor>(e->value) : std::nullopt;
+}
+
+std::optional<std::string_view> colorName(TColor color) {
+    for (const auto& e : kColorNames) {
+        if (e.value == color) return e.name;
+    }
+    return std::nullopt;
+}
 
 uint32_t colorToArgb(TColor color) {
     const auto c = static_cast<uint32_t>(color);

@@ -7,6 +7,7 @@ namespace kvarnel::layout {
 void MovieControls::start(const ShockwaveFlash& control, const std::string& gamePath, uint64_t nowMs) {
     auto& entry = movies_[&control];
     entry = std::make_unique<Entry>();
+    entry->gamePath = gamePath;
     entry->playback.start(platform::nativePath(gamePath), nowMs);
     entry->lastShown = entry->playback.framesShown();
     entry->serial = ++serials_;
@@ -15,6 +16,11 @@ void MovieControls::start(const ShockwaveFlash& control, const std::string& game
 bool MovieControls::playing(const ShockwaveFlash& control) const {
     const auto it = movies_.find(&control);
     return it == movies_.end() || it->second->playback.playing();
+}
+
+std::string MovieControls::file(const ShockwaveFlash& control) const {
+    const auto it = movies_.find(&control);
+    return it == movies_.end() ? std::string() : it->second->gamePath;
 }
 
 void MovieControls::stop(const ShockwaveFlash& control) {

@@ -21,6 +21,9 @@ public:
     // control that was never started reports playing, as the original's did
     // (its stored state says so); the ending's chain of movies relies on it.
     bool playing(const ShockwaveFlash& control) const;
+    // The game path the last start() was given, as given; "" when the
+    // control was never started. Stopping or rewinding keeps it.
+    std::string file(const ShockwaveFlash& control) const;
     void stop(const ShockwaveFlash& control);
     // Back to the first frame, not playing.
     void rewind(const ShockwaveFlash& control);
@@ -36,6 +39,7 @@ public:
 private:
     struct Entry {
         platform::MoviePlayback playback;
+        std::string gamePath;
         int lastShown = -1;
         uint64_t serial = 0;  // changes with every frame shown, across movies
     };

@@ -77,6 +77,10 @@ uint64_t MediaClock::nextDeadline() const {
     return p.startedAtMs + left;
 }
 
+bool MediaClock::playing(int player, uint64_t nowMs) const {
+    return valid(player) && playing_ == player && nowMs < nextDeadline();
+}
+
 uint64_t MediaClock::positionMs(int player, uint64_t nowMs) const {
     if (!valid(player)) return 0;
     const Player& p = players_[static_cast<size_t>(player)];

@@ -67,6 +67,10 @@ public:
 
     // The player that is playing, or -1.
     int playing() const { return playing_; }
+    // Whether `player` sounds at `nowMs`: it is the playing one and its end
+    // is not yet due. A playback whose end has passed without an update()
+    // in between no longer counts, so an observer need not settle first.
+    bool playing(int player, uint64_t nowMs) const;
     // Where the player stands at `nowMs`, in ms from the start of its media.
     uint64_t positionMs(int player, uint64_t nowMs) const;
     bool atEnd(int player) const;
