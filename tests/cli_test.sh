@@ -34,6 +34,26 @@ check "it reports the play area" grep -q 'Play area at 128,-24' <<<"$out"
 check "it wrote data.dat with the four settings" diff <(printf '[Other]\r\nData76=1\r\nData77=1\r\nFiles13=470\r\nData93=0\r\n') "$game/data.dat"
 check "the asset files are disguised again" test -f "$game/Cursors/Data2.quillmoth" -a ! -e "$game/Cursors/Kurzor.cur"
 
+# Exit on the main menu closes the game as the window's close does: the
+# speed set on the options page is written.
+cat > "$game/exit.script" <<'SCRIPT'
+wait until shown VyberJazyk 30000
+click Label123
+click 502 454
+move 487 292
+hold MouseLeft
+move 530 292
+wait 50
+release MouseLeft
+click 645 594
+click 502 574
+SCRIPT
+"$kvarnel" --headless --game-dir "$game" --script "$game/exit.script" >/dev/null 2>&1; rc=$?
+check "a script that ends with Exit on the menu passes" test $rc -eq 0
+check "Exit wrote data.dat with the new speed" diff <(printf '[Other]\r\nData76=1\r\nData77=1\r\nFiles13=515\r\nData93=0\r\n') "$game/data.dat"
+check "Exit disguised the asset files again" test -f "$game/Cursors/Data2.quillmoth" -a ! -e "$game/Cursors/Kurzor.cur"
+rm -f "$game/exit.script"
+
 KVARNEL_GAME_DIR="$game" "$kvarnel" --headless >/dev/null 2>&1; rc=$?
 check "the game folder can come from KVARNEL_GAME_DIR" test $rc -eq 0
 "$kvarnel" --headless --game-dir "$game/nothing-here" >/dev/null 2>&1; rc=$?
@@ -41,5 +61,5 @@ check "a folder without a layout exits non-zero" test $rc -ne 0
 "$kvarnel" --bogus >/dev/null 2>&1; rc=$?
 check "an unknown option is a usage error" test $rc -eq 2
 
-echo "$((15 - failures)) passed, $failures failed"
+echo "$((18 - failures)) passed, $failures failed"
 test $failures -eq 0

@@ -53,6 +53,13 @@ protected:
         frame();
         f.host->setKey(platform::Key::Escape, false);
     }
+    // Whether the menu's last picture was drawn with item `n` of GrafikaMenu.
+    bool drew(int n) {
+        for (const layout::SurfaceCommand& cmd : ctx().c.HlavniMenu->drawn) {
+            if (cmd.kind != layout::SurfaceCommand::Kind::FillBlack && cmd.n == n) return true;
+        }
+        return false;
+    }
     int wavesPlayed(int n) {
         return static_cast<int>(f.host->callsStartingWith("playWave " + std::to_string(n) + " ").size());
     }
@@ -181,15 +188,21 @@ TEST_F(MenuTest, TheKnobFollowsTheDragAndItsRectangleTheRelease) {
     ctx().c.HlavniMenu->OnMouseDown.fire({ctx().c.HlavniMenu});
     EXPECT_EQ(s().SliderDragging, 1);
     const core::Rect knobBefore = s().MenuRect[Knob];
+    // The speed word: slow (23), medium (24), fast (25) in Czech.
     struct {
         int x;
         int32_t slider, speed;
-    } const cases[] = {{0, 400, 20}, {s().OffsetX + 515 + 15, 515, 87}, {5000, 573, 126}};
+        int word;
+    } const cases[] = {{0, 400, 20, 23},
+                       {s().OffsetX + 470 + 15, 470, 55, 24},
+                       {s().OffsetX + 515 + 15, 515, 87, 25},
+                       {5000, 573, 126, 25}};
     for (const auto& c : cases) {
         f.host->setCursorPos({c.x, 290});
         frame();
         EXPECT_EQ(s().MenuSlider, c.slider) << "pointer at " << c.x;
         EXPECT_EQ(s().SpeechSpeed, c.speed) << "pointer at " << c.x;
+        for (int word : {23, 24, 25}) EXPECT_EQ(drew(word), word == c.word) << "speed " << c.speed << ", word " << word;
         EXPECT_EQ(s().MenuRect[Knob], knobBefore) << "the rectangle moves only at the release";
     }
     ctx().c.HlavniMenu->OnMouseUp.fire({ctx().c.HlavniMenu});

@@ -405,13 +405,16 @@ std::optional<Script> parseScript(std::string_view text, const std::string& file
 ScriptRunner::ScriptRunner(Game& game, GameLoop& loop, std::ostream& out) : game_(game), loop_(loop), out_(out) {}
 
 int ScriptRunner::run(const Script& script) {
-    for (const auto& cmd : script.commands) {
+    for (size_t i = 0; i < script.commands.size(); ++i) {
+        const ScriptCommand& cmd = script.commands[i];
         std::string failure;
         if (!execute(cmd, failure)) {
             out_ << script.fileName << ":" << cmd.line << ": " << cmd.source << "\n  failed: " << failure << "\n";
             return kScriptFailed;
         }
-        if (loop_.quit()) {
+        // Closing the game (Exit on the menu) may end a script; it fails
+        // only one that still has commands to run.
+        if (loop_.quit() && i + 1 < script.commands.size()) {
             out_ << script.fileName << ":" << cmd.line << ": the game was closed\n";
             return kScriptFailed;
         }

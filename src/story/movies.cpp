@@ -259,6 +259,10 @@ void startAtScene(scenes::Context& ctx, Scene s) {
     if (s == Scene::Predsoudem) scenes::enterCourt(ctx);
     if (s == Scene::Predveznici) scenes::enterPrison(ctx);
     if (s == Scene::Les2) scenes::showBushOrWayOn(ctx);
+    // Whatever played before (the menu's track) stops first, as every change
+    // of music does: a track played over another that still loops would
+    // interrupt it, and each one's end would start it over the other.
+    for (int k = 1; k <= 6; ++k) scenes::stopTrack(ctx, k);
     scenes::playTrack(ctx, scenes::musicRegion(s));
     // The tick that shows the first scene goes on to the arbitration of the
     // text lines, which lets the player look.
