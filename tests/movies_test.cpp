@@ -99,6 +99,29 @@ TEST_F(MoviesTest, MoviesThatCannotBePlayedMoveTheStoryOn) {
     f.host->calls.clear();
     f.loop->runOneTick();
     expectFirstScene();
+
+    // The ending: every movie fails, the chain runs through at once, and
+    // credits that cannot play give way to the menu instead of a black
+    // screen that only Escape would end.
+    story::startAtScene(ctx(), scenes::Scene::Les3);
+    scenes::describe(ctx(), kLastLineLost);
+    s().DescriptionExpired = 1;
+    s().DescriptionTimerOn = 0;
+    for (int i = 0; i < 5 && !ctx().c.Menu1->Visible; ++i) f.loop->runOneTick();
+    EXPECT_EQ(s().OutroOver, 1);
+    EXPECT_FALSE(ctx().c.Outro->Visible);
+    EXPECT_FALSE(ctx().c.Titulky->Visible);
+    EXPECT_TRUE(ctx().c.Menu1->Visible);
+
+    // Credits from the menu likewise.
+    const core::Rect& r = s().MenuRect[4];
+    f.host->setCursorPos({(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2});
+    ctx().c.HlavniMenu->OnClick.fire({ctx().c.HlavniMenu});
+    EXPECT_TRUE(ctx().c.Titulky->Visible);
+    f.loop->runOneTick();
+    EXPECT_FALSE(ctx().c.Titulky->Visible);
+    EXPECT_TRUE(ctx().c.Menu1->Visible);
+    EXPECT_GE(f.host->cursorCount(), 0) << "the pointer is back";
 }
 
 // The ending from the last remark after the cave, for each way the story

@@ -223,6 +223,17 @@ void endingChainStep(scenes::Context& ctx) {
     }
 }
 
+bool creditsUnplayable(const scenes::Context& ctx) {
+    for (const layout::ShockwaveFlash* movie : {ctx.c.Titulky1, ctx.c.Titulky2}) {
+        // Started but neither playing nor showing a frame: its file failed.
+        if (movie->Visible && !ctx.movies.file(*movie).empty() && !ctx.movies.playing(*movie) &&
+            ctx.movies.frame(*movie).image == nullptr) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void startCreditsFromMenu(scenes::Context& ctx) {
     Controls& c = ctx.c;
     c.Menu1->Visible = false;

@@ -36,6 +36,9 @@ inline constexpr scenes::Text kLastLineLost{
 void startMovie(scenes::Context& ctx, layout::ShockwaveFlash& control, std::string_view file);
 
 // --- Steps of the game tick, in the order it runs them -----------------------
+// Whether the credits on show could not be played: nothing would ever show
+// on their panel, and the tick leaves them as Escape does.
+bool creditsUnplayable(const scenes::Context& ctx);
 // Step 3, while OutroOver is 0: the next ending movie, or the credits.
 void endingChainStep(scenes::Context& ctx);
 // Step 5: Escape while the intro shows skips to the first scene. True when

@@ -34,16 +34,15 @@ void CasodavacTimer(scenes::Context& ctx) {
     if (shown(c.Titulky) || shown(c.Outro) || shown(c.Intro)) {
         platform.setCursorPos({screenSize.width, screenSize.height});
     }
-    // 2. Escape leaves the credits for the main menu.
-    if (shown(c.Titulky) && escape) {
+    // 2. Escape leaves the credits for the main menu; so do credits that
+    // cannot be played, which would otherwise leave a black screen.
+    if (shown(c.Titulky) && (escape || creditsUnplayable(ctx))) {
         platform.setCursorPos({screenSize.width / 2, screenSize.height / 2});
         platform.showCursor(true);
         c.Titulky->Visible = false;
-        for (const char* name : {"Titulky1", "Titulky2"}) {
-            if (auto* movie = ctx.layout.findAs<layout::ShockwaveFlash>(name)) {
-                ctx.movies.stop(*movie);
-                ctx.movies.rewind(*movie);
-            }
+        for (layout::ShockwaveFlash* movie : {c.Titulky1, c.Titulky2}) {
+            ctx.movies.stop(*movie);
+            ctx.movies.rewind(*movie);
         }
         c.Menu1->Visible = true;
         return;
