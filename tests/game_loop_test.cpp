@@ -113,6 +113,35 @@ TEST(GameLoop, MediaEndsReachTheirNotifyHandlers) {
     EXPECT_EQ(notified[2].first, 4);
 }
 
+// Two tracks that each start again when the other interrupts them would
+// raise end notices without end; each notice waits for the next pass, so
+// the game keeps ticking, and the record of calls stays bounded.
+TEST(GameLoop, NoticesThatCauseNoticesCannotHoldUpTheGame) {
+    GameFixture f("loop-pingpong");
+    for (int k : {1, 2}) {
+        f.game->handlers.add("Skladba" + std::to_string(k) + "Notify", [&, k](const layout::EventArgs&) {
+            f.host->mediaPlay(k - 1, true);  // starts it over, interrupting the other
+        });
+    }
+    f.start();
+    f.game->state.ShowMakerLogo = 0;
+    f.host->mediaPlay(0, true);
+    f.host->mediaPlay(1, true);  // interrupts the first: the chain begins
+    const uint64_t ticks = f.loop->gameTicks();
+    const uint64_t t0 = f.host->nowMs();
+    f.loop->runUntil(t0 + 1000);
+    EXPECT_GE(f.host->nowMs(), t0 + 1000);
+    EXPECT_GE(f.loop->gameTicks() - ticks, 15u) << "the game timer went on";
+    EXPECT_GT(f.host->callsStartingWith("mediaPlay").size(), 100u) << "the chain still runs";
+
+    // However many calls come, the record keeps only the newest.
+    for (size_t i = 0; i < 2 * platform::HeadlessPlatform::kMaxCalls + 10; ++i) f.host->mediaRewind(int(i % 6));
+    EXPECT_LE(f.host->calls.size(), platform::HeadlessPlatform::kMaxCalls);
+    EXPECT_GE(f.host->calls.size(), platform::HeadlessPlatform::kMaxCalls / 2);
+    EXPECT_EQ(f.host->calls.back(),
+              "mediaRewind " + std::to_string((2 * platform::HeadlessPlatform::kMaxCalls + 9) % 6));
+}
+
 TEST(GameLoop, WavesPlayThroughTheObjectTheyAreRoutedTo) {
     GameFixture f("loop-waves");
     f.start();

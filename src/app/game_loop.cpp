@@ -8,9 +8,12 @@ namespace kvarnel::app {
 namespace {
 layout::MouseButton toLayout(platform::MouseButton b) {
     switch (b) {
-        case platform::MouseButton::Left: return layout::MouseButton::Left;
-        case platform::MouseButton::Right: return layout::MouseButton::Right;
-        case platform::MouseButton::Middle: return layout::MouseButton::Middle;
+        case platform::MouseButton::Left:
+            return layout::MouseButton::Left;
+        case platform::MouseButton::Right:
+            return layout::MouseButton::Right;
+        case platform::MouseButton::Middle:
+            return layout::MouseButton::Middle;
     }
     return layout::MouseButton::Left;
 }
@@ -69,7 +72,8 @@ void GameLoop::runTimers(uint64_t now) {
     const bool on = frame.Enabled && (!frame.ActiveOnly || game_.platform.isActive());
     if (on && !frameTimerWasOn_) lastFrameTick_ = now;
     frameTimerWasOn_ = on;
-    const uint64_t frameInterval = std::max<uint64_t>(kMinFrameIntervalMs, static_cast<uint64_t>(std::max(0, frame.Interval)));
+    const uint64_t frameInterval =
+        std::max<uint64_t>(kMinFrameIntervalMs, static_cast<uint64_t>(std::max(0, frame.Interval)));
     if (on && !quit_ && now >= lastFrameTick_ + frameInterval) {
         lastFrameTick_ = now;
         ++frameTicks_;
@@ -78,8 +82,16 @@ void GameLoop::runTimers(uint64_t now) {
 }
 
 void GameLoop::pass() {
+    // Only what is queued now: an event that a handler causes (a track's
+    // end notice after a stop, say) waits for the next pass, as a message
+    // queue delivers it, so a chain of them cannot hold up the timers.
+    pending_.clear();
     platform::Event e;
-    while (!quit_ && game_.platform.pollEvent(e)) dispatch(e);
+    while (game_.platform.pollEvent(e)) pending_.push_back(e);
+    for (const platform::Event& event : pending_) {
+        if (quit_) break;
+        dispatch(event);
+    }
     if (quit_) return;
     const uint64_t now = game_.platform.nowMs();
     runTimers(now);
@@ -97,7 +109,8 @@ uint64_t GameLoop::nextWake() const {
     if (game_.c.Casodavac->Enabled) wake = std::min(wake, gameTimerWasOn_ ? nextGameTick_ : now);
     const layout::DXTimer& frame = *game_.c.Start;
     if (frame.Enabled && (!frame.ActiveOnly || game_.platform.isActive())) {
-        const uint64_t interval = std::max<uint64_t>(kMinFrameIntervalMs, static_cast<uint64_t>(std::max(0, frame.Interval)));
+        const uint64_t interval =
+            std::max<uint64_t>(kMinFrameIntervalMs, static_cast<uint64_t>(std::max(0, frame.Interval)));
         wake = std::min(wake, frameTimerWasOn_ ? lastFrameTick_ + interval : now);
     }
     wake = std::min(wake, game_.screen->nextAnimationDue());
@@ -133,8 +146,7 @@ void GameLoop::runUntilQuit() {
         if (quit_) break;
         const uint64_t wake = nextWake();
         // With nothing due at all, still look up now and then.
-        game_.platform.waitUntil(std::max(game_.platform.nowMs() + 1,
-                                          std::min(wake, game_.platform.nowMs() + 1000)));
+        game_.platform.waitUntil(std::max(game_.platform.nowMs() + 1, std::min(wake, game_.platform.nowMs() + 1000)));
     }
 }
 

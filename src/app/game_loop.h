@@ -11,6 +11,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "app/game.h"
 #include "layout/image.h"
@@ -54,6 +55,7 @@ private:
     uint64_t gameTicks_ = 0;
     uint64_t frameTicks_ = 0;
     layout::Image framebuffer_;
+    std::vector<platform::Event> pending_;  // the events one pass handles
     // What the framebuffer shows, and what was last presented: a screenshot
     // composes without presenting, the next pass still presents.
     uint64_t composedFingerprint_ = 0;

@@ -39,6 +39,8 @@ public:
 
     // --- What tests read ---------------------------------------------------
     std::vector<std::string> calls;
+    // The record holds at most this many lines, the newest.
+    static constexpr size_t kMaxCalls = 100000;
     int cursorCount() const { return cursorCount_; }
     const std::string& loadedCursor() const { return cursor_; }
     // Calls whose line starts with `prefix`, in order.
@@ -82,7 +84,10 @@ public:
     void mediaRewind(int player) override;
 
 private:
-    void record(std::string line) { calls.push_back(std::move(line)); }
+    // Keeps the record bounded: past kMaxCalls lines the older half goes, so
+    // a game that calls without end (say, two tracks restarting each other)
+    // cannot eat the machine's memory.
+    void record(std::string line);
     void settleMedia();
 
     Size screen_;
