@@ -1,4 +1,4 @@
-#include "app/ini_document.h"
+#include "core/ini_document.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace kvarnel::app {
+namespace kvarnel::core {
 namespace {
 
 constexpr int32_t kInt32Min = std::numeric_limits<int32_t>::min();
@@ -297,4 +297,4 @@ TEST(IniDocumentWrite, NamesThatCannotBeStoredAreRefused) {
 }
 
 }  // namespace
-}  // namespace kvarnel::app
+}  // namespace kvarnel::core

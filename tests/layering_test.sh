@@ -12,7 +12,7 @@ declare -A allowed=(
   # image type and its cursor-file reader; nothing above the layout.
   [platform]="layout"
   [layout]="platform"
-  [core]=""
+  [core]="platform layout"
   [scenes]="platform layout core"
   # The tick reaches a screen through that screen's entry points, and a
   # screen may start the story's movies: the two rooms stand side by side.

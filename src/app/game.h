@@ -18,7 +18,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/settings_file.h"
+#include "core/settings_file.h"
 #include "core/game_state.h"
 #include "core/random.h"
 #include "layout/compositor.h"
@@ -74,7 +74,7 @@ public:
     layout::Layout layout;
     scenes::Controls c;
     // The open "data.dat" while it is read or written; empty otherwise.
-    std::optional<SettingsFile> SettingsFile_;
+    std::optional<core::SettingsFile> SettingsFile_;
 
     // The live screen: geometry, routing and animation of the controls, the
     // movies and the picture of it all.

@@ -35,8 +35,8 @@ const std::array<AssetName, 20> kAssetNames = {{
 
 namespace {
 
-constexpr std::string_view kSettingsName = "data.dat";
-constexpr std::string_view kSettingsSection = "Other";
+using core::kDataFileName;
+constexpr std::string_view kSettingsSection = core::kDataSection;
 
 // The settings keys of "data.dat", in the order shutdown writes them.
 constexpr std::string_view kKeyMusicOn = "Data76";
@@ -142,14 +142,14 @@ void Game::FormCreate() {
     s.PaddleB = 120;
 
     // 13. Settings.
-    SettingsFile_.emplace(platform, programFolder + std::string(kSettingsName));
+    SettingsFile_.emplace(platform, programFolder + std::string(kDataFileName));
     s.MusicOn = SettingsFile_->readBool(kSettingsSection, kKeyMusicOn, true);
     s.SoundOn = SettingsFile_->readBool(kSettingsSection, kKeySoundOn, true);
     s.MenuSlider = SettingsFile_->readInt(kSettingsSection, kKeyMenuSlider, kDefaultMenuSlider);
     // The knob lies on its track: a value off it (a hand-edited file) would
     // give the texts a speed of zero or less, and a line that never ends.
     if (s.MenuSlider < kSliderMin || s.MenuSlider > kSliderMax) {
-        logWarning(programFolder + std::string(kSettingsName) + ": [" + std::string(kSettingsSection) + "] " +
+        logWarning(programFolder + std::string(kDataFileName) + ": [" + std::string(kSettingsSection) + "] " +
                    std::string(kKeyMenuSlider) + "=" + std::to_string(s.MenuSlider) +
                    " lies off the speed knob's track " + std::to_string(kSliderMin) + ".." +
                    std::to_string(kSliderMax) + "; using the nearest end");
@@ -217,7 +217,7 @@ void Game::FormClose() {
     }
 
     // 2. Settings, in this order, each written through at once.
-    SettingsFile_.emplace(platform, programFolder + std::string(kSettingsName));
+    SettingsFile_.emplace(platform, programFolder + std::string(kDataFileName));
     SettingsFile_->writeBool(kSettingsSection, kKeyMusicOn, s.MusicOn);
     SettingsFile_->writeBool(kSettingsSection, kKeySoundOn, s.SoundOn);
     SettingsFile_->writeInt(kSettingsSection, kKeyMenuSlider, s.MenuSlider);

@@ -10,6 +10,7 @@
 #include "layout/surface.h"
 #include "scenes/exits.h"
 #include "screens/music.h"
+#include "screens/saved_game.h"
 #include "story/movies.h"
 
 namespace kvarnel::screens {
@@ -250,14 +251,18 @@ void HlavniMenuClick(scenes::Context& ctx) {
             s.MenuChoicePage = 0;
             return;
         }
-        // Load: refused without a saved game and after the ending. Loading
-        // itself comes with the saved game.
-        if (!ctx.platform.fileExists(ctx.programFolder + "data.dat") || s.OutroOver == 1) return;
+        // Load: refused without a saved game (a file that holds only the
+        // settings has none) and after the ending.
+        if (!hasSavedGame(ctx) || s.OutroOver == 1) return;
+        loadGame(ctx);
     }
     if (s.MenuChoicePage == 0) {
-        // Save: refused while no story runs and after the ending. Saving
-        // itself comes with the saved game.
-        if (pointerIn(ctx, kRectSave) && (s.GameInProgress == 0 || s.OutroOver == 1)) return;
+        // Save: refused while no story runs and after the ending; saving
+        // closes the menu.
+        if (pointerIn(ctx, kRectSave)) {
+            if (s.GameInProgress == 0 || s.OutroOver == 1) return;
+            saveGame(ctx);
+        }
         if (pointerIn(ctx, kRectOptions)) s.MenuOptionsPage = 1;
         if (pointerIn(ctx, kRectCredits)) story::startCreditsFromMenu(ctx);
         if (pointerIn(ctx, kRectExit)) {

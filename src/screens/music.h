@@ -23,4 +23,9 @@ void trackNotify(scenes::Context& ctx, int k);
 void switchMusicOff(scenes::Context& ctx);
 void switchMusicOn(scenes::Context& ctx);
 
+// After a game is loaded: every track stopped, all of them allowed again
+// when music is on, and the loaded region's track started from its top. No
+// region shown means silence (the menu's track does not stand in).
+void musicAfterLoad(scenes::Context& ctx);
+
 }  // namespace kvarnel::screens

@@ -132,7 +132,7 @@ std::optional<std::vector<uint8_t>> HeadlessPlatform::readFile(const std::string
 }
 
 bool HeadlessPlatform::writeFileAtomically(const std::string& path, std::span<const uint8_t> bytes) {
-    const bool ok = host::writeAtomically(nativePath(path), bytes);
+    const bool ok = !writesFail_ && host::writeAtomically(nativePath(path), bytes);
     record("writeFile " + path + " " + std::to_string(bytes.size()) + " bytes -> " + yesNo(ok));
     return ok;
 }

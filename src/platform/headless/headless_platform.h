@@ -36,6 +36,9 @@ public:
     // Makes display-mode changes fail (the result is still recorded).
     void setDisplayModeChangeFails(bool fails) { modeChangeFails_ = fails; }
     void setActive(bool active) { active_ = active; }
+    // Makes every file write fail, as a full disk or a read-only folder
+    // would (the result is still recorded).
+    void setFileWritesFail(bool fail) { writesFail_ = fail; }
 
     // --- What tests read ---------------------------------------------------
     std::vector<std::string> calls;
@@ -107,6 +110,7 @@ private:
     std::deque<Event> events_;
     std::unique_ptr<TextRasterizer> text_;
     bool active_ = true;
+    bool writesFail_ = false;
     int presented_ = 0;
     int waits_ = 0;
 };

@@ -28,7 +28,7 @@
 #include <string_view>
 #include <vector>
 
-namespace kvarnel::app {
+namespace kvarnel::core {
 
 // An integer value as the profile functions read it: optional sign, then
 // decimal digits, or hexadecimal digits after "$", "0x" or "0X". Nothing else
@@ -86,4 +86,4 @@ private:
     std::string newline_ = "\r\n";
 };
 
-}  // namespace kvarnel::app
+}  // namespace kvarnel::core

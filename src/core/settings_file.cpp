@@ -1,8 +1,8 @@
-#include "app/settings_file.h"
+#include "core/settings_file.h"
 
 #include "platform/log.h"
 
-namespace kvarnel::app {
+namespace kvarnel::core {
 
 SettingsFile::SettingsFile(platform::Platform& platform, std::string path)
     : platform_(platform), path_(std::move(path)) {
@@ -36,4 +36,4 @@ bool SettingsFile::flush() {
     return ok;
 }
 
-}  // namespace kvarnel::app
+}  // namespace kvarnel::core

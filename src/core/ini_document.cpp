@@ -1,8 +1,8 @@
-#include "app/ini_document.h"
+#include "core/ini_document.h"
 
 #include <stdexcept>
 
-namespace kvarnel::app {
+namespace kvarnel::core {
 namespace {
 
 bool isSpace(char c) {
@@ -233,4 +233,4 @@ void IniDocument::writeBool(std::string_view section, std::string_view key, bool
     writeString(section, key, value ? "1" : "0");
 }
 
-}  // namespace kvarnel::app
+}  // namespace kvarnel::core

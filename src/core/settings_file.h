@@ -14,10 +14,14 @@
 #include <string>
 #include <string_view>
 
-#include "app/ini_document.h"
+#include "core/ini_document.h"
 #include "platform/platform.h"
 
-namespace kvarnel::app {
+namespace kvarnel::core {
+
+// The file in the game folder, and its one section.
+inline constexpr std::string_view kDataFileName = "data.dat";
+inline constexpr std::string_view kDataSection = "Other";
 
 class SettingsFile {
 public:
@@ -34,6 +38,13 @@ public:
     bool writeBool(std::string_view section, std::string_view key, bool value);
     bool writeInt(std::string_view section, std::string_view key, int32_t value);
 
+    // Many keys as one write: set them, then commit() puts the whole file on
+    // the disk at once. A failed commit leaves the file as it was, every
+    // key old, never some new and some old.
+    void setBool(std::string_view section, std::string_view key, bool value) { doc_.writeBool(section, key, value); }
+    void setInt(std::string_view section, std::string_view key, int32_t value) { doc_.writeInt(section, key, value); }
+    bool commit() { return flush(); }
+
     const std::string& path() const { return path_; }
     const IniDocument& document() const { return doc_; }
 
@@ -46,4 +57,4 @@ private:
     bool writable_ = true;
 };
 
-}  // namespace kvarnel::app
+}  // namespace kvarnel::core
