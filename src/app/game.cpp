@@ -1,7 +1,6 @@
 #include "app/game.h"
 
 #include "layout/errors.h"
-#include "platform/log.h"
 #include "scenes/descriptions.h"
 #include "scenes/exits.h"
 #include "scenes/inventory.h"

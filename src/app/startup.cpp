@@ -7,6 +7,7 @@
 #include "app/game.h"
 #include "core/items.h"
 #include "platform/log.h"
+#include "screens/menu.h"
 
 namespace kvarnel::app {
 
@@ -45,8 +46,6 @@ constexpr std::string_view kKeyMenuSlider = "Files13";
 constexpr std::string_view kKeyBonusGameUnlocked = "Data93";
 
 constexpr int32_t kDefaultMenuSlider = 470;
-constexpr int32_t kSliderMin = 400;
-constexpr int32_t kSliderMax = 573;
 
 // Main-menu hit rectangles relative to the play area's corner; MenuRect8 is
 // the speed knob and follows MenuSlider.
@@ -148,12 +147,12 @@ void Game::FormCreate() {
     s.MenuSlider = SettingsFile_->readInt(kSettingsSection, kKeyMenuSlider, kDefaultMenuSlider);
     // The knob lies on its track: a value off it (a hand-edited file) would
     // give the texts a speed of zero or less, and a line that never ends.
-    if (s.MenuSlider < kSliderMin || s.MenuSlider > kSliderMax) {
+    if (s.MenuSlider < screens::kSliderMin || s.MenuSlider > screens::kSliderMax) {
         logWarning(programFolder + std::string(kDataFileName) + ": [" + std::string(kSettingsSection) + "] " +
                    std::string(kKeyMenuSlider) + "=" + std::to_string(s.MenuSlider) +
-                   " lies off the speed knob's track " + std::to_string(kSliderMin) + ".." +
-                   std::to_string(kSliderMax) + "; using the nearest end");
-        s.MenuSlider = std::clamp(s.MenuSlider, kSliderMin, kSliderMax);
+                   " lies off the speed knob's track " + std::to_string(screens::kSliderMin) + ".." +
+                   std::to_string(screens::kSliderMax) + "; using the nearest end");
+        s.MenuSlider = std::clamp(s.MenuSlider, screens::kSliderMin, screens::kSliderMax);
     }
     s.BonusGameUnlocked = SettingsFile_->readBool(kSettingsSection, kKeyBonusGameUnlocked, false);
 

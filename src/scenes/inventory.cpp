@@ -21,15 +21,6 @@ size_t at(Item i) {
     return static_cast<size_t>(i);
 }
 
-// The caption read as an integer, as the game reads its count labels (text
-// that is no number reads as 0).
-int32_t captionNumber(const std::string& caption) {
-    int32_t v = 0;
-    const char* end = caption.data() + caption.size();
-    const auto [ptr, ec] = std::from_chars(caption.data(), end, v);
-    return ec == std::errc() && ptr == end ? v : 0;
-}
-
 // Food, rope, money, bottle, shovel, lock-pick, knife: the order the open bar
 // shows the items in.
 constexpr Item kShowOrder[] = {Item::Food,   Item::Rope,     Item::Money, Item::Bottle,
@@ -82,6 +73,13 @@ void bindInventoryHandlers(Context& ctx, layout::HandlerRegistry& handlers) {
             if (e.button == layout::MouseButton::Right) cutTextsShort(ctx);
         });
     }
+}
+
+int32_t captionNumber(const std::string& caption) {
+    int32_t v = 0;
+    const char* end = caption.data() + caption.size();
+    const auto [ptr, ec] = std::from_chars(caption.data(), end, v);
+    return ec == std::errc() && ptr == end ? v : 0;
 }
 
 void takeItem(Context& ctx, Item item) {

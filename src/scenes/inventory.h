@@ -8,6 +8,9 @@
 // hands.
 #pragma once
 
+#include <cstdint>
+#include <string>
+
 #include "core/items.h"
 #include "layout/layout.h"
 #include "scenes/context.h"
@@ -35,6 +38,10 @@ void cutTextsShort(Context& ctx);
 // loaded. The name counts as loaded even when the file failed, so a broken
 // file is not retried until CursorFile changes.
 void refreshPointer(Context& ctx);
+
+// The number a count label of the bar (Penez, Pitiva) shows, as the game
+// reads it: a caption that is no number counts 0.
+int32_t captionNumber(const std::string& caption);
 
 // --- Steps of the game tick, in the order it runs them ------------------------
 // The money item gets or loses its slot as Penez reads other than "0" or

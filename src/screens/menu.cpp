@@ -108,8 +108,6 @@ constexpr Bilingual kOptionsPage{.cz = {17, 365, 220}, .en = {31, 365, 220}};
 constexpr int kKnobItem = 20;
 constexpr int kKnobTop = 273;
 constexpr int kKnobWidth = 34;
-constexpr int32_t kSliderMin = 400;
-constexpr int32_t kSliderMax = 573;
 // Switches: on, off; the music one at 590,310, the sound one at 590,338.
 constexpr Bilingual kSwitchOn{.cz = {21, 590, 0}, .en = {50, 590, 0}};
 constexpr Bilingual kSwitchOff{.cz = {22, 590, 0}, .en = {51, 590, 0}};
@@ -184,12 +182,8 @@ bool pointerIn(const scenes::Context& ctx, size_t rect) {
 
 // Back to a running story: what the menu stood still returns.
 void backToGame(scenes::Context& ctx) {
-    GameState& s = ctx.state;
     Controls& c = ctx.c;
-    if (c.Vjeskyni->Visible) {
-        c.Start->Interval = 100;
-        if (s.LevelIntroMessage != 1 && s.CaughtMessage != 1) ctx.platform.showCursor(false);
-    }
+    if (c.Vjeskyni->Visible) resumeCaveAfterMenu(ctx);
     if (scenes::sceneShown(ctx, scenes::Scene::Predsoudem)) scenes::enterCourt(ctx);
     c.Menu1->Visible = false;
     if (!c.Vjeskyni->Visible) c.Start->Enabled = false;
@@ -287,6 +281,12 @@ void HlavniMenuMouseUp(scenes::Context& ctx) {
 }
 
 }  // namespace
+
+void resumeCaveAfterMenu(scenes::Context& ctx) {
+    ctx.c.Start->Enabled = true;
+    ctx.c.Start->Interval = 100;
+    if (ctx.state.LevelIntroMessage != 1 && ctx.state.CaughtMessage != 1) ctx.platform.showCursor(false);
+}
 
 int32_t speechSpeedForSlider(int32_t slider) {
     // Three rules in turn, a later one overriding an earlier: so the speed

@@ -24,7 +24,14 @@ bool openMenuOnEscape(scenes::Context& ctx, bool escape);
 void menuEscapeStep(scenes::Context& ctx);
 void drawMenu(scenes::Context& ctx);
 
-// SpeechSpeed from the knob's position (MenuSlider, 400 .. 573).
+// The speed knob's track on the options page, and SpeechSpeed from the
+// knob's position on it (kSliderMin .. kSliderMax give 20 .. 126).
+inline constexpr int32_t kSliderMin = 400;
+inline constexpr int32_t kSliderMax = 573;
 int32_t speechSpeedForSlider(int32_t slider);
+
+// Back in the cave after the menu: its frame timer at 100 ms, and the
+// pointer hidden unless the cave shows a message.
+void resumeCaveAfterMenu(scenes::Context& ctx);
 
 }  // namespace kvarnel::screens

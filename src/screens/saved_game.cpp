@@ -6,13 +6,14 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 
 #include "core/items.h"
 #include "core/settings_file.h"
 #include "platform/log.h"
 #include "scenes/exits.h"
+#include "scenes/inventory.h"
 #include "scenes/scene_faces.h"
+#include "screens/menu.h"
 #include "screens/music.h"
 
 namespace kvarnel::screens {
@@ -154,27 +155,12 @@ std::string dataFile(const scenes::Context& ctx) {
     return ctx.programFolder + std::string(core::kDataFileName);
 }
 
-// The number a count label shows; a caption that is no number counts 0.
-int32_t captionNumber(const std::string& caption) {
-    int32_t v = 0;
-    const char* end = caption.data() + caption.size();
-    const auto [ptr, ec] = std::from_chars(caption.data(), end, v);
-    return ec == std::errc() && ptr == end ? v : 0;
-}
-
 layout::Control* component(const scenes::Context& ctx, const SavedGameKey& k) {
     auto* c = ctx.layout.findAs<layout::Control>(k.name);
     if (!c)
         logOnce("saved-game " + std::string(k.name),
                 "the layout has no '" + std::string(k.name) + "' for key " + std::string(k.key) + " of the saved game");
     return c;
-}
-
-// Back in the cave after the menu: its frame timer, and no pointer unless
-// it shows a message.
-void resumeCave(scenes::Context& ctx) {
-    ctx.c.Start->Enabled = true;
-    ctx.c.Start->Interval = 100;
 }
 
 }  // namespace
@@ -215,17 +201,14 @@ bool saveGame(scenes::Context& ctx) {
                 break;
             case K::Caption: {
                 const auto* label = ctx.layout.findAs<layout::Label>(k.name);
-                file.setInt(section, k.key, label ? captionNumber(label->Caption) : k.defaultValue);
+                file.setInt(section, k.key, label ? scenes::captionNumber(label->Caption) : k.defaultValue);
                 break;
             }
         }
     }
     const bool saved = file.commit();
 
-    if (ctx.c.Vjeskyni->Visible) {
-        resumeCave(ctx);
-        if (s.LevelIntroMessage != 1 && s.CaughtMessage != 1) ctx.platform.showCursor(false);
-    }
+    if (ctx.c.Vjeskyni->Visible) resumeCaveAfterMenu(ctx);
     if (!saved) {
         const std::string path = dataFile(ctx);
         const std::string line = s.Language == 2 ? "The game could not be saved to " + path + "."
@@ -309,10 +292,11 @@ void consistentNumbers(scenes::Context& ctx) {
     }
     s.CaveNumber = std::clamp(s.CaveNumber, 0, 7);
     // A speed of zero or less would keep a line on the screen for ever.
-    if (s.SpeechSpeed < 20 || s.SpeechSpeed > 126) {
-        logWarning(dataFile(ctx) + ": the saved text speed " + std::to_string(s.SpeechSpeed) +
-                   " lies outside 20..126; using the nearest");
-        s.SpeechSpeed = std::clamp(s.SpeechSpeed, 20, 126);
+    const int32_t slowest = speechSpeedForSlider(kSliderMin), fastest = speechSpeedForSlider(kSliderMax);
+    if (s.SpeechSpeed < slowest || s.SpeechSpeed > fastest) {
+        logWarning(dataFile(ctx) + ": the saved text speed " + std::to_string(s.SpeechSpeed) + " lies outside " +
+                   std::to_string(slowest) + ".." + std::to_string(fastest) + "; using the nearest");
+        s.SpeechSpeed = std::clamp(s.SpeechSpeed, slowest, fastest);
     }
 }
 
@@ -361,7 +345,8 @@ void loadGame(scenes::Context& ctx) {
     // 4. The cave goes on under the frame timer, the detective to move.
     if (c.Vjeskyni->Visible) {
         if (s.BottleInCave == 1) s.BottleShrinking = 1;
-        resumeCave(ctx);
+        c.Start->Enabled = true;
+        c.Start->Interval = 100;
         s.PlayerTurn = 1;
         ctx.platform.showCursor(false);
     }

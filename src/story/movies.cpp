@@ -139,6 +139,15 @@ bool isLine(const layout::Label& label, const scenes::Text& t) {
     return label.Caption == t.cz || label.Caption == t.en;
 }
 
+// The credits' movie in the chosen language, shown and started.
+void startCreditsMovie(scenes::Context& ctx) {
+    const int32_t language = ctx.state.Language;
+    if (language != 1 && language != 2) return;
+    layout::ShockwaveFlash& movie = language == 2 ? *ctx.c.Titulky2 : *ctx.c.Titulky1;
+    movie.Visible = true;
+    startMovie(ctx, movie, kCreditsFiles[language - 1]);
+}
+
 void credits(scenes::Context& ctx) {
     GameState& s = ctx.state;
     Controls& c = ctx.c;
@@ -150,11 +159,7 @@ void credits(scenes::Context& ctx) {
     c.Titulky->Visible = true;
     c.Start->Enabled = true;
     scenes::playTrack(ctx, 6);
-    layout::ShockwaveFlash& movie = s.Language == 2 ? *c.Titulky2 : *c.Titulky1;
-    if (s.Language == 1 || s.Language == 2) {
-        movie.Visible = true;
-        startMovie(ctx, movie, kCreditsFiles[s.Language - 1]);
-    }
+    startCreditsMovie(ctx);
 }
 
 }  // namespace
@@ -239,11 +244,7 @@ void startCreditsFromMenu(scenes::Context& ctx) {
     c.Menu1->Visible = false;
     c.Titulky->Visible = true;
     ctx.platform.showCursor(false);
-    if (ctx.state.Language == 1 || ctx.state.Language == 2) {
-        layout::ShockwaveFlash& movie = ctx.state.Language == 2 ? *c.Titulky2 : *c.Titulky1;
-        movie.Visible = true;
-        startMovie(ctx, movie, kCreditsFiles[ctx.state.Language - 1]);
-    }
+    startCreditsMovie(ctx);
 }
 
 // [First scene] -------------------------------------------------------------
