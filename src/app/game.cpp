@@ -8,6 +8,7 @@
 #include "screens/language.h"
 #include "screens/menu.h"
 #include "screens/music.h"
+#include "story/conversation.h"
 #include "story/tick.h"
 
 namespace kvarnel::app {
@@ -37,7 +38,8 @@ void Game::registerHandlers() {
     // the later binding; none is.
     using Binder = void (*)(scenes::Context&, layout::HandlerRegistry&);
     for (Binder bind : {screens::bindMusicHandlers, scenes::bindDescriptionHandlers, scenes::bindInventoryHandlers,
-                        scenes::bindExitHandlers, screens::bindLanguageHandlers, screens::bindMenuHandlers}) {
+                        scenes::bindExitHandlers, story::bindConversationHandlers, screens::bindLanguageHandlers,
+                        screens::bindMenuHandlers}) {
         bind(ctx, handlers);
     }
 }
@@ -46,6 +48,7 @@ void Game::load(std::span<const uint8_t> layoutBytes, std::string_view source) {
     layout = layout::loadLayout(layoutBytes, source);
     layout.bindHandlers(handlers);
     c = scenes::resolveControls(layout, source);
+    story::checkConversationNames(layout, source);
     std::vector<std::span<const uint8_t>> waves;
     for (const auto& item : c.Zvuky->Items) waves.emplace_back(item.Wave);
     platform.setWaves(waves);

@@ -8,6 +8,7 @@
 #include "scenes/description_tables_internal.h"
 #include "scenes/failed_use.h"
 #include "scenes/inventory.h"
+#include "scenes/item_use.h"
 
 namespace kvarnel::scenes {
 
@@ -210,8 +211,9 @@ void runDescription(Context& ctx, const DescriptionRow& row) {
                 break;
         }
     }
-    // The characters' and objects' answers to a held item come here, between
-    // the text and the failed-use hook.
+    // The characters' answer to a held item, between the text and the
+    // failed-use hook.
+    useItem(ctx, row.itemUse);
     FailedUseHook(ctx);
 }
 

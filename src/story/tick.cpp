@@ -1,7 +1,6 @@
-// The conversations, the story sequences, the idle remarks and the small
-// games hook in at their steps below; until they exist their steps keep
-// their place (and their guards where ending the tick matters) and do
-// nothing.
+// The idle remarks and the small games hook in at their steps below; until
+// they exist their steps keep their place (and their guards where ending the
+// tick matters) and do nothing.
 #include "story/tick.h"
 
 #include "core/countdown.h"
@@ -97,14 +96,16 @@ void CasodavacTimer(scenes::Context& ctx) {
     // 18.-19. The talk countdown and the conversation script's pass.
     if (s.TalkTimerOn == 1) core::advanceRuleA(s.TalkTime, s.TalkElapsed, s.TalkExpired);
     if (s.TalkExpired == 1) {
-        conversationPass(ctx);
+        const bool endsTick = conversationPass(ctx);
         s.TalkExpired = 0;
+        if (endsTick) return;
     }
     // 20.-21. The description countdown and the end of its line.
     if (s.DescriptionTimerOn == 1) core::advanceRuleA(s.DescriptionTime, s.DescriptionElapsed, s.DescriptionExpired);
     if (s.DescriptionExpired == 1) {
         s.FailedUseArmed = 1;
         if (endingLinesStep(ctx)) return;
+        if (descriptionContinuation(ctx)) return;
         plainDescriptionEnd(ctx);
     }
     // 22.-23.
@@ -112,12 +113,13 @@ void CasodavacTimer(scenes::Context& ctx) {
     labelArbitration(ctx);
     // 24. Folding the inventory bar away.
     if (s.InventoryClosing == 1) scenes::inventoryClosingStep(ctx);
-    // 25.-26. The speech countdown; its end belongs to the conversations.
+    // 25.-26. The speech countdown and the end of an exchange.
     if (s.SpeechTimerOn == 1) core::advanceRuleA(s.SpeechTime, s.SpeechElapsed, s.SpeechExpired);
+    if (s.SpeechExpired == 1 && speechEnd(ctx)) return;
     // 27. The pointer follows CursorFile within one tick.
     scenes::refreshPointer(ctx);
     // 28. The sequence countdowns and the inventory placement.
-    advanceSequenceTimers(ctx);
+    if (advanceSequenceTimers(ctx)) return;
     // 29.-30. The inventory bar's poll and its re-arm.
     if (s.InventoryPoll == 1) scenes::inventoryPoll(ctx);
     scenes::inventoryPollRearm(ctx);

@@ -1148,11 +1148,18 @@ Background drawBackground(Scene scene, const Catalogue& cat, const ScenePlan& pl
     return bg;
 }
 
+// Rectangles the window starts with hidden: one of the seated guest's in
+// the inn, which nothing ever shows.
+constexpr std::string_view kRectanglesHiddenAtStart[] = {"Image356"};
+
 Obj rectangle(std::string_view name, Rect r) {
-    return std::move(Obj("TImage", std::string(name))
-                         .bounds(r.x, r.y, r.w, r.h)
-                         .ident("OnClick", std::string(name) + "Click")
-                         .ident("OnMouseDown", "st4MouseDown"));
+    Obj o("TImage", std::string(name));
+    o.bounds(r.x, r.y, r.w, r.h).ident("OnClick", std::string(name) + "Click").ident("OnMouseDown", "st4MouseDown");
+    if (std::find(std::begin(kRectanglesHiddenAtStart), std::end(kRectanglesHiddenAtStart), name) !=
+        std::end(kRectanglesHiddenAtStart)) {
+        o.boolean("Visible", false);
+    }
+    return o;
 }
 
 // A figure GIF drawn on a clear surround (the daughter) shows the scene

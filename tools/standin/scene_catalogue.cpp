@@ -190,9 +190,11 @@ constexpr auto kComponents = std::to_array<ComponentSpec>({
      .hintCz = "Odejít pryč z osady", .role = "exit to Les4", .exitTo = "Les4"},
     {.name = "Label120", .parent = "Natrzisti", .kind = "label", .left = 688, .top = 174, .width = 65, .height = 21,
      .visibleAtStart = true, .transparent = true, .role = "talk (warrior)"},
-    // BMP; clickable for a description; shown or not is saved story state, the start value is not given
+    // BMP; clickable for a description; shown or not is saved story state. It lies on the table from the
+    // start until the warrior sells it.
     {.name = "slanonastole", .parent = "Natrzisti", .kind = "picture", .left = 656, .top = 304, .width = 117,
-     .height = 19, .pictureWidth = 153, .pictureHeight = 16, .transparent = true, .role = "rope on the table"},
+     .height = 19, .pictureWidth = 153, .pictureHeight = 16, .visibleAtStart = true, .transparent = true,
+     .role = "rope on the table"},
 
     // ---- Natrzisti: faces and figures
     {.name = "zthlava", .parent = "Natrzisti", .kind = "picture", .left = 212, .top = 68, .width = 170, .height = 180,
