@@ -766,11 +766,14 @@ bool ScriptRunner::execute(const ScriptCommand& c, std::string& failure) {
             loop_.pass();
             return true;
         case K::Set:
-            if (!game_.setVariable(c.name, c.ms)) {
-                failure = "no number variable or story flag named " + c.name;
-                return false;
+            if (game_.setVariable(c.name, c.ms)) return true;
+            // A count label (Penez, Pitiva, body) shows its number as its caption.
+            if (auto* label = game_.layout.findAs<layout::Label>(c.name)) {
+                game_.screen->setCaption(*label, std::to_string(c.ms));
+                return true;
             }
-            return true;
+            failure = "no number variable, story flag or label named " + c.name;
+            return false;
         case K::ForgetCalls:
             if (auto* headless = dynamic_cast<platform::HeadlessPlatform*>(&p)) headless->calls.clear();
             return true;
