@@ -276,6 +276,9 @@ void startAtScene(scenes::Context& ctx, Scene s) {
     // interrupt it, and each one's end would start it over the other.
     for (int k = 1; k <= 6; ++k) scenes::stopTrack(ctx, k);
     scenes::playTrack(ctx, scenes::musicRegion(s));
+    // The pointer shows, as the language screen left it; once, however often
+    // a test starts a scene.
+    if (ctx.platform.showCursor(true) > 0) ctx.platform.showCursor(false);
     // The tick that shows the first scene goes on to the arbitration of the
     // text lines, which lets the player look.
     labelArbitration(ctx);
