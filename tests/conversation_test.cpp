@@ -198,6 +198,30 @@ TEST_F(ConversationTest, TheSpeechEndBringsTheChoicesBackOrEndsTheConversation) 
     EXPECT_EQ(s().TalkTime, 0);
 }
 
+TEST_F(ConversationTest, ACommentCutOffByTheReturningChoicesLetsDescriptionsResume) {
+    // The insult ends with the detective's comment in Popis on the speech
+    // countdown; the choices return a tick before the comment's own end.
+    endLine("Takhle škaredě o mě pravíš?! Za tohle už ti žádný dluhý špagát predávat nebudu!!!");
+    ASSERT_EQ(c().Popis->Caption,
+              "Je zajímavý, že nevěděl, co je to autonehoda a přitom věděl, co je to mražený kuře ze supermarketu.");
+    int ticks = 0;
+    while (!c().Otazka[0]->Visible && ticks < 400) {
+        tick();
+        ++ticks;
+    }
+    ASSERT_TRUE(c().Otazka[0]->Visible);
+    EXPECT_EQ(c().Popis->Caption, "");
+    EXPECT_EQ(s().DescriptionsResume, 1);
+    fire("zrusitClick");
+    // The bar opened and closed again: descriptions come back with it.
+    s().InventoryOpen = 1;
+    tick();
+    EXPECT_EQ(s().DescriptionsOn, 0);
+    s().InventoryOpen = 0;
+    tick();
+    EXPECT_EQ(s().DescriptionsOn, 1);
+}
+
 TEST_F(ConversationTest, TheMayorGreetsOnceThenOnlyHurries) {
     go(scenes::Scene::Natrzisti, scenes::Scene::Radnice);
     fire("PokecRadniceClick");

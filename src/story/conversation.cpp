@@ -188,6 +188,12 @@ bool speechEnd(Context& ctx) {
         c.zrusit->Visible = false;
     } else {
         c.zrusit->Visible = s.ChoicesWithoutCancel != 1;
+        // A comment of the detective's that closed the exchange is cut off
+        // here, a tick before its own countdown would end it; he has stopped
+        // speaking, so descriptions and items may resume once the choices
+        // are gone. (Left at 0, an inventory bar opened later would switch
+        // descriptions off for good, and with them every exit.)
+        if (scenes::hasText(*c.Popis)) s.DescriptionsResume = 1;
         scenes::setCaption(ctx, *c.Popis, "");
         scenes::setCaption(ctx, *c.Rozhovor, "");
         for (layout::Label* o : c.Otazka) o->Visible = true;
