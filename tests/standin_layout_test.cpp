@@ -222,6 +222,16 @@ TEST_F(StandinLayoutTest, SilentRectanglesHaveNoClickHandler) {
     EXPECT_EQ(total, 27);
 }
 
+// What a new game shows: the rope lies on the warrior's table until it is
+// sold; one of the seated guest's rectangles waits hidden.
+TEST_F(StandinLayoutTest, TheRopeLiesOnTheTableAndOneGuestRectangleIsHiddenAtStart) {
+    for (auto [name, visible] : {std::pair{"slanonastole", true}, {"Image356", false}, {"Image358", true}}) {
+        auto* c = layout().findAs<Control>(name);
+        ASSERT_NE(c, nullptr) << name;
+        EXPECT_EQ(c->Visible, visible) << name;
+    }
+}
+
 // Every rectangle of every description table lies inside its scene and a
 // click lands on it somewhere: nothing drawn above it covers it whole.
 TEST_F(StandinLayoutTest, EveryDescriptionRectangleCanBeClickedInItsScene) {
