@@ -67,6 +67,7 @@ enum class ItemUse : uint8_t {
     BushMan,
     Druid,
     Ranger,
+    RangerAtHisHotspot,  // the ranger's talk hotspot: not the rope or coins
     Bush,  // the bush in Les2
     Nest,  // the nest in the tall tree of Les2
     Lawn,  // the green in front of the court

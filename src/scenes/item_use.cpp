@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "scenes/failed_use.h"
 #include "scenes/object_use.h"
 
 namespace kvarnel::scenes {
@@ -14,25 +15,29 @@ const auto kProcedures = std::to_array<const ItemUseProcedure*>(
 void answer(Context& ctx, const ItemUseProcedure& p, const ItemReply& r) {
     core::GameState& s = ctx.state;
     Controls& c = ctx.c;
-    // The item goes back on the bar, the hands are empty.
-    const size_t i = static_cast<size_t>(r.item);
-    s.ItemTaken = 0;
-    c.itemTwin[i]->Visible = false;
-    c.itemPicture[i]->Visible = true;
-    s.CursorFile = core::kPlainCursor;
-    s.HandsEmpty = 1;
-    if (p.holdsPlayer) s.PlayerFree = 0;
-
-    runOps(ctx, p.faces);
+    if (!r.keepsItem) {
+        // The item goes back on the bar, the hands are empty.
+        const size_t i = static_cast<size_t>(r.item);
+        s.ItemTaken = 0;
+        c.itemTwin[i]->Visible = false;
+        c.itemPicture[i]->Visible = true;
+        s.CursorFile = core::kPlainCursor;
+        s.HandsEmpty = 1;
+    }
     const Text* line = &r.plain;
+    Voice voice = r.plainBy;
     if (p.rudeSpot != nullptr && !r.rude.cz.empty() && s.*p.rudeSpot == 1) {
         line = &r.rude;
+        voice = r.rudeBy;
         s.*p.rudeSpot = 0;
     }
     const std::string_view text = inLanguage(ctx, *line).value_or("");
-    if (p.detectiveAnswers) {
+    if (p.detectiveAnswers || voice == Voice::Detective) {
         setCaption(ctx, *c.Popis, text);
     } else {
+        if (p.holdsPlayer) s.PlayerFree = 0;
+        if (r.freesPlayer) s.PlayerFree = 1;
+        runOps(ctx, p.faces);
         setCaption(ctx, *c.Rozhovor, text);
         if (r.goesOn) {
             timeLine(ctx, Timing::Talk);
@@ -78,15 +83,21 @@ void useItem(Context& ctx, ItemUse who) {
     }
     const ItemUseProcedure* p = itemUseProcedure(who);
     if (p == nullptr) return;
-    // While a description line is being spoken nothing answers, and the
+    // While a description line is being spoken no row answers, and the
     // item stays in the hand.
-    if (ctx.state.DescriptionsResume != 1) return;
+    if (ctx.state.DescriptionsResume != 1) {
+        if (p->alsoRun) p->alsoRun(ctx);
+        if (p->endsWithFailedUseHook) FailedUseHook(ctx);
+        return;
+    }
     const core::Item held = core::itemOfCursor(ctx.state.CursorFile);
     for (const ItemReply& r : p->replies) {
         if (r.item != held || (r.when && !r.when(ctx))) continue;
         answer(ctx, *p, r);
-        return;
+        break;
     }
+    if (p->alsoRun) p->alsoRun(ctx);
+    if (p->endsWithFailedUseHook) FailedUseHook(ctx);
 }
 
 }  // namespace kvarnel::scenes

@@ -23,6 +23,11 @@
 
 namespace kvarnel::scenes {
 
+// Who answers an item: the character, in Rozhovor with his face talking and
+// a countdown armed, or the detective in Popis, which changes nothing else
+// (no face, no countdown, the player stays free).
+enum class Voice : uint8_t { Character, Detective };
+
 struct ItemReply {
     core::Item item;
     // The row answers only while this holds (null: always).
@@ -36,6 +41,14 @@ struct ItemReply {
     bool goesOn = false;
     // What an accepted item changes, after the answer.
     std::span<const Op> effects{};
+    // Who gives each variant.
+    Voice rudeBy = Voice::Character;
+    Voice plainBy = Voice::Character;
+    // The answer sets the player free at once (PlayerFree := 1) though the
+    // exchange still ends with its countdown.
+    bool freesPlayer = false;
+    // The item stays in the hand (not taken, not put back).
+    bool keepsItem = false;
 };
 
 struct ItemUseProcedure {
@@ -51,6 +64,12 @@ struct ItemUseProcedure {
     // Run after every answer.
     std::span<const Op> always{};
     std::span<const ItemReply> replies{};
+    // Run after the table whether or not a row answered: a second procedure
+    // for the items the table leaves alone.
+    void (*alsoRun)(Context&) = nullptr;
+    // The procedure ends with the failed-use hook itself (the click's own
+    // hook then finds a text and does nothing).
+    bool endsWithFailedUseHook = false;
 };
 
 // The procedure of `who`, or nullptr when there is none (yet).
@@ -83,5 +102,13 @@ extern const ItemUseProcedure kUseOnWarrior;
 extern const ItemUseProcedure kUseOnPublican;
 extern const ItemUseProcedure kUseOnGuest;
 extern const ItemUseProcedure kUseOnDetective;
+// The forest's and the prison's.
+extern const ItemUseProcedure kUseOnSheriff;
+extern const ItemUseProcedure kUseOnBushMan;
+extern const ItemUseProcedure kUseOnDruid;
+extern const ItemUseProcedure kUseOnRanger;
+// The ranger's talk hotspot answers only what UseItemOnRanger handles; his
+// description rows also take the rope and the coins (GiveToRanger).
+extern const ItemUseProcedure kUseOnRangerAtHisHotspot;
 
 }  // namespace kvarnel::scenes
