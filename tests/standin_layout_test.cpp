@@ -232,6 +232,46 @@ TEST_F(StandinLayoutTest, TheRopeLiesOnTheTableAndOneGuestRectangleIsHiddenAtSta
     }
 }
 
+// A click on the detective's face describes his face: no scenery row's
+// rectangle lies over his head, eyes, nose or mouth. (Exits of the
+// catalogue keep their places.)
+TEST_F(StandinLayoutTest, TheDetectivesFaceTakesTheClicksOnIt) {
+    layout::Screen& screen = *game().screen;
+    for (layout::Control* c : layout().form().children) {
+        if (c->componentClass() == ComponentClass::Panel) c->Visible = c->Name == "SPanel";
+    }
+    for (const scenes::SceneDescriptions& table : scenes::allSceneDescriptions()) {
+        const std::string sceneName(scenes::kSceneNames[static_cast<size_t>(table.scene)]);
+        SCOPED_TRACE(sceneName);
+        auto* panel = layout().findAs<Control>(sceneName);
+        ASSERT_NE(panel, nullptr);
+        panel->Visible = true;
+        std::set<const Control*> detective;
+        for (std::string_view list : table.detective) {
+            for (std::string_view name : scenes::splitRectangles(list))
+                detective.insert(layout().findAs<Control>(name));
+        }
+        using P = scenes::DetectivePart;
+        for (P part : {P::Head, P::Eyes, P::Nose, P::Mouth}) {
+            for (std::string_view name : scenes::splitRectangles(table.detective[static_cast<size_t>(part)])) {
+                auto* c = layout().findAs<Control>(name);
+                ASSERT_NE(c, nullptr) << name;
+                const layout::ScreenRect r = screen.bounds(*c);
+                for (int y = r.y + 1; y < r.y + r.h; y += 4) {
+                    for (int x = r.x + 1; x < r.x + r.w; x += 4) {
+                        const Control* hit = screen.hitTest(x, y);
+                        if (hit == nullptr || detective.count(hit) || hit->Name.starts_with("Label")) continue;
+                        ADD_FAILURE() << name << " at " << x << "," << y << " is covered by " << hit->Name;
+                        y = r.y + r.h;
+                        break;
+                    }
+                }
+            }
+        }
+        panel->Visible = false;
+    }
+}
+
 // Every rectangle of every description table lies inside its scene and a
 // click lands on it somewhere: nothing drawn above it covers it whole.
 TEST_F(StandinLayoutTest, EveryDescriptionRectangleCanBeClickedInItsScene) {

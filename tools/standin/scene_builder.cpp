@@ -222,6 +222,31 @@ std::vector<Rect> split(Rect r, int n) {
 
 // Splits `n` names over several regions (both hands): the first regions take
 // the larger shares.
+// The parts of `regions` outside `hole`: each region that meets it gives
+// the bands above and below it and the pieces left and right of it; slivers
+// too thin to click are dropped. When nothing is left, the regions as they
+// were.
+std::vector<Rect> without(const std::vector<Rect>& regions, const Rect& hole) {
+    constexpr int kThinnest = 8;
+    std::vector<Rect> out;
+    for (const Rect& r : regions) {
+        const int x0 = std::max(r.x, hole.x), x1 = std::min(r.right(), hole.right());
+        const int y0 = std::max(r.y, hole.y), y1 = std::min(r.bottom(), hole.bottom());
+        if (x0 >= x1 || y0 >= y1) {
+            out.push_back(r);
+            continue;
+        }
+        const Rect pieces[] = {{r.x, r.y, r.w, y0 - r.y},
+                               {r.x, y1, r.w, r.bottom() - y1},
+                               {r.x, y0, x0 - r.x, y1 - y0},
+                               {x1, y0, r.right() - x1, y1 - y0}};
+        for (const Rect& p : pieces) {
+            if (p.w >= kThinnest && p.h >= kThinnest) out.push_back(p);
+        }
+    }
+    return out.empty() ? regions : out;
+}
+
 std::vector<Rect> splitOver(const std::vector<Rect>& regions, int n) {
     std::vector<Rect> out;
     const int k = static_cast<int>(regions.size());
@@ -352,6 +377,8 @@ struct Placement {
     std::vector<std::string_view> names;
     std::vector<Rect> rects;  // one per name
     long area = 0;            // of the whole region, for stacking
+    // The detective's own rows, stacked above the described pictures.
+    bool detective = false;
 };
 
 // A figure to draw into the background.
@@ -529,6 +556,7 @@ ScenePlan planScene(Scene scene, const Catalogue& cat) {
         p.names = scenes::splitRectangles(list);
         p.rects = splitOver(regions, static_cast<int>(p.names.size()));
         for (const Rect& r : regions) p.area += static_cast<long>(r.w) * r.h;
+        p.detective = true;
         plan.placements.push_back(std::move(p));
     }
 
@@ -638,6 +666,9 @@ ScenePlan planScene(Scene scene, const Catalogue& cat) {
     // components keep their bounds; catalogue components without bounds lie
     // beside the ones with.
     CellGrid grid(blocked);
+    Rect detectiveHead =
+        unite(unite(detectiveFigure.head.head, detectiveFigure.head.leftEar), detectiveFigure.head.rightEar);
+    if (head) detectiveHead = unite(detectiveHead, boundsOf(*head));
     for (const scenes::SceneRow* sr : scenery) {
         Placement pl;
         pl.names = scenes::splitRectangles(sr->rectangles);
@@ -654,8 +685,9 @@ ScenePlan planScene(Scene scene, const Catalogue& cat) {
         Rect region{};
         const auto props = onProps.find(sr->row->name);
         if (fresh > 0 && props != onProps.end()) {
-            // On the props drawn for it: the names share them out.
-            std::vector<Rect> cells = splitOver(props->second, fresh);
+            // On the props drawn for it: the names share them out, off the
+            // detective's head, so that a click on his head is his head's.
+            std::vector<Rect> cells = splitOver(without(props->second, detectiveHead), fresh);
             int k = 0;
             for (std::string_view n : pl.names) {
                 const ComponentSpec* c = cat.find(n);
@@ -1422,16 +1454,25 @@ Obj buildLocationPanel(Scene scene) {
     for (const Placement& pl : plan.placements) order.push_back(&pl);
     std::stable_sort(order.begin(), order.end(),
                      [](const Placement* a, const Placement* b) { return a->area > b->area; });
-    for (const Placement* pl : order) {
-        for (size_t i = 0; i < pl->names.size(); ++i) {
-            const std::string_view n = pl->names[i];
+    auto stackPlacement = [&](const Placement& pl) {
+        for (size_t i = 0; i < pl.names.size(); ++i) {
+            const std::string_view n = pl.names[i];
             if (made.contains(lower(n)) || cat.find(n)) continue;  // catalogue names are made in their place
-            stack(rectangle(n, pl->rects[i]), n, pl->rects[i], true, true, true);
+            stack(rectangle(n, pl.rects[i]), n, pl.rects[i], true, true, true);
         }
+    };
+    for (const Placement* pl : order) {
+        if (!pl->detective) stackPlacement(*pl);
     }
 
     for (const ComponentSpec* c : cat.components) {
         if (describedPicture(*c)) fromCatalogue(*c);
+    }
+    // The detective's own rectangles lie above the described pictures:
+    // scenery placed behind his head (the forest's edge in front of the
+    // prison) must not take the clicks on his head.
+    for (const Placement* pl : order) {
+        if (pl->detective) stackPlacement(*pl);
     }
 
     // Labels that are not exits (talk hotspots, signs), then the exits.

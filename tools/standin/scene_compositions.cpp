@@ -290,8 +290,10 @@ constexpr Prop kPredveznici[] = {
     {K::Cloud, {560, 50, 110, 45}, "Predveznici.rareCloud"},
     {K::Forest, {0, 110, 640, 110}, "Predveznici.deepForest", kDarkCrown},
     {K::Forest, {0, 190, 640, 80}, "Predveznici.forestEdge"},
-    {K::Spot, {486, 200, 70, 50}, "Predveznici.bushManHeadAtForestEdge"},
-    {K::Spot, {500, 214, 40, 12}, "Predveznici.bushManEyesAtForestEdge"},
+    // Where the Bush Man's head, out of his shrub, reaches the forest's edge;
+    // off the detective's head, whose clicks are his own.
+    {K::Spot, {30, 240, 90, 30}, "Predveznici.bushManHeadAtForestEdge"},
+    {K::Spot, {55, 254, 40, 12}, "Predveznici.bushManEyesAtForestEdge"},
     {K::Ground, {0, 270, 1024, 355}, "Predveznici.grass"},
     {K::Ground, {630, 430, 394, 195}, "Predveznici.place", 0xFFC8AE80},
     {K::Path, {240, 190, 227, 120}},
