@@ -238,15 +238,10 @@ bool treasureDone(Context& ctx, core::LineTimer& t) {
     return false;
 }
 
-bool thenAnswerIsNo(Context& ctx, core::LineTimer& t) {
-    scenes::describe(ctx, kAnswerIsNo);
-    t.Active = 0;
-    t.Expired = 0;
-    return false;
-}
-
-bool thenNotInTheMood(Context& ctx, core::LineTimer& t) {
-    scenes::describe(ctx, kNotInTheMood);
+// A pause of the digging ends with the detective's next line.
+template <const Text& Line>
+bool thenSay(Context& ctx, core::LineTimer& t) {
+    scenes::describe(ctx, Line);
     t.Active = 0;
     t.Expired = 0;
     return false;
@@ -258,13 +253,6 @@ bool thenStillWaiting(Context& ctx, core::LineTimer& t) {
     s.LineTimer[8].Limit = scenes::textLength(ctx.c.Popis->Caption) * s.SpeechSpeed + 4000;
     t.Active = 0;
     s.LineTimer[8].Active = 1;
-    t.Expired = 0;
-    return false;
-}
-
-bool thenHalfAnHour(Context& ctx, core::LineTimer& t) {
-    scenes::describe(ctx, kHalfAnHour);
-    t.Active = 0;
     t.Expired = 0;
     return false;
 }
@@ -401,9 +389,18 @@ bool fourHoursDone(Context& ctx, core::LineTimer& t) {
 
 using Reaction = bool (*)(Context&, core::LineTimer&);
 // Index k reacts to LineTimer<k>.
-constexpr std::array<Reaction, 12> kReactions = {fourHoursDone,    nest,           daughter,       startCutting,
-                                                 shrubDone,        halfAnHourDone, thenHalfAnHour, thenStillWaiting,
-                                                 thenNotInTheMood, thenAnswerIsNo, treasureDone,   lockPickingDone};
+constexpr std::array<Reaction, 12> kReactions = {fourHoursDone,
+                                                 nest,
+                                                 daughter,
+                                                 startCutting,
+                                                 shrubDone,
+                                                 halfAnHourDone,
+                                                 thenSay<kHalfAnHour>,
+                                                 thenStillWaiting,
+                                                 thenSay<kNotInTheMood>,
+                                                 thenSay<kAnswerIsNo>,
+                                                 treasureDone,
+                                                 lockPickingDone};
 
 }  // namespace
 
