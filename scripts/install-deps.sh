@@ -18,7 +18,7 @@ packages=(
   libsdl2-mixer-dev
   libsdl2-ttf-dev
   libfontconfig-dev
-  libfluidsynth3
+  libfluidsynth-dev
   timgm6mb-soundfont
   libavformat-dev
   libavcodec-dev

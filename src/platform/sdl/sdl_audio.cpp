@@ -1,12 +1,10 @@
-// Sections: [Mixer report] the audio thread's only entry; [Opening];
-// [Waves]; [Music].
+// Sections: [Opening]; [Waves]; [Music].
 //
 // How the music stream follows the MediaClock (see the header for why):
-// `sounding` is the player whose Mix_Music the mixer holds. It is normally
+// `sounding` is the player whose piece the synthesiser plays. It is normally
 // the clock's playing player; after the clock ended a looping track it may
 // linger until `lingerUntilMs`, waiting to be taken over by a play from the
-// start. Every mixer call that starts or halts music re-reads the finished
-// counter afterwards, so a report always belongs to what `sounding` names.
+// start.
 #include "platform/sdl/sdl_audio.h"
 
 #include <SDL.h>
@@ -19,11 +17,13 @@
 #include <filesystem>
 #include <limits>
 #include <optional>
+#include <string>
 
 #include "platform/host_files.h"
 #include "platform/log.h"
 #include "platform/media_clock.h"
 #include "platform/midi_file.h"
+#include "platform/sdl/midi_synth.h"
 
 namespace kvarnel::platform {
 namespace {
@@ -39,24 +39,19 @@ constexpr uint64_t kLingerMs = 100;
 constexpr std::array<const char*, 2> kSoundFonts = {"/usr/share/sounds/sf3/default-GM.sf3",
                                                     "/usr/share/sounds/sf2/default-GM.sf2"};
 
-// ---------------------------------------------------------------------------
-// [SECTION] Mixer report
-// ---------------------------------------------------------------------------
-// The mixer calls this when its music stream stops: on the audio thread when
-// a piece runs out, on the calling thread inside Mix_HaltMusic(). It only
-// counts; update() compares the count with the one it saw last.
-std::atomic<uint32_t> gMusicFinished{0};
 // SDL2_mixer is one global mixer, so only one SdlAudio may hold it.
 std::atomic<bool> gMixerTaken{false};
 
-void SDLCALL onMusicFinished() { gMusicFinished.fetch_add(1, std::memory_order_relaxed); }
+// The mixer's music hook, on the audio thread: the synthesiser fills the
+// music stream, and the mixer adds the waves on top.
+void SDLCALL renderMusic(void* synth, Uint8* stream, int len) {
+    static_cast<MidiSynth*>(synth)->render(stream, len);
+}
 
 struct Track {
     std::string path;            // for the next openPlayer()
-    std::vector<uint8_t> bytes;  // the opened file, kept for reloading
-    std::optional<uint64_t> durationMs;
-    Mix_Music* music = nullptr;
-    bool fresh = false;  // `music` was never played
+    std::vector<uint8_t> bytes;  // the opened file, handed to the synthesiser at each start
+    uint64_t durationMs = 0;
 };
 
 }  // namespace
@@ -68,30 +63,18 @@ struct SdlAudio::Impl {
     std::vector<Mix_Chunk*> waves;
     std::array<Track, MediaClock::kPlayerCount> tracks{};
     MediaClock clock;
+    MidiSynth synth;
     int sounding = -1;
     uint64_t lingerUntilMs = 0;  // 0: `sounding` is not lingering
-    uint32_t finishedSeen = 0;
 
     static bool validPlayer(int player) { return player >= 0 && player < MediaClock::kPlayerCount; }
     bool lingering() const { return lingerUntilMs != 0; }
 
-    // Mixer calls that stop or replace the music end with this, so that a
-    // finished report from before the call is not taken for the new state.
-    void resyncFinished() { finishedSeen = gMusicFinished.load(std::memory_order_relaxed); }
-
     void haltMusic() {
         if (sounding < 0) return;
-        Mix_HaltMusic();
-        resyncFinished();
+        synth.halt();
         sounding = -1;
         lingerUntilMs = 0;
-    }
-
-    void freeMusic(Track& t) {
-        if (t.music == nullptr) return;
-        Mix_FreeMusic(t.music);
-        t.music = nullptr;
-        t.fresh = false;
     }
 
     void freeWaves() {
@@ -116,66 +99,34 @@ struct SdlAudio::Impl {
         }
     }
 
-    void loadMusic(Track& t) {
-        freeMusic(t);
-        if (!audioOpen || t.bytes.empty() || t.bytes.size() > static_cast<size_t>(INT_MAX)) return;
-        SDL_RWops* rw = SDL_RWFromConstMem(t.bytes.data(), static_cast<int>(t.bytes.size()));
-        t.music = rw != nullptr ? Mix_LoadMUS_RW(rw, 1) : nullptr;
-        t.fresh = t.music != nullptr;
-        if (t.music == nullptr) {
-            logOnce("sdl-audio-music:" + t.path, "the mixer cannot play music file " + t.path + ": " + Mix_GetError());
-        }
-    }
-
-    // Makes the mixer play `player` from `fromMs`; returns where it really
-    // starts (0 when the mixer cannot seek there). A player without sound
-    // keeps `fromMs` and only silences what played before.
+    // Makes the synthesiser play `player` from `fromMs`; returns where it
+    // really starts (0: it cannot start in the middle of a piece). A player
+    // without sound keeps `fromMs` and only silences what played before.
     uint64_t startMusic(int player, uint64_t fromMs) {
         Track& t = tracks[static_cast<size_t>(player)];
         if (sounding == player && lingering() && fromMs == 0) {
             lingerUntilMs = 0;  // the synthesiser is already at the top of its next loop
             return 0;
         }
-        if (audioOpen && t.music != nullptr && !t.fresh) loadMusic(t);
-        if (!audioOpen || t.music == nullptr) {
+        lingerUntilMs = 0;
+        if (!audioOpen || !synth.isOpen()) {
             haltMusic();
             return fromMs;
         }
-        // A piece of known length loops in the synthesiser, which restarts
-        // it at its musical end; its end is reported from the clock.
-        const int loops = t.durationMs ? -1 : 0;
-        const bool started = Mix_PlayMusic(t.music, loops) == 0;
-        resyncFinished();
-        t.fresh = false;
-        lingerUntilMs = 0;
-        if (!started) {
-            logOnce("sdl-audio-play:" + t.path, "music file " + t.path + " plays silently: " + Mix_GetError());
-            sounding = player;  // whatever the mixer still holds must go
+        if (!synth.start(t.bytes)) {
+            logOnce("sdl-audio-play:" + t.path, "music file " + t.path + " plays silently: the synthesiser refused it");
+            sounding = player;  // whatever still sounds must go
             haltMusic();
             return fromMs;
         }
         sounding = player;
         if (fromMs == 0) return 0;
-        if (Mix_SetMusicPosition(static_cast<double>(fromMs) / 1000.0) == 0) return fromMs;
-        logOnce("sdl-audio-seek", std::string("music resumes from the start (the mixer cannot seek in it: ") +
-                                      Mix_GetError() + ")");
+        logOnce("sdl-audio-seek", "music resumes from the start (the synthesiser cannot start in the middle)");
         return 0;
     }
 
     // The end detection, run before every command and on every loop pass.
     void update(uint64_t nowMs) {
-        if (gMusicFinished.load(std::memory_order_relaxed) != finishedSeen && sounding >= 0) {
-            resyncFinished();
-            const int player = sounding;
-            const bool wasLingering = lingering();
-            sounding = -1;
-            lingerUntilMs = 0;
-            // A piece of known length runs to its end by the clock even when
-            // the synthesiser gave up early; one of unknown length ends here.
-            if (!wasLingering && clock.playing() == player && !tracks[static_cast<size_t>(player)].durationMs) {
-                clock.finish(nowMs);
-            }
-        }
         const uint64_t dueMs = clock.nextDeadline();
         const int ended = clock.update(nowMs);
         if (ended >= 0 && ended == sounding) lingerUntilMs = std::max<uint64_t>(dueMs, 1) + kLingerMs;
@@ -186,7 +137,9 @@ struct SdlAudio::Impl {
 
 SdlAudio::SdlAudio() : impl_(std::make_unique<Impl>()) {}
 
-SdlAudio::~SdlAudio() { close(); }
+SdlAudio::~SdlAudio() {
+    close();
+}
 
 // ---------------------------------------------------------------------------
 // [SECTION] Opening
@@ -205,53 +158,43 @@ bool SdlAudio::open() {
         gMixerTaken = false;
         return false;
     }
-    if ((Mix_Init(MIX_INIT_MID) & MIX_INIT_MID) == 0) {
-        logOnce("sdl-audio-midi", std::string("music is silent: no MIDI synthesiser: ") + Mix_GetError());
-    }
     if (Mix_OpenAudio(kSampleRate, AUDIO_S16SYS, kOutputChannels, kChunkSamples) != 0) {
         logOnce("sdl-audio-open", std::string("no sound: cannot open the audio device: ") + Mix_GetError());
-        Mix_Quit();
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         gMixerTaken = false;
         return false;
     }
-    bool haveFont = false;
-    for (const char* font : kSoundFonts) {
-        std::error_code error;
-        if (std::filesystem::exists(font, error) && Mix_SetSoundFonts(font) != 0) {
-            haveFont = true;
-            break;
-        }
+    int rate = kSampleRate;
+    Uint16 format = AUDIO_S16SYS;
+    int channels = kOutputChannels;
+    Mix_QuerySpec(&rate, &format, &channels);
+    std::string error;
+    if (d.synth.open(kSoundFonts, rate, format, channels, error)) {
+        Mix_HookMusic(renderMusic, &d.synth);
+    } else {
+        logOnce("sdl-audio-midi", "music is silent: " + error);
     }
-    if (!haveFont) {
-        logOnce("sdl-audio-soundfont", "no General MIDI sound font found; music may be silent");
-    }
-    Mix_HookMusicFinished(onMusicFinished);
-    d.resyncFinished();
     d.audioOpen = true;
     d.openFailed = false;
-    // Waves and players handed over before the device opened sound now.
+    // Waves handed over before the device opened sound now.
     d.loadWaves();
-    for (Track& t : d.tracks) {
-        if (!t.bytes.empty()) d.loadMusic(t);
-    }
     return true;
 }
 
-bool SdlAudio::isOpen() const { return impl_->audioOpen; }
+bool SdlAudio::isOpen() const {
+    return impl_->audioOpen;
+}
 
 void SdlAudio::close() {
     Impl& d = *impl_;
     if (!d.audioOpen) return;
-    Mix_HookMusicFinished(nullptr);
-    Mix_HaltMusic();
+    Mix_HookMusic(nullptr, nullptr);
     Mix_HaltChannel(-1);
     d.sounding = -1;
     d.lingerUntilMs = 0;
-    for (Track& t : d.tracks) d.freeMusic(t);
+    d.synth.close();
     d.freeWaves();
     Mix_CloseAudio();
-    Mix_Quit();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     d.audioOpen = false;
     gMixerTaken = false;
@@ -295,9 +238,8 @@ bool SdlAudio::openPlayer(int player) {
     if (!Impl::validPlayer(player)) return false;
     Track& t = d.tracks[static_cast<size_t>(player)];
     if (d.sounding == player) d.haltMusic();
-    d.freeMusic(t);
     t.bytes.clear();
-    t.durationMs.reset();
+    t.durationMs = 0;
 
     std::error_code error;
     const auto size = std::filesystem::file_size(t.path, error);
@@ -308,18 +250,17 @@ bool SdlAudio::openPlayer(int player) {
         d.clock.close(player);
         return false;
     }
-    t.bytes = std::move(*bytes);
-    if (const auto ms = midiDurationMs(t.bytes)) t.durationMs = static_cast<uint64_t>(*ms);
-    d.loadMusic(t);
-    if (!t.durationMs) {
-        if (t.music == nullptr) {
-            t.bytes.clear();
-            d.clock.close(player);
-            return false;
-        }
-        logOnce("sdl-audio-length:" + t.path,
-                "music file " + t.path + " has no readable MIDI length; its end comes from the mixer");
+    // The synthesiser plays standard MIDI files, and the end of a piece is
+    // known from its length alone; a file that cannot be read as one has
+    // no music.
+    const auto ms = midiDurationMs(*bytes);
+    if (!ms) {
+        logOnce("sdl-audio-length:" + t.path, "music file " + t.path + " is not a readable MIDI file");
+        d.clock.close(player);
+        return false;
     }
+    t.bytes = std::move(*bytes);
+    t.durationMs = static_cast<uint64_t>(*ms);
     d.clock.open(player, t.durationMs);
     return true;
 }
@@ -354,9 +295,13 @@ void SdlAudio::rewind(int player) {
     if (Impl::validPlayer(player) && d.sounding == player && !d.lingering()) d.haltMusic();
 }
 
-void SdlAudio::update(uint64_t nowMs) { impl_->update(nowMs); }
+void SdlAudio::update(uint64_t nowMs) {
+    impl_->update(nowMs);
+}
 
-bool SdlAudio::takeEnded(int& player) { return impl_->clock.takeEnded(player); }
+bool SdlAudio::takeEnded(int& player) {
+    return impl_->clock.takeEnded(player);
+}
 
 uint64_t SdlAudio::nextDeadline() const {
     const Impl& d = *impl_;

@@ -1,46 +1,38 @@
-// Sound effects and MIDI music on SDL2_mixer.
+// Sound effects on SDL2_mixer and MIDI music from FluidSynth (MidiSynth)
+// through the mixer's music stream.
 //
 // Wave sounds play on mixer channels, any number at once. The six music
-// players share the mixer's one music stream; their bookkeeping (positions,
+// players share the one music stream; their bookkeeping (positions,
 // interruption, end notifications) is a MediaClock, and this class adds the
-// mixer calls to it.
+// synthesiser calls to it.
 //
 // Ends of tracks. A MIDI synthesiser reports the end of a piece only after
 // the release of its last notes has died away, seconds after the music
-// stopped; a looping track would pause that long. So a track whose length
-// could be read from the file (midiDurationMs) ends when that length has
-// passed on the caller's clock, and update() queues the notification then.
-// The mixer's own "music finished" report ends only tracks of unknown length
-// (a file the mixer plays but that is not a readable MIDI file); for the
-// others the clock rules, so a synthesiser that fails early still keeps the
-// rhythm of notifications instead of making a loop spin.
+// stopped; a looping track would pause that long. So a track ends when its
+// length, read from the file (midiDurationMs), has passed on the caller's
+// clock, and update() queues the notification then. Only files whose length
+// can be read are played; the clock rules, so a synthesiser that fails
+// keeps the rhythm of notifications instead of making a loop spin.
 //
-// Looping without a gap. A track of known length is handed to the mixer
-// looping, so the synthesiser itself starts it over exactly at its musical
-// end. When the clock ends it, it goes on sounding for at most 100 ms: a
-// play of the same player from its start within that time (the game's end
-// handler playing it again, with or without a rewind first) takes over the
-// running loop, and its clock counts from the moment the last one ended.
-// Without such a play the music is halted after those 100 ms, so a track
-// that is not played again may let the first 100 ms of its next round be
-// heard.
+// Looping without a gap. A track is handed to the synthesiser looping, so it
+// starts over exactly at its musical end. When the clock ends it, it goes on
+// sounding for at most 100 ms: a play of the same player from its start
+// within that time (the game's end handler playing it again, with or
+// without a rewind first) takes over the running loop, and its clock counts
+// from the moment the last one ended. Without such a play the music is
+// halted after those 100 ms, so a track that is not played again may let
+// the first 100 ms of its next round be heard.
 //
-// Starting over and resuming. SDL2_mixer's FluidSynth back end cannot be
-// told to start a piece from its top once it was halted mid-way (some
-// versions continue from the halt, others rewind), so any start other than
-// taking over a running loop plays a copy of the file that was never played
-// (reloaded from its bytes when needed: a few tens of milliseconds).
-// Resuming after a stop needs a seek, which the MIDI back ends do
-// not offer (Mix_SetMusicPosition fails for them); then the player is
+// Starting over and resuming. Any start other than taking over a running
+// loop plays the piece from its top. Resuming after a stop would need a
+// seek to a time, which the synthesiser does not offer; so the player is
 // rewound and plays from its start, and the end bookkeeping counts from
 // there. The game rewinds before it starts a track anyway, and a track that
-// ran out starts over by rule, so this only differs from the players'
-// rules when a stopped track is played again without a rewind. Formats that
-// can seek resume where they stopped.
+// ran out starts over by rule, so this only differs from the players' rules
+// when a stopped track is played again without a rewind.
 //
-// Threads. Every method is for the game's thread. The mixer's finished
-// report arrives on the audio thread, which only bumps an atomic counter;
-// update() reads it.
+// Threads. Every method is for the game's thread; the synthesiser renders
+// on the audio thread inside the mixer's callback.
 //
 // Failure. When open() fails (no audio device, no driver) the object stays
 // silent for the run and still accepts every call: the players keep their
@@ -64,7 +56,8 @@ public:
     SdlAudio& operator=(const SdlAudio&) = delete;
 
     // Starts SDL's audio subsystem and the mixer: 44,100 Hz, stereo, 16 bits,
-    // with MIDI through the General MIDI sound font of the system. Returns
+    // with MIDI through the General MIDI sound font of the system (the
+    // synthesiser itself runs at 22,050 Hz, see MidiSynth). Returns
     // false (and logs why, once) when no audio output could be opened; the
     // object then stays silent until close(). A missing MIDI synthesiser or
     // sound font only silences the music (logged once) and still returns
@@ -86,13 +79,13 @@ public:
     // Remembers the file for the next openPlayer(); a player that is open
     // keeps playing what it opened.
     void setFileName(int player, const std::string& nativePath);
-    // Reads the file (at most 16 MiB), takes its MIDI length and hands it
-    // to the mixer. Returns false when the file is missing or unreadable, or
-    // when neither its length can be read nor the mixer can load it; the
-    // player then has no music (play does nothing, no notification comes).
-    // A file whose length is known opens even when the mixer cannot play it
-    // (or there is no device): it plays silently and still notifies. A
-    // playback of this player ends first (with its notification).
+    // Reads the file (at most 16 MiB) and takes its MIDI length. Returns
+    // false when the file is missing or unreadable or is not a MIDI file
+    // whose length can be read; the player then has no music (play does
+    // nothing, no notification comes). A file whose length is known opens
+    // even when the synthesiser cannot play it (or there is no device): it
+    // plays silently and still notifies. A playback of this player ends
+    // first (with its notification).
     bool openPlayer(int player);
     // Plays from the player's position to the end (from the start when it
     // stands at the end); interrupts another player that plays. With
@@ -103,15 +96,14 @@ public:
     void rewind(int player);
 
     // Called on every pass of the game's loop: ends the track whose time is
-    // up or that the mixer finished, and silences a finished loop that was
+    // up, and silences a finished loop that was
     // not played again.
     void update(uint64_t nowMs);
     // Pops the oldest notification: the player whose playback ended.
     bool takeEnded(int& player);
     // When update() next has something to do (a track's end, or silencing
     // a finished loop), for the caller's sleep; UINT64_MAX when nothing is
-    // due. A track of unknown length ends at the first update() after the
-    // mixer finished it, which no deadline announces.
+    // due.
     uint64_t nextDeadline() const;
 
     // Halts all sound, frees the waves and the music and closes the mixer.
