@@ -13,7 +13,10 @@
 #include <string>
 #include <vector>
 
+#include "scenes/exits.h"
 #include "scenes/item_use.h"
+#include "scenes/ranger_lines.h"
+#include "scenes/sheriff_lines.h"
 #include "story/conversation.h"
 #include "story/script.h"
 #include "story/sequences.h"
@@ -166,7 +169,16 @@ std::vector<Text> talkTimedAnswers(ItemUse who) {
 
 std::vector<Family> families() {
     std::vector<Family> out = {
-        {.name = "ranger", .groups = {&kRangerSteps}},
+        {.name = "ranger",
+         .groups = {&kRangerSteps},
+         .character = characterNamed("ranger"),
+         // His warning at the exit, and his answers to the rope and the coins.
+         .talkLinesFromOutside = {scenes::kRangerWarning, scenes::kRangerR69, scenes::kRangerR70, scenes::kRangerR71,
+                                  scenes::kRangerR72}},
+        {.name = "sheriff",
+         .groups = {&kSheriffSteps},
+         .character = characterNamed("sheriff"),
+         .talkLinesFromOutside = {scenes::kSheriffKnowsTheKnife}},
         {.name = "mayor", .groups = {&kMayorSteps}, .character = characterNamed("mayor")},
         {.name = "publican",
          .groups = {&kPublicanSteps},

@@ -69,6 +69,7 @@ ObjectRecord routingLayout() {
                    .child(hotspot("Early", 10, 10, 100, 100))
                    .child(hotspot("Late", 50, 50, 100, 100))       // over Early where they overlap
                    .child(hotspot("Hidden", 60, 60, 20, 20).boolean("Visible", false))
+                   .child(hotspot("Disabled", 20, 80, 20, 20).boolean("Enabled", false))
                    .child(hotspot("Sticking", 380, 10, 100, 50))  // runs out of its panel
                    .child(Obj("TLabel", "Exit")
                               .bounds(200, 200, 40, 40)
@@ -93,6 +94,7 @@ TEST(ScreenRouting, TheTopmostShowingControlTakesTheMouse) {
         {100 + 20, 50 + 20, "Early"},
         {100 + 70, 50 + 70, "Late"},        // the later sibling lies above
         {100 + 65, 50 + 65, "Late"},        // a hidden control lets the mouse through
+        {100 + 25, 50 + 85, "Early"},       // so does a disabled one, drawn as it is
         {100 + 5, 50 + 200, "Background"},  // a picture under nothing else
         {100 + 350, 50 + 20, "Cover"},      // a windowed control covers drawn siblings, even later ones
         {100 + 390, 50 + 80, "Cover"},
@@ -111,6 +113,9 @@ TEST(ScreenRouting, TheTopmostShowingControlTakesTheMouse) {
     f.layout.findAs<Panel>("Scene")->Visible = false;
     EXPECT_EQ(f.screen->hitTest(160, 110)->Name, "UnderPanel");
     EXPECT_EQ(f.screen->hitTest(100 + 20, 50 + 20)->Name, "Form1");
+    f.layout.findAs<Panel>("Scene")->Visible = true;
+    f.layout.findAs<ImageControl>("Disabled")->Enabled = true;
+    EXPECT_EQ(f.screen->hitTest(100 + 25, 50 + 85)->Name, "Disabled");
 }
 
 TEST(ScreenRouting, ClickOrderAndTheRightButton) {

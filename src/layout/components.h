@@ -147,6 +147,9 @@ public:
     int32_t Width = 0;
     int32_t Height = 0;
     bool Visible = true;
+    // A disabled control is drawn but takes no mouse input: a click on it
+    // reaches whatever lies beneath.
+    bool Enabled = true;
     Align Align_ = Align::alNone;  // "Align" in the stream
     std::string Hint;
     bool ShowHint = false;
@@ -379,20 +382,60 @@ public:
 };
 
 // Maps the component classes to C++ types, for typed lookups.
-template <class T> struct ClassOf;
-template <> struct ClassOf<Form> { static constexpr ComponentClass value = ComponentClass::Form; };
-template <> struct ClassOf<ImageControl> { static constexpr ComponentClass value = ComponentClass::Image; };
-template <> struct ClassOf<Label> { static constexpr ComponentClass value = ComponentClass::Label; };
-template <> struct ClassOf<GifAnimator> { static constexpr ComponentClass value = ComponentClass::GifAnimator; };
-template <> struct ClassOf<Panel> { static constexpr ComponentClass value = ComponentClass::Panel; };
-template <> struct ClassOf<ShockwaveFlash> { static constexpr ComponentClass value = ComponentClass::ShockwaveFlash; };
-template <> struct ClassOf<MediaPlayer> { static constexpr ComponentClass value = ComponentClass::MediaPlayer; };
-template <> struct ClassOf<DXDraw> { static constexpr ComponentClass value = ComponentClass::DXDraw; };
-template <> struct ClassOf<DXImageList> { static constexpr ComponentClass value = ComponentClass::DXImageList; };
-template <> struct ClassOf<DXSound> { static constexpr ComponentClass value = ComponentClass::DXSound; };
-template <> struct ClassOf<DXWaveList> { static constexpr ComponentClass value = ComponentClass::DXWaveList; };
-template <> struct ClassOf<Timer> { static constexpr ComponentClass value = ComponentClass::Timer; };
-template <> struct ClassOf<DXTimer> { static constexpr ComponentClass value = ComponentClass::DXTimer; };
+template <class T>
+struct ClassOf;
+template <>
+struct ClassOf<Form> {
+    static constexpr ComponentClass value = ComponentClass::Form;
+};
+template <>
+struct ClassOf<ImageControl> {
+    static constexpr ComponentClass value = ComponentClass::Image;
+};
+template <>
+struct ClassOf<Label> {
+    static constexpr ComponentClass value = ComponentClass::Label;
+};
+template <>
+struct ClassOf<GifAnimator> {
+    static constexpr ComponentClass value = ComponentClass::GifAnimator;
+};
+template <>
+struct ClassOf<Panel> {
+    static constexpr ComponentClass value = ComponentClass::Panel;
+};
+template <>
+struct ClassOf<ShockwaveFlash> {
+    static constexpr ComponentClass value = ComponentClass::ShockwaveFlash;
+};
+template <>
+struct ClassOf<MediaPlayer> {
+    static constexpr ComponentClass value = ComponentClass::MediaPlayer;
+};
+template <>
+struct ClassOf<DXDraw> {
+    static constexpr ComponentClass value = ComponentClass::DXDraw;
+};
+template <>
+struct ClassOf<DXImageList> {
+    static constexpr ComponentClass value = ComponentClass::DXImageList;
+};
+template <>
+struct ClassOf<DXSound> {
+    static constexpr ComponentClass value = ComponentClass::DXSound;
+};
+template <>
+struct ClassOf<DXWaveList> {
+    static constexpr ComponentClass value = ComponentClass::DXWaveList;
+};
+template <>
+struct ClassOf<Timer> {
+    static constexpr ComponentClass value = ComponentClass::Timer;
+};
+template <>
+struct ClassOf<DXTimer> {
+    static constexpr ComponentClass value = ComponentClass::DXTimer;
+};
 
 // Typed downcast: null when `c` is null or of another class. Control (any
 // visual control) is accepted through its own overload.

@@ -34,38 +34,48 @@ struct NamedValue {
     int32_t value;
 };
 
-constexpr int32_t sys(int index) { return static_cast<int32_t>(0x80000000u | static_cast<uint32_t>(index)); }
+constexpr int32_t sys(int index) {
+    return static_cast<int32_t>(0x80000000u | static_cast<uint32_t>(index));
+}
 
 constexpr std::array kColorNames = {
-    NamedValue{"clBlack", 0x000000},      NamedValue{"clMaroon", 0x000080},      NamedValue{"clGreen", 0x008000},
-    NamedValue{"clOlive", 0x008080},      NamedValue{"clNavy", 0x800000},        NamedValue{"clPurple", 0x800080},
-    NamedValue{"clTeal", 0x808000},       NamedValue{"clGray", 0x808080},        NamedValue{"clSilver", 0xC0C0C0},
-    NamedValue{"clRed", 0x0000FF},        NamedValue{"clLime", 0x00FF00},        NamedValue{"clYellow", 0x00FFFF},
-    NamedValue{"clBlue", 0xFF0000},       NamedValue{"clFuchsia", 0xFF00FF},     NamedValue{"clAqua", 0xFFFF00},
-    NamedValue{"clWhite", 0xFFFFFF},      NamedValue{"clMoneyGreen", 0xC0DCC0},  NamedValue{"clSkyBlue", 0xF0CAA6},
-    NamedValue{"clCream", 0xF0FBFF},      NamedValue{"clMedGray", 0xA4A0A0},     NamedValue{"clNone", 0x1FFFFFFF},
-    NamedValue{"clDefault", 0x20000000},  NamedValue{"clScrollBar", sys(0)},     NamedValue{"clBackground", sys(1)},
-    NamedValue{"clActiveCaption", sys(2)}, NamedValue{"clInactiveCaption", sys(3)}, NamedValue{"clMenu", sys(4)},
-    NamedValue{"clWindow", sys(5)},       NamedValue{"clWindowFrame", sys(6)},   NamedValue{"clMenuText", sys(7)},
-    NamedValue{"clWindowText", sys(8)},   NamedValue{"clCaptionText", sys(9)},   NamedValue{"clActiveBorder", sys(10)},
-    NamedValue{"clInactiveBorder", sys(11)}, NamedValue{"clAppWorkSpace", sys(12)}, NamedValue{"clHighlight", sys(13)},
-    NamedValue{"clHighlightText", sys(14)}, NamedValue{"clBtnFace", sys(15)},    NamedValue{"clBtnShadow", sys(16)},
-    NamedValue{"clGrayText", sys(17)},    NamedValue{"clBtnText", sys(18)},      NamedValue{"clInactiveCaptionText", sys(19)},
-    NamedValue{"clBtnHighlight", sys(20)}, NamedValue{"cl3DDkShadow", sys(21)},  NamedValue{"cl3DLight", sys(22)},
-    NamedValue{"clInfoText", sys(23)},    NamedValue{"clInfoBk", sys(24)},
+    NamedValue{"clBlack", 0x000000},        NamedValue{"clMaroon", 0x000080},
+    NamedValue{"clGreen", 0x008000},        NamedValue{"clOlive", 0x008080},
+    NamedValue{"clNavy", 0x800000},         NamedValue{"clPurple", 0x800080},
+    NamedValue{"clTeal", 0x808000},         NamedValue{"clGray", 0x808080},
+    NamedValue{"clSilver", 0xC0C0C0},       NamedValue{"clRed", 0x0000FF},
+    NamedValue{"clLime", 0x00FF00},         NamedValue{"clYellow", 0x00FFFF},
+    NamedValue{"clBlue", 0xFF0000},         NamedValue{"clFuchsia", 0xFF00FF},
+    NamedValue{"clAqua", 0xFFFF00},         NamedValue{"clWhite", 0xFFFFFF},
+    NamedValue{"clMoneyGreen", 0xC0DCC0},   NamedValue{"clSkyBlue", 0xF0CAA6},
+    NamedValue{"clCream", 0xF0FBFF},        NamedValue{"clMedGray", 0xA4A0A0},
+    NamedValue{"clNone", 0x1FFFFFFF},       NamedValue{"clDefault", 0x20000000},
+    NamedValue{"clScrollBar", sys(0)},      NamedValue{"clBackground", sys(1)},
+    NamedValue{"clActiveCaption", sys(2)},  NamedValue{"clInactiveCaption", sys(3)},
+    NamedValue{"clMenu", sys(4)},           NamedValue{"clWindow", sys(5)},
+    NamedValue{"clWindowFrame", sys(6)},    NamedValue{"clMenuText", sys(7)},
+    NamedValue{"clWindowText", sys(8)},     NamedValue{"clCaptionText", sys(9)},
+    NamedValue{"clActiveBorder", sys(10)},  NamedValue{"clInactiveBorder", sys(11)},
+    NamedValue{"clAppWorkSpace", sys(12)},  NamedValue{"clHighlight", sys(13)},
+    NamedValue{"clHighlightText", sys(14)}, NamedValue{"clBtnFace", sys(15)},
+    NamedValue{"clBtnShadow", sys(16)},     NamedValue{"clGrayText", sys(17)},
+    NamedValue{"clBtnText", sys(18)},       NamedValue{"clInactiveCaptionText", sys(19)},
+    NamedValue{"clBtnHighlight", sys(20)},  NamedValue{"cl3DDkShadow", sys(21)},
+    NamedValue{"cl3DLight", sys(22)},       NamedValue{"clInfoText", sys(23)},
+    NamedValue{"clInfoBk", sys(24)},
 };
 
 constexpr std::array kCharsetNames = {
-    NamedValue{"ANSI_CHARSET", 0},       NamedValue{"DEFAULT_CHARSET", 1},   NamedValue{"SYMBOL_CHARSET", 2},
-    NamedValue{"MAC_CHARSET", 77},       NamedValue{"SHIFTJIS_CHARSET", 128}, NamedValue{"HANGEUL_CHARSET", 129},
-    NamedValue{"JOHAB_CHARSET", 130},    NamedValue{"GB2312_CHARSET", 134},  NamedValue{"CHINESEBIG5_CHARSET", 136},
-    NamedValue{"GREEK_CHARSET", 161},    NamedValue{"TURKISH_CHARSET", 162}, NamedValue{"VIETNAMESE_CHARSET", 163},
-    NamedValue{"HEBREW_CHARSET", 177},   NamedValue{"ARABIC_CHARSET", 178},  NamedValue{"BALTIC_CHARSET", 186},
-    NamedValue{"RUSSIAN_CHARSET", 204},  NamedValue{"THAI_CHARSET", 222},    NamedValue{"EASTEUROPE_CHARSET", 238},
+    NamedValue{"ANSI_CHARSET", 0},      NamedValue{"DEFAULT_CHARSET", 1},    NamedValue{"SYMBOL_CHARSET", 2},
+    NamedValue{"MAC_CHARSET", 77},      NamedValue{"SHIFTJIS_CHARSET", 128}, NamedValue{"HANGEUL_CHARSET", 129},
+    NamedValue{"JOHAB_CHARSET", 130},   NamedValue{"GB2312_CHARSET", 134},   NamedValue{"CHINESEBIG5_CHARSET", 136},
+    NamedValue{"GREEK_CHARSET", 161},   NamedValue{"TURKISH_CHARSET", 162},  NamedValue{"VIETNAMESE_CHARSET", 163},
+    NamedValue{"HEBREW_CHARSET", 177},  NamedValue{"ARABIC_CHARSET", 178},   NamedValue{"BALTIC_CHARSET", 186},
+    NamedValue{"RUSSIAN_CHARSET", 204}, NamedValue{"THAI_CHARSET", 222},     NamedValue{"EASTEUROPE_CHARSET", 238},
     NamedValue{"OEM_CHARSET", 255},
 };
 
-constexpr std::array<std::string_view, 7> kAlignNames = {"alNone", "alTop",    "alBottom", "alLeft",
+constexpr std::array<std::string_view, 7> kAlignNames = {"alNone",  "alTop",    "alBottom", "alLeft",
                                                          "alRight", "alClient", "alCustom"};
 
 template <size_t N>
@@ -272,25 +282,26 @@ void setFontStyle(Component& c, const Ctx& ctx) {
     }
 }
 
-#define KV_FONT_RULES(Class)                                                                     \
-    PropertyRule{"Font.Name", setFontName<&Class::Font_>},                                       \
-        PropertyRule{"Font.Height", setFontHeight<&Class::Font_>},                               \
-        PropertyRule{"Font.Color", setFontColor<&Class::Font_>},                                 \
-        PropertyRule{"Font.Charset", setFontCharset<&Class::Font_>},                             \
-        PropertyRule{"Font.Style", setFontStyle<&Class::Font_>}
+#define KV_FONT_RULES(Class)                                                                                          \
+    PropertyRule{"Font.Name", setFontName<&Class::Font_>}, PropertyRule{"Font.Height", setFontHeight<&Class::Font_>}, \
+        PropertyRule{"Font.Color", setFontColor<&Class::Font_>},                                                      \
+        PropertyRule{"Font.Charset", setFontCharset<&Class::Font_>}, PropertyRule {                                   \
+        "Font.Style", setFontStyle<&Class::Font_>                                                                     \
+    }
 
 // Properties every visual control has.
-#define KV_CONTROL_RULES                                                                        \
-    PropertyRule{"Left", setInt<&Component::Left>}, PropertyRule{"Top", setInt<&Component::Top>}, \
-        PropertyRule{"Width", setInt<&Control::Width>}, PropertyRule{"Height", setInt<&Control::Height>}, \
-        PropertyRule{"Visible", setBool<&Control::Visible>}, PropertyRule{"Align", setAlign<&Control::Align_>}, \
-        PropertyRule{"Hint", setText<&Control::Hint>}, PropertyRule{"ShowHint", setBool<&Control::ShowHint>}, \
-        PropertyRule{"ParentShowHint", setBool<&Control::ParentShowHint>},                      \
-        PropertyRule{"TabOrder", setInt<&Control::TabOrder>},                                   \
-        PropertyRule{"OnClick", setEvent<&Control::OnClick>},                                   \
-        PropertyRule{"OnMouseDown", setEvent<&Control::OnMouseDown>},                           \
-        PropertyRule{"OnMouseUp", setEvent<&Control::OnMouseUp>},                               \
-        PropertyRule{"OnMouseMove", setEvent<&Control::OnMouseMove>}
+#define KV_CONTROL_RULES                                                                                            \
+    PropertyRule{"Left", setInt<&Component::Left>}, PropertyRule{"Top", setInt<&Component::Top>},                   \
+        PropertyRule{"Width", setInt<&Control::Width>}, PropertyRule{"Height", setInt<&Control::Height>},           \
+        PropertyRule{"Visible", setBool<&Control::Visible>}, PropertyRule{"Enabled", setBool<&Control::Enabled>},   \
+        PropertyRule{"Align", setAlign<&Control::Align_>}, PropertyRule{"Hint", setText<&Control::Hint>},           \
+        PropertyRule{"ShowHint", setBool<&Control::ShowHint>},                                                      \
+        PropertyRule{"ParentShowHint", setBool<&Control::ParentShowHint>},                                          \
+        PropertyRule{"TabOrder", setInt<&Control::TabOrder>}, PropertyRule{"OnClick", setEvent<&Control::OnClick>}, \
+        PropertyRule{"OnMouseDown", setEvent<&Control::OnMouseDown>},                                               \
+        PropertyRule{"OnMouseUp", setEvent<&Control::OnMouseUp>}, PropertyRule {                                    \
+        "OnMouseMove", setEvent<&Control::OnMouseMove>                                                              \
+    }
 
 // ---------------------------------------------------------------------------
 // [SECTION] Property tables, one per class
@@ -386,8 +397,12 @@ const PropertyRule kDXDrawRules[] = {
 };
 
 // Component references are resolved after the whole stream is read.
-void setImageListDXDraw(Component& c, const Ctx& ctx) { static_cast<DXImageList&>(c).DXDrawName = ctx.ident(); }
-void setWaveListDXSound(Component& c, const Ctx& ctx) { static_cast<DXWaveList&>(c).DXSoundName = ctx.ident(); }
+void setImageListDXDraw(Component& c, const Ctx& ctx) {
+    static_cast<DXImageList&>(c).DXDrawName = ctx.ident();
+}
+void setWaveListDXSound(Component& c, const Ctx& ctx) {
+    static_cast<DXWaveList&>(c).DXSoundName = ctx.ident();
+}
 
 void setColorTable(Component& c, const Ctx& ctx) {
     static_cast<DXImageList&>(c).ColorTable = ctx.binary();
@@ -459,7 +474,8 @@ const PropertyRule kImageListRules[] = {
     {"Top", setInt<&Component::Top>},
     {"DXDraw", setImageListDXDraw},
     {"Items.ColorTable", setColorTable},
-    {"Items", [](Component& c, const Ctx& ctx) { readItems(static_cast<DXImageList&>(c).Items, kImageItemRules, ctx); }},
+    {"Items",
+     [](Component& c, const Ctx& ctx) { readItems(static_cast<DXImageList&>(c).Items, kImageItemRules, ctx); }},
 };
 
 const PropertyRule kSoundRules[] = {
@@ -477,10 +493,8 @@ const PropertyRule kWaveListRules[] = {
 };
 
 const PropertyRule kTimerRules[] = {
-    {"Left", setInt<&Component::Left>},
-    {"Top", setInt<&Component::Top>},
-    {"Enabled", setBool<&Timer::Enabled>},
-    {"Interval", setInt<&Timer::Interval>},
+    {"Left", setInt<&Component::Left>},     {"Top", setInt<&Component::Top>},
+    {"Enabled", setBool<&Timer::Enabled>},  {"Interval", setInt<&Timer::Interval>},
     {"OnTimer", setEvent<&Timer::OnTimer>},
 };
 
@@ -532,7 +546,9 @@ const ClassInfo* classByStreamName(std::string_view name) {
 
 }  // namespace
 
-std::string_view streamClassName(ComponentClass cls) { return kClasses[static_cast<size_t>(cls)].streamName; }
+std::string_view streamClassName(ComponentClass cls) {
+    return kClasses[static_cast<size_t>(cls)].streamName;
+}
 
 std::optional<TColor> colorFromName(std::string_view name) {
     const auto* e = lookup(kColorNames, name);
@@ -551,12 +567,18 @@ uint32_t colorToArgb(TColor color) {
     if (c & 0x80000000u) {
         // The classic desktop scheme: the look the game was drawn against.
         switch (c & 0xFF) {
-            case 1: return argb(0x00, 0x00, 0x00);  // clBackground: a black desktop
-            case 5: return argb(0xFF, 0xFF, 0xFF);  // clWindow
-            case 8: return argb(0x00, 0x00, 0x00);  // clWindowText
-            case 15: return argb(0xF0, 0xF0, 0xF0);  // clBtnFace
-            case 18: return argb(0x00, 0x00, 0x00);  // clBtnText
-            default: return argb(0xC0, 0xC0, 0xC0);
+            case 1:
+                return argb(0x00, 0x00, 0x00);  // clBackground: a black desktop
+            case 5:
+                return argb(0xFF, 0xFF, 0xFF);  // clWindow
+            case 8:
+                return argb(0x00, 0x00, 0x00);  // clWindowText
+            case 15:
+                return argb(0xF0, 0xF0, 0xF0);  // clBtnFace
+            case 18:
+                return argb(0x00, 0x00, 0x00);  // clBtnText
+            default:
+                return argb(0xC0, 0xC0, 0xC0);
         }
     }
     return argb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
@@ -588,7 +610,7 @@ private:
         for (const auto& p : rec.properties) {
             Ctx ctx{source_, &rec, p.name, &p.value, &layout_.bindings_, &layout_.summaries_, {}};
             const auto rule = std::find_if(info.rules.begin(), info.rules.end(),
-                                            [&](const PropertyRule& r) { return r.name == p.name; });
+                                           [&](const PropertyRule& r) { return r.name == p.name; });
             if (rule == info.rules.end()) ctx.fail("class " + rec.className + " has no such property", p.offset);
             rule->set(c, ctx);
         }
@@ -634,9 +656,9 @@ private:
         T* typed = as<T>(target);
         if (!typed) {
             throw LayoutError(std::string(source_) + ": offset " + std::to_string(owner.streamOffset) +
-                              ", component '" + owner.Name + "', property '" + std::string(property) +
-                              "': " + (target ? "'" + name + "' is not a " + std::string(streamClassName(ClassOf<T>::value))
-                                              : "no component named '" + name + "'"));
+                              ", component '" + owner.Name + "', property '" + std::string(property) + "': " +
+                              (target ? "'" + name + "' is not a " + std::string(streamClassName(ClassOf<T>::value))
+                                      : "no component named '" + name + "'"));
         }
         return typed;
     }
@@ -644,7 +666,8 @@ private:
     void resolveReferences() {
         for (Component* c : layout_.ordered_) {
             if (auto* list = as<DXImageList>(c)) list->DXDraw_ = reference<DXDraw>(*c, list->DXDrawName, "DXDraw");
-            if (auto* waves = as<DXWaveList>(c)) waves->DXSound_ = reference<DXSound>(*c, waves->DXSoundName, "DXSound");
+            if (auto* waves = as<DXWaveList>(c))
+                waves->DXSound_ = reference<DXSound>(*c, waves->DXSoundName, "DXSound");
         }
     }
 
@@ -689,7 +712,9 @@ std::vector<std::string> Layout::unboundHandlerNames() const {
     return names;
 }
 
-void HandlerRegistry::add(std::string name, Handler handler) { handlers_[std::move(name)] = std::move(handler); }
+void HandlerRegistry::add(std::string name, Handler handler) {
+    handlers_[std::move(name)] = std::move(handler);
+}
 
 const Handler* HandlerRegistry::find(std::string_view name) const {
     const auto it = handlers_.find(std::string(name));

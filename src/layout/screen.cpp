@@ -96,7 +96,7 @@ Control* Screen::hitIn(Control& parent, const ScreenRect& clip, int x, int y) co
     const std::vector<Control*> order = paintOrder(parent);
     for (auto it = order.rbegin(); it != order.rend(); ++it) {
         Control* c = *it;
-        if (!c->Visible) continue;
+        if (!c->Visible || !c->Enabled) continue;
         const ScreenRect r = bounds(*c).intersect(clip);
         if (!r.contains(x, y)) continue;
         if (!c->children.empty()) return hitIn(*c, r, x, y);

@@ -10,7 +10,8 @@ namespace kvarnel::scenes {
 namespace {
 
 const auto kProcedures = std::to_array<const ItemUseProcedure*>(
-    {&kUseOnOldMan, &kUseOnMayor, &kUseOnWarrior, &kUseOnPublican, &kUseOnGuest, &kUseOnDetective});
+    {&kUseOnOldMan, &kUseOnMayor, &kUseOnWarrior, &kUseOnPublican, &kUseOnGuest, &kUseOnDetective, &kUseOnSheriff,
+     &kUseOnRanger, &kUseOnRangerAtHisHotspot});
 
 void answer(Context& ctx, const ItemUseProcedure& p, const ItemReply& r) {
     core::GameState& s = ctx.state;
