@@ -179,6 +179,12 @@ std::vector<Family> families() {
          .groups = {&kSheriffSteps},
          .character = characterNamed("sheriff"),
          .talkLinesFromOutside = {scenes::kSheriffKnowsTheKnife}},
+        {.name = "druid", .groups = {&kDruidSteps}, .character = characterNamed("druid")},
+        {.name = "Bush Man",
+         .groups = {&kBushManSteps},
+         .character = characterNamed("Bush Man"),
+         // His thanks when the daughter is brought home.
+         .talkLinesFromOutside = {bushManThanksLine()}},
         {.name = "mayor", .groups = {&kMayorSteps}, .character = characterNamed("mayor")},
         {.name = "publican",
          .groups = {&kPublicanSteps},

@@ -11,7 +11,7 @@ namespace {
 
 const auto kProcedures = std::to_array<const ItemUseProcedure*>(
     {&kUseOnOldMan, &kUseOnMayor, &kUseOnWarrior, &kUseOnPublican, &kUseOnGuest, &kUseOnDetective, &kUseOnSheriff,
-     &kUseOnRanger, &kUseOnRangerAtHisHotspot});
+     &kUseOnBushMan, &kUseOnDruid, &kUseOnRanger, &kUseOnRangerAtHisHotspot});
 
 void answer(Context& ctx, const ItemUseProcedure& p, const ItemReply& r) {
     core::GameState& s = ctx.state;

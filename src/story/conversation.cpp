@@ -22,11 +22,11 @@ namespace {
 constexpr int32_t kCancelHoverHeight = -19;
 constexpr int32_t kCancelRestHeight = -16;
 
-const auto kGroups = std::to_array<const StepGroup*>(
-    {&kRangerSteps, &kMayorSteps, &kSheriffSteps, &kPublicanSteps, &kOldManSteps, &kWarriorSteps,
-     &kWarriorStepsAnywhere});
-const auto kCharacters =
-    std::to_array<const Character*>({&kRanger, &kMayor, &kSheriff, &kPublican, &kOldMan, &kWarrior});
+const auto kGroups =
+    std::to_array<const StepGroup*>({&kRangerSteps, &kMayorSteps, &kDruidSteps, &kSheriffSteps, &kBushManSteps,
+                                     &kPublicanSteps, &kOldManSteps, &kWarriorSteps, &kWarriorStepsAnywhere});
+const auto kCharacters = std::to_array<const Character*>(
+    {&kRanger, &kMayor, &kDruid, &kSheriff, &kBushMan, &kPublican, &kOldMan, &kWarrior});
 
 // After a conversation every character's eyes are at rest, whichever scene
 // shows; the Bush Man goes back into his shrub.

@@ -3,10 +3,11 @@
 // knife. At the first meeting he tells how it happened (and wonders about the
 // large glass in front of his hut, the player's screen); then he answers four
 // questions: what he can offer (the fluid of intelligence, for twenty coins),
-// whom he suspects (nobody, but the thief carries his knife, and the legend
-// of the monster of the Sacred Hill), whether he is angry with the thief (a
-// druid is not, though he lists the thief's qualities), and whether he has
-// any supplies (the scroll about ten bottles his forebears buried).
+// who might be the thief (he cannot tell, but the thief carries his knife;
+// and the legend of the monster of the Sacred Hill), whether he is angry
+// with the thief (a druid is not, though he lists the thief's qualities),
+// and whether he has any supplies (the scroll about ten bottles his
+// forebears buried).
 //
 // He offers the same three questions at the end of most exchanges: what he
 // offers, then the suspicion once he has said he is not angry (the anger
@@ -227,8 +228,8 @@ constexpr auto kStandardChoices =
 // Buy the fluid now or later; no cancelling this offer.
 constexpr auto kBuyOrWait = ops(choice(1, kD42), choice(2, kD43), emptyChoice(3), set("ChoicesWithoutCancel", 1));
 
-// The fluid costs twenty coins; he will not sell it to one who has them but
-// has not yet bought the baguette (spent money on the village, that is).
+// The fluid costs twenty coins; one who has them but has not yet bought the
+// baguette is sent to help the people who need the money first.
 bool underTwenty(const scenes::Context& c) {
     return scenes::captionNumber(c.c.Penez->Caption) < 20;
 }
