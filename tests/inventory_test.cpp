@@ -1,10 +1,11 @@
 // The inventory's slot arithmetic on a centred play area: adding and
 // removing items, the placement every tick, the count labels and the money
 // rules.
+#include "scenes/inventory.h"
+
 #include <gtest/gtest.h>
 
 #include "game_fixture.h"
-#include "scenes/inventory.h"
 #include "story/movies.h"
 
 namespace kvarnel::app {
@@ -98,11 +99,13 @@ TEST_F(InventoryTest, CoinsGetOneSlotWhenTheyArriveAndLoseItWhenTheyAreGone) {
 
     scenes::setCaption(game().ctx, *game().c.Penez, "0");
     game().c.Penez->Visible = true;
+    game().c.itemPicture[static_cast<size_t>(Item::Money)]->Visible = true;
     f.loop->runOneTick();
     EXPECT_EQ(game().state.HasMoney, 0);
     EXPECT_EQ(game().state.MoneySlotFree, 1);
     EXPECT_EQ(game().state.ItemCount, 1);
     EXPECT_FALSE(game().c.Penez->Visible);
+    EXPECT_FALSE(game().c.itemPicture[static_cast<size_t>(Item::Money)]->Visible) << "no coin left on the bar";
 }
 
 TEST_F(InventoryTest, TakingNeedsAFreePlayerAndEmptyHandsPuttingBackDoesNot) {

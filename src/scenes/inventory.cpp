@@ -129,13 +129,15 @@ void removeItem(Context& ctx, Item item) {
     const ItemInfo& info = itemInfo(item);
     --s.ItemCount;
     s.*info.has = 0;
+    // The coins' count goes with their picture: a picture left on the bar
+    // would show coins the detective no longer has, in a slot the next
+    // item moves into, and could be lifted and held out as nothing.
     if (item == Item::Money) {
         c.Penez->Visible = false;
         s.MoneySlotFree = 1;
-    } else {
-        c.itemPicture[at(item)]->Visible = false;
-        c.itemTwin[at(item)]->Visible = false;
     }
+    c.itemPicture[at(item)]->Visible = false;
+    c.itemTwin[at(item)]->Visible = false;
     const int32_t gone = s.*info.slot;
     for (const ItemInfo& other : kItems) {
         if (other.item != item && s.*other.slot > gone) --(s.*other.slot);

@@ -96,11 +96,9 @@ void takeTenCoins(Context& ctx, const Text& answer) {
     timeLine(ctx, Timing::Talk);
 }
 
-// The coins held out, first matching case; then the failed-use hook; then the
-// rope held out. Every coin case leaves a text, so the hook only clears the
-// rude spots there; a rope reaches the hook with the description's text on
-// screen and is taken after it. (Held out while descriptions are off and no
-// text shows, the rope gets the hook's answer instead and goes back.)
+// The coins held out, first matching case; then the rope held out; then the
+// failed-use hook. Every coin case and the rope leave a text, so the hook
+// only clears the rude spots there; any other item it answers as usual.
 void GiveToRanger(Context& ctx) {
     core::GameState& s = ctx.state;
     Controls& c = ctx.c;
@@ -129,7 +127,6 @@ void GiveToRanger(Context& ctx) {
             refuseCoins(ctx, kNoSmallChange);
         }
     }
-    FailedUseHook(ctx);
     if (s.CursorFile == core::itemInfo(Item::Rope).cursor) {
         // The rope marks his land; the conversation goes on from his answer.
         runOps(ctx, kRopeMouths);
@@ -142,6 +139,10 @@ void GiveToRanger(Context& ctx) {
         sayLine(ctx, kRangerR71);
         timeLine(ctx, Timing::Talk);
     }
+    // Last, so that it never answers the rope he is about to take: with no
+    // text on screen (the bar is open while an item is held, so descriptions
+    // are off) it would put the rope back first.
+    FailedUseHook(ctx);
 }
 
 }  // namespace
