@@ -370,3 +370,14 @@ TEST(ResolveControls, ReportsEveryMissingOrMistypedNameAtOnce) {
 
 }  // namespace
 }  // namespace kvarnel::app
+
+// Every event the layout binds by name reaches a handler of the game: an
+// unbound name is a rule that silently never runs (the Bush Man's stirring
+// once stayed on screen after its run because its end had no handler).
+TEST(Startup, EveryEventTheLayoutBindsHasAHandler) {
+    kvarnel::testing::GameFixture f("startup-handlers");
+    f.start();
+    // The table game's bet, its leaving and its surface come with that game.
+    EXPECT_EQ(f.game->layout.unboundHandlerNames(),
+              (std::vector<std::string>{"DXDraw2Click", "Label11Click", "Label2Click"}));
+}

@@ -57,16 +57,17 @@ const std::array<DescriptionRow, static_cast<size_t>(DetectivePart::Count)> kDet
      .effect = Effect::DetectiveGroin},
 }};
 
-const Text kKnifeLine = {.cz = "Nůž už mám, radši bych měl odsud zmizet.", .en = "I have the knife. I should get lost."};
+const Text kKnifeLine = {.cz = "Nůž už mám, radši bych měl odsud zmizet.",
+                         .en = "I have the knife. I should get lost."};
 
 namespace {
 // Pointers, so the order is fixed here and the tables stay where they are
 // defined.
 const std::array<const SceneDescriptions*, static_cast<size_t>(Scene::Count)> kAll = {
-    &kUdedkaDescriptions,    &kNatrzistiDescriptions,  &kPredhospodouDescriptions, &kVhospodeDescriptions,
-    &kPredradniciDescriptions, &kRadniceDescriptions,  &kPredsoudemDescriptions,   &kPredvezniciDescriptions,
-    &kVevezniciDescriptions, &kUzlocinkyneDescriptions, &kLes1Descriptions,        &kLes2Descriptions,
-    &kLes3Descriptions,      &kLes4Descriptions,       &kLes5Descriptions,         &kLes6Descriptions,
+    &kUdedkaDescriptions,      &kNatrzistiDescriptions,   &kPredhospodouDescriptions, &kVhospodeDescriptions,
+    &kPredradniciDescriptions, &kRadniceDescriptions,     &kPredsoudemDescriptions,   &kPredvezniciDescriptions,
+    &kVevezniciDescriptions,   &kUzlocinkyneDescriptions, &kLes1Descriptions,         &kLes2Descriptions,
+    &kLes3Descriptions,        &kLes4Descriptions,        &kLes5Descriptions,         &kLes6Descriptions,
 };
 
 std::vector<SceneDescriptions> gathered() {
@@ -81,7 +82,9 @@ std::span<const SceneDescriptions> allSceneDescriptions() {
     return all;
 }
 
-const SceneDescriptions& sceneDescriptions(Scene scene) { return allSceneDescriptions()[static_cast<size_t>(scene)]; }
+const SceneDescriptions& sceneDescriptions(Scene scene) {
+    return allSceneDescriptions()[static_cast<size_t>(scene)];
+}
 
 std::vector<std::string_view> splitRectangles(std::string_view rectangles) {
     std::vector<std::string_view> out;
@@ -126,8 +129,7 @@ void bindDescriptionHandlers(Context& ctx, layout::HandlerRegistry& handlers) {
     };
     for (const SceneDescriptions& table : allSceneDescriptions()) {
         for (size_t part = 0; part < table.detective.size(); ++part) {
-            for (std::string_view r : splitRectangles(table.detective[part]))
-                bind(r, &kDetectiveRows[part]);
+            for (std::string_view r : splitRectangles(table.detective[part])) bind(r, &kDetectiveRows[part]);
         }
         for (const SceneRow& sr : table.rows) {
             // Exits that also carry a text are bound with the exits.
@@ -135,6 +137,9 @@ void bindDescriptionHandlers(Context& ctx, layout::HandlerRegistry& handlers) {
             for (std::string_view r : splitRectangles(sr.rectangles)) bind(r, sr.row);
         }
     }
+    // The Bush Man's mouth answers its change event (never raised in play)
+    // as a click on his head.
+    if (const DescriptionRow* head = rowNamed("Predveznici.bushManHeadInShrub")) bind("Krovakpusa", head);
 }
 
 void runDescription(Context& ctx, const DescriptionRow& row) {

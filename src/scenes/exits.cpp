@@ -281,6 +281,9 @@ void bindExitHandlers(Context& ctx, layout::HandlerRegistry& handlers) {
             if (walk(ctx, w.from, w.to) && w.after) w.after(ctx);
         });
     }
+    // The Bush Man's stirring does not loop: at the end of each run he is
+    // back inside his shrub, until the game timer stirs him again.
+    handlers.add("KrovakvpStop", [&ctx](const layout::EventArgs&) { ctx.c.Krovakvp->Visible = false; });
 
     // Back into the market place: the detective's mouth there is shown
     // before the walk, so he arrives with it closed.

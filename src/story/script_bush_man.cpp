@@ -117,8 +117,9 @@ constexpr Text kRustling{"Křák a něco v něm šustí! Co to asi bude?",
 constexpr Text kForeverIndebted{"Jsem vám až do konce života zavázán, že jste mi našel moji dceru.",
                                 "I am forever indebted to you for finding my daughter."};
 
-// He speaks with his mouth alone; the detective's face is left as it is.
-constexpr auto kBushManSpeaks = ops(animate("Krovakpusa"), colour(layout::clRed));
+// He speaks, and the detective's mouth closes to listen, as in every
+// other line of his (his opening thanks, his answers to items).
+constexpr auto kBushManSpeaks = ops(show("Pvpusa"), hide("PvMluva"), animate("Krovakpusa"), colour(layout::clRed));
 // The detective speaks; the Bush Man's mouth rests closed.
 constexpr auto kDetectiveSpeaks =
     ops(show("PvMluva"), hide("Pvpusa"), stopAnimation("Krovakpusa"), frame("Krovakpusa", 0), colour(layout::clYellow));

@@ -315,6 +315,12 @@ bool daughter(Context& ctx, core::LineTimer& t) {
         s.DescriptionTimerOn = 1;
         if (s.PlayerFree == 1 && s.InventoryOpen == 0 && s.DescriptionsResume == 1) s.DescriptionsOn = 1;
         if (s.PlayerFree == 1 && s.InventoryOpen == 1) s.DescriptionsOn = 0;
+        // As at the end of any description line. The glade's remark was cut
+        // off at the first expiry before its own end could do this, and
+        // left at 0 it would keep descriptions, exits and talks off once the
+        // Bush Man's thanks are over.
+        s.DescriptionsResume = 1;
+        s.DescriptionExpired = 0;
         static constexpr auto kAtThePrison =
             ops(animate("PvMluva"), animate("Pvoci"), animate("PvPopis"), animate("Pvpusa"), hide("Textanimace3"),
                 show("Predveznici"), set("DaughterReturned", 1));
