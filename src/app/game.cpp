@@ -4,10 +4,12 @@
 #include "scenes/descriptions.h"
 #include "scenes/exits.h"
 #include "scenes/inventory.h"
+#include "screens/cave.h"
 #include "screens/frame_timer.h"
 #include "screens/language.h"
 #include "screens/menu.h"
 #include "screens/music.h"
+#include "screens/table_game.h"
 #include "story/conversation.h"
 #include "story/tick.h"
 
@@ -39,7 +41,7 @@ void Game::registerHandlers() {
     using Binder = void (*)(scenes::Context&, layout::HandlerRegistry&);
     for (Binder bind : {screens::bindMusicHandlers, scenes::bindDescriptionHandlers, scenes::bindInventoryHandlers,
                         scenes::bindExitHandlers, story::bindConversationHandlers, screens::bindLanguageHandlers,
-                        screens::bindMenuHandlers}) {
+                        screens::bindMenuHandlers, screens::bindTableGameHandlers, screens::bindCaveHandlers}) {
         bind(ctx, handlers);
     }
 }

@@ -119,6 +119,17 @@ Controls resolveControls(const layout::Layout& layout, std::string_view source) 
     r.need("Label123", c.Label123, "TLabel");
     r.need("Label124", c.Label124, "TLabel");
     r.need("HlavniMenu", c.HlavniMenu, "TDXDraw");
+    r.need("DXDraw1", c.DXDraw1, "TDXDraw");
+    r.need("DXDraw2", c.DXDraw2, "TDXDraw");
+    r.need("DXDraw3", c.DXDraw3, "TDXDraw");
+    r.need("DXImageList1", c.DXImageList1, "TDXImageList");
+    r.need("Obrazky", c.Obrazky, "TDXImageList");
+    r.need("Label2", c.Label2, "TLabel");
+    r.need("Label11", c.Label11, "TLabel");
+    r.need("Cas", c.Cas, "TLabel");
+    r.need("Label113", c.Label113, "TLabel");
+    r.need("Label116", c.Label116, "TLabel");
+    r.need("Label117", c.Label117, "TLabel");
     r.need("GrafikaMenu", c.GrafikaMenu, "TDXImageList");
 
     r.need("Popis", c.Popis, "TLabel");

@@ -99,6 +99,19 @@ struct Controls {
     layout::DXDraw* HlavniMenu = nullptr;
     layout::DXImageList* GrafikaMenu = nullptr;
 
+    // --- The small games ---------------------------------------------------
+    layout::DXDraw* DXDraw1 = nullptr;            // the table game's surface
+    layout::DXDraw* DXDraw2 = nullptr;            // the cave's surface
+    layout::DXDraw* DXDraw3 = nullptr;            // the bonus game's surface
+    layout::DXImageList* DXImageList1 = nullptr;  // the two bat games' pictures
+    layout::DXImageList* Obrazky = nullptr;       // the cave's pictures
+    layout::Label* Label2 = nullptr;              // the table's "stake down"
+    layout::Label* Label11 = nullptr;             // the table's "go away"
+    layout::Label* Cas = nullptr;                 // the table clock
+    layout::Label* Label113 = nullptr;            // the bonus game's rally clock
+    layout::Label* Label116 = nullptr;            // player 1's score
+    layout::Label* Label117 = nullptr;            // player 2's score
+
     // --- Text lines and the inventory bar -----------------------------------
     layout::Label* Popis = nullptr;
     layout::Label* Rozhovor = nullptr;

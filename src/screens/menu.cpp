@@ -9,6 +9,7 @@
 
 #include "layout/surface.h"
 #include "scenes/exits.h"
+#include "screens/bonus_game.h"
 #include "screens/music.h"
 #include "screens/saved_game.h"
 #include "story/movies.h"
@@ -211,8 +212,8 @@ void toggleSound(scenes::Context& ctx) {
 void HlavniMenuClick(scenes::Context& ctx) {
     GameState& s = ctx.state;
     if (s.MenuBonusInfoPage == 1) {
-        // OK starts the two-player game, which comes with the bonus game;
-        // nothing else on this page answers a click.
+        // Only OK answers on this page: it starts the two-player game.
+        if (pointerIn(ctx, kRectOk)) startBonusGame(ctx);
         return;
     }
     if (s.MenuOptionsPage == 1) {

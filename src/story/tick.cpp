@@ -5,7 +5,9 @@
 
 #include "core/countdown.h"
 #include "scenes/inventory.h"
+#include "screens/bonus_game.h"
 #include "screens/menu.h"
+#include "screens/table_game.h"
 #include "story/conversation.h"
 #include "story/movies.h"
 #include "story/sequences.h"
@@ -58,9 +60,18 @@ void CasodavacTimer(scenes::Context& ctx) {
     introWatchStep(ctx);
     logoWatchStep(ctx);
     // 9.-11. The small games' clocks take the whole tick while they run.
-    if (s.BonusAnimationOn == 1) return;
-    if (s.BonusGameUnlocked == 1 && s.BonusBallInPlay == 1) return;
-    if (s.TableGameRunning == 1) return;
+    if (s.BonusAnimationOn == 1) {
+        screens::bonusAnimationStep(ctx);
+        return;
+    }
+    if (s.BonusGameUnlocked == 1 && s.BonusBallInPlay == 1) {
+        screens::bonusClockStep(ctx);
+        return;
+    }
+    if (s.TableGameRunning == 1) {
+        screens::tableClockStep(ctx);
+        return;
+    }
     // 12. Money bookkeeping.
     s.TableTickElapsed = 0;
     scenes::moneyAndHandsRules(ctx);
