@@ -13,6 +13,7 @@
 #include "scenes/exits.h"
 #include "scenes/inventory.h"
 #include "scenes/scene_faces.h"
+#include "screens/cave.h"
 #include "screens/menu.h"
 #include "screens/music.h"
 
@@ -349,6 +350,7 @@ void loadGame(scenes::Context& ctx) {
         c.Start->Interval = 100;
         s.PlayerTurn = 1;
         ctx.platform.showCursor(false);
+        resumeCaveAfterLoad(ctx);
     }
     // 5.-6. The Bush Man's pause; the bush cut or not.
     if (scenes::sceneShown(ctx, scenes::Scene::Predveznici)) {
