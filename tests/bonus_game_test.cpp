@@ -469,6 +469,36 @@ TEST_F(BonusGameTest, EscapeLeavesARallyAtOnceButNeitherTheCountdownNorTheBanner
     }
 }
 
+TEST_F(BonusGameTest, EscapeInTheGameTickRightAfterAPointOpensNoMenuOverTheMatch) {
+    // After the ending a story's flags still allow the menu on Escape; the
+    // game tick between the frame of a point and the next frame (which hands
+    // the pause to the game timer) must not open it over the match.
+    const char* scores[] = {"0", "4"};
+    for (const char* before : scores) {
+        s().MenuBonusInfoPage = 1;
+        startBonusGame(ctx());
+        s().DescriptionsOn = 1;
+        s().PlayerFree = 1;
+        s().OutroOver = 1;
+        s().GameInProgress = 0;
+        s().PaddleA = s().PaddleB = 400;
+        scenes::setCaption(ctx(), label("Label116"), before);
+        rallyAt(100, 735, 1, 10);
+        frame();
+        ASSERT_EQ(s().BonusBallInPlay, 0) << before;
+        ASSERT_EQ(s().BonusAnimationOn, 0) << before;
+        f.host->setKey(Key::Escape, true);
+        tick();
+        frame();
+        tick();
+        f.host->setKey(Key::Escape, false);
+        EXPECT_FALSE(ctx().c.Menu1->Visible) << before;
+        EXPECT_TRUE(ctx().c.BonusHra->Visible) << before;
+        EXPECT_EQ(s().BonusAnimationOn, 1) << before << ": the pause runs on";
+        EXPECT_EQ(label("Label116").Caption, before == std::string("0") ? "1" : "5") << before;
+    }
+}
+
 TEST_F(BonusGameTest, TheRallyClockCountsOnEverySeventeenthTickAndSpeedsTheBallUp) {
     rallyAt(300, 300, 10, 10);
     s().BonusClockElapsed = 0;
