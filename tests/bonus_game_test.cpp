@@ -12,6 +12,7 @@
 #include "game_fixture.h"
 #include "layout/surface.h"
 #include "screens/frame_timer.h"
+#include "story/movies.h"
 #include "story/tick.h"
 
 namespace kvarnel::screens {
@@ -401,7 +402,7 @@ TEST_F(BonusGameTest, AMatchEndsWithTheWinnersBannerTheCongratulationsAndTheMenu
     }
 }
 
-TEST_F(BonusGameTest, AfterAMatchTheGameTimerRunsNoStepOfTheGame) {
+TEST_F(BonusGameTest, AfterAMatchTheGameTimerRunsNoStepOfTheGameNeitherOnTheMenuNorInAStory) {
     s().PaddleA = s().PaddleB = 400;
     scenes::setCaption(ctx(), label("Label117"), "4");
     rallyAt(100, 0, 1, -11);
@@ -412,19 +413,32 @@ TEST_F(BonusGameTest, AfterAMatchTheGameTimerRunsNoStepOfTheGame) {
     ASSERT_TRUE(ctx().c.Menu1->Visible);
     const GameState after = s();
     const uint32_t random = ctx().random.state();
+    auto unchanged = [&](const char* where) {
+        for (const char* name : {"BonusPhase", "BannerX", "BannerWidth", "BannerHeight", "BannerStepTicks", "DigitX",
+                                 "DigitY", "DigitWidth", "DigitHeight", "BonusClockElapsed", "BonusClockDue",
+                                 "BonusAnimationOn", "BonusBallInPlay", "BonusServeUp", "PaddleA", "PaddleB"}) {
+            EXPECT_EQ(core::getNumber(s(), name), core::getNumber(after, name)) << where << ": " << name;
+        }
+        for (const char* name : {"Label113", "Label116", "Label117"}) {
+            EXPECT_EQ(label(name).Caption, "0") << where << ": " << name;
+        }
+    };
     for (int i = 0; i < 100; ++i) {
         frame();
         tick();
     }
-    for (const char* name :
-         {"BonusPhase",      "BannerX",    "BannerWidth", "BannerHeight",      "BannerStepTicks", "DigitX",
-          "DigitY",          "DigitWidth", "DigitHeight", "BonusClockElapsed", "BonusClockDue",   "BallX",
-          "BallY",           "BallDX",     "BallDY",      "SpeedRange",        "MinSpeed",        "BonusAnimationOn",
-          "BonusBallInPlay", "PaddleA",    "PaddleB"}) {
-        EXPECT_EQ(core::getNumber(s(), name), core::getNumber(after, name)) << name;
-    }
-    EXPECT_EQ(label("Label113").Caption, "0");
-    EXPECT_EQ(ctx().random.state(), random);
+    unchanged("menu");
+    EXPECT_EQ(ctx().random.state(), random) << "the menu draws no number";
+    EXPECT_EQ(s().BallX, after.BallX);
+
+    // A story afterwards: its tick runs through to the idle clock.
+    ctx().c.Menu1->Visible = false;
+    ctx().c.Start->Enabled = false;
+    story::startAtScene(ctx(), scenes::Scene::Natrzisti);
+    s().IdleTime = 0;
+    tick(20);
+    EXPECT_EQ(s().IdleTime, 20 * 50);
+    unchanged("story");
 }
 
 TEST_F(BonusGameTest, EscapeLeavesARallyAtOnceButNeitherTheCountdownNorTheBanners) {
