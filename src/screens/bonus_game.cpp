@@ -231,6 +231,9 @@ void serve(scenes::Context& ctx) {
     s.MinSpeed = 10;
     s.BallDX = newSpeed(ctx);
     s.BallDY = s.BonusServeUp == 1 ? -newSpeed(ctx) : newSpeed(ctx);
+    // BonusServeUp outlives a match, so the first serve of a new one is
+    // turned down again; that takes a number of its own, which keeps every
+    // later draw of the match where it has always been.
     if (ctx.c.Label116->Caption == "0" && ctx.c.Label117->Caption == "0") s.BallDY = newSpeed(ctx);
     s.BallX = kServeX;
     s.BallY = kServeY;
