@@ -431,5 +431,51 @@ TEST(SurfaceDrawing, ItemsWithTransparencyScaledAndFlipped) {
     EXPECT_FALSE(s.canDraw());
 }
 
+TEST(SurfaceDrawing, AFrameWithoutAFillGoesOnFromThePictureShownAndABackgroundCoversAll) {
+    Image spot = solid(4, 4, argb(255, 255, 255));
+    spot.at(1, 1) = argb(10, 20, 30);
+    Obj form("TForm1", "Form1");
+    form.child(Obj("TDXDraw", "Draw").bounds(0, 0, 16, 16));
+    form.child(Obj("TDXImageList", "List")
+                   .ident("DXDraw", "Draw")
+                   .collection("Items",
+                               {item({{"Picture.Data", Value::binary(encodePictureRecord("TDIB", encodeDib(spot, 24)))},
+                                      {"Transparent", Value::boolean(true)},
+                                      {"TransparentColor", Value::ident("clWhite")}}),
+                                item({{"Picture.Data", Value::binary(encodePictureRecord(
+                                                           "TDIB", encodeDib(solid(16, 16, argb(0, 90, 0)), 24)))},
+                                      {"Transparent", Value::boolean(false)}})}));
+    Fixture f(std::move(form).record());
+    auto& draw = *f.layout.findAs<DXDraw>("Draw");
+    auto& list = *f.layout.findAs<DXImageList>("List");
+    Surface s(*f.screen, draw);
+    s.fillBlack();
+    s.drawItem(list, 0, 0, 0);
+    s.flip();
+    // Two frames without a fill: each adds to what shows.
+    for (int x : {4, 8}) {
+        s.drawItem(list, 0, x, 0);
+        s.flip();
+    }
+    for (int x : {1, 5, 9}) EXPECT_EQ(draw.front.at(x, 1), argb(10, 20, 30)) << x;
+    EXPECT_EQ(draw.front.at(13, 1), argb(0, 0, 0));
+    // An opaque background over the whole surface hides the earlier spots
+    // and the fill beneath it; spots drawn after it show.
+    s.fillBlack();
+    s.drawItem(list, 0, 0, 0);
+    s.drawItem(list, 1, 0, 0);
+    s.drawItem(list, 0, 8, 8);
+    s.flip();
+    EXPECT_EQ(draw.front.at(1, 1), argb(0, 90, 0));
+    EXPECT_EQ(draw.front.at(9, 9), argb(10, 20, 30));
+    EXPECT_EQ(draw.front.at(8, 8), argb(0, 90, 0));
+    // The same frame again, and a partial one after it, go on from it.
+    s.drawItem(list, 0, 0, 0);
+    s.flip();
+    EXPECT_EQ(draw.front.at(1, 1), argb(10, 20, 30));
+    EXPECT_EQ(draw.front.at(9, 9), argb(10, 20, 30));
+    EXPECT_EQ(draw.front.at(5, 5), argb(0, 90, 0));
+}
+
 }  // namespace
 }  // namespace kvarnel::layout

@@ -1,5 +1,9 @@
 #include "layout/surface.h"
 
+#include <algorithm>
+#include <span>
+#include <utility>
+
 #include "layout/blit.h"
 
 namespace kvarnel::layout {
@@ -16,6 +20,21 @@ BlitOptions optionsFor(const ImageListItem& item) {
     if (!item.Transparent) return {};
     const uint32_t rgb = colorToArgb(item.TransparentColor) & 0xFFFFFF;
     return {BlitMode::ColorKey, rgb};
+}
+
+// Whether the command paints every pixel of the surface: a fill, or an item
+// without a transparent colour drawn over the whole of it.
+bool paintsAll(const SurfaceCommand& cmd, int w, int h) {
+    switch (cmd.kind) {
+        case SurfaceCommand::Kind::FillBlack:
+            return true;
+        case SurfaceCommand::Kind::Scaled:
+            return !cmd.list->Items[static_cast<size_t>(cmd.n)].Transparent && cmd.x <= 0 && cmd.y <= 0 &&
+                   cmd.x + cmd.w >= w && cmd.y + cmd.h >= h;
+        case SurfaceCommand::Kind::Turned:
+            return false;
+    }
+    return false;
 }
 }  // namespace
 
@@ -76,7 +95,7 @@ void Surface::drawScaledTurned(const DXImageList& list, int n, int x, int y, int
 
 void Surface::flip() {
     const int w = std::max(0, width()), h = std::max(0, height());
-    const bool sameSize = draw_.back.width == w && draw_.back.height == h;
+    const bool sameSize = draw_.front.width == w && draw_.front.height == h;
     // Each operation paints fixed pixels over what lies beneath, so drawing
     // the same operations again onto their own result changes nothing: the
     // idle menu costs no pixel work and no new picture.
@@ -86,7 +105,23 @@ void Surface::flip() {
     }
     ensureBack();
     const ScreenRect clip{0, 0, draw_.back.width, draw_.back.height};
-    for (const SurfaceCommand& cmd : draw_.pending) {
+    // What lies under the last command that paints the whole surface never
+    // shows: a frame's fill under a full-size background costs nothing.
+    size_t first = draw_.pending.size();
+    for (size_t i = draw_.pending.size(); i-- > 0;) {
+        if (paintsAll(draw_.pending[i], clip.w, clip.h)) {
+            first = i;
+            break;
+        }
+    }
+    // The back picture is the one shown before last (the two are swapped
+    // below); a frame that paints over only part of the surface goes on from
+    // the picture shown now.
+    if (first == draw_.pending.size()) {
+        first = 0;
+        if (sameSize && draw_.flips > 0) draw_.back.pixels = draw_.front.pixels;
+    }
+    for (const SurfaceCommand& cmd : std::span(draw_.pending).subspan(first)) {
         switch (cmd.kind) {
             case SurfaceCommand::Kind::FillBlack:
                 std::fill(draw_.back.pixels.begin(), draw_.back.pixels.end(), 0xFF000000u);
@@ -104,7 +139,7 @@ void Surface::flip() {
             }
         }
     }
-    draw_.front = draw_.back;
+    std::swap(draw_.front, draw_.back);
     ++draw_.flips;
     draw_.drawn = std::move(draw_.pending);
     draw_.pending.clear();

@@ -346,8 +346,12 @@ void bindMenuHandlers(scenes::Context& ctx, layout::HandlerRegistry& handlers) {
 bool openMenuOnEscape(scenes::Context& ctx, bool escape) {
     GameState& s = ctx.state;
     Controls& c = ctx.c;
-    if (c.Vjeskyni->Visible || c.Menu1->Visible || c.Rukpal->Visible || s.DescriptionsOn != 1 || s.PlayerFree != 1 ||
-        !escape) {
+    // Not over the two-player match either: between the frame that scores a
+    // point and the next one, which hands the pause to the game timer, a
+    // tick runs this far, and a menu opened then would sit over the match
+    // and take its Escape away.
+    if (c.Vjeskyni->Visible || c.Menu1->Visible || c.Rukpal->Visible || c.BonusHra->Visible || s.DescriptionsOn != 1 ||
+        s.PlayerFree != 1 || !escape) {
         return false;
     }
     if (scenes::sceneShown(ctx, scenes::Scene::Predsoudem)) scenes::leaveCourt(ctx);
