@@ -65,8 +65,8 @@ TEST(TableRules, TheClockCountSetsTheSpeedPairOfItsBand) {
         int32_t count;
         int32_t range, minSpeed;
     } cases[] = {
-        {1, 2, 5},  {9, 2, 5},  {10, 2, 6}, {29, 2, 6}, {39, 2, 6}, {40, 3, 6}, {50, 3, 6}, {59, 3, 6},
-        {60, 3, 7}, {69, 3, 7}, {70, 3, 8}, {89, 3, 8}, {90, 3, 9}, {99, 3, 9},
+        {1, 2, 5},  {9, 2, 5},  {10, 2, 6}, {29, 2, 6}, {39, 2, 6}, {40, 3, 6}, {50, 3, 6},
+        {59, 3, 6}, {60, 3, 7}, {69, 3, 7}, {70, 3, 8}, {89, 3, 8}, {90, 3, 9}, {99, 3, 9},
     };
     for (const auto& c : cases) {
         const auto speeds = table::speedsForCount(c.count);
@@ -170,8 +170,8 @@ protected:
     // In the inn with the publican's offer made, the coins and the winnings
     // set, the table opened through his conversation.
     void openTable(int language, int coins, int winnings) {
-        play("start-scene Vhospode\nset Language " + std::to_string(language) + "\nset Shnabidka 1\nset Penez " + std::to_string(coins) +
-             "\nset TableWinnings " + std::to_string(winnings) +
+        play("start-scene Vhospode\nset Language " + std::to_string(language) + "\nset Shnabidka 1\nset Penez " +
+             std::to_string(coins) + "\nset TableWinnings " + std::to_string(winnings) +
              "\nwait 100\nclick Label119\nclick Otazka2\nwait until shown Rukpal 20000\n");
     }
 
@@ -270,8 +270,9 @@ TEST_F(TableGameTest, EachBetMeetsTheInnkeepersPatienceAtItsEdges) {
             EXPECT_EQ(c().Otazka[i]->Caption, k.language == 1 ? offer[i].cz : offer[i].en) << i;
         }
         // When his line has had its time, the offer is there to choose from.
-        play("wait until caption Rozhovor = \"\" 20000\nexpect shown Otazka1 and shown Otazka2 and shown Otazka3 and "
-             "shown zrusit\n");
+        play(
+            "wait until caption Rozhovor = \"\" 20000\nexpect shown Otazka1 and shown Otazka2 and shown Otazka3 and "
+            "shown zrusit\n");
     }
 }
 
@@ -606,10 +607,11 @@ TEST_F(TableGameTest, TenBetsLostInARowAndTheInnkeeperRefusesWithHisFirstLine) {
     EXPECT_EQ(c().Penez->Caption, "2");
     EXPECT_FALSE(c().Rukpal->Visible);
     // And the conversation will not open the table again.
-    play("wait until caption Rozhovor = \"\" 20000\nclick Otazka2\n"
-         "wait until caption Rozhovor = \"I can't let you play more. You are really bad in it. You will not find "
-         "Becherovka without money.\" 10000\n"
-         "expect hidden Rukpal\n");
+    play(
+        "wait until caption Rozhovor = \"\" 20000\nclick Otazka2\n"
+        "wait until caption Rozhovor = \"I can't let you play more. You are really bad in it. You will not find "
+        "Becherovka without money.\" 10000\n"
+        "expect hidden Rukpal\n");
 }
 
 }  // namespace

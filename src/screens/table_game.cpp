@@ -1,8 +1,9 @@
 // Sections:
 //   [Texts]    the innkeeper's three refusals
 //   [Betting]  a bet (Label2Click), a refusal, leaving (Label11Click)
+//   [Endings]  the ball lost, the bet won
 //   [Frame]    the bat, the ball and the drawing, once per frame tick
-//   [Clock]    the table clock, the speeds it sets and the won bet
+//   [Clock]    the table clock and the speeds it sets
 #include "screens/table_game.h"
 
 #include <string>
@@ -42,9 +43,8 @@ constexpr Text kTooMuchLost{
     "I cannot let you play more. You are completely dependent on it! You could loose all the money you'll need to "
     "finish this game."};
 // Nor one who has won too much from him.
-constexpr Text kTooMuchWon{
-    "Chcete mě úplně zničit? Rukpal už u mě hrát nemůžete, obral byste mě o všechno.",
-    "You want to destroy me? You cannot play HandShot more."};
+constexpr Text kTooMuchWon{"Chcete mě úplně zničit? Rukpal už u mě hrát nemůžete, obral byste mě o všechno.",
+                           "You want to destroy me? You cannot play HandShot more."};
 // And there is nothing to stake without a coin.
 constexpr Text kNoCoins{"Vždyť nemáte žádné peníze, tak o co byste se vsázel?",
                         "You have no money, what do you want to bet?"};
@@ -132,7 +132,7 @@ void endBet(scenes::Context& ctx) {
     scenes::setCaption(ctx, *c.Cas, "0");
 }
 
-// [Frame] -------------------------------------------------------------------
+// [Endings] ----------------------------------------------------------------
 
 void ballLost(scenes::Context& ctx, bool betRunning) {
     if (betRunning) {
@@ -142,8 +142,6 @@ void ballLost(scenes::Context& ctx, bool betRunning) {
     endBet(ctx);
     ctx.c.Casodavac->Enabled = true;
 }
-
-// [Clock] -------------------------------------------------------------------
 
 void betWon(scenes::Context& ctx) {
     GameState& s = ctx.state;
@@ -156,6 +154,8 @@ void betWon(scenes::Context& ctx) {
 
 }  // namespace
 
+// [Frame] -------------------------------------------------------------------
+
 void tableFrameStep(scenes::Context& ctx) {
     GameState& s = ctx.state;
     scenes::Controls& c = ctx.c;
@@ -164,8 +164,8 @@ void tableFrameStep(scenes::Context& ctx) {
     layout::Surface surface(*ctx.screen, *c.DXDraw1);
     if (!surface.canDraw()) return;
 
-    s.BatX = table::moveBat(s.BatX, ctx.platform.keyDown(platform::Key::Left),
-                            ctx.platform.keyDown(platform::Key::Right));
+    s.BatX =
+        table::moveBat(s.BatX, ctx.platform.keyDown(platform::Key::Left), ctx.platform.keyDown(platform::Key::Right));
     surface.fillBlack();
     table::Ball ball{.x = s.BallX, .y = s.BallY, .dx = s.BallDX, .dy = s.BallDY};
     const table::BallFrame moved =
@@ -188,6 +188,8 @@ void tableFrameStep(scenes::Context& ctx) {
     }
     surface.flip();
 }
+
+// [Clock] -------------------------------------------------------------------
 
 void tableClockStep(scenes::Context& ctx) {
     GameState& s = ctx.state;
