@@ -2,6 +2,7 @@
 // five coins and the table game for one; he buys the dug-up bottles.
 #include "scenes/inventory.h"
 #include "scenes/item_use.h"
+#include "story/publican_lines.h"
 #include "story/script.h"
 
 namespace kvarnel::story {
@@ -42,9 +43,9 @@ constexpr Text kP08{
     "in my restaurant."};
 constexpr Text kP09{"Výborná koupě cizinče, taková křupavá bageta ta umí zahnat hlad.",
                     "Good buy stranger, such fresh baguette will really feed you up."};
-constexpr Text kP10{"Co je s tím člověkem, je vůbec naživu?", "What is with that man, is he alive?"};
-constexpr Text kP11{"Koupím si nějaké jídlo na cestu.", "I'll buy some food."};
-constexpr Text kP12{"Zahraju si rukpal.", "I'll play HandShot."};
+constexpr Text kP10 = kPublicanAskAboutTheGuest;
+constexpr Text kP11 = kPublicanBuyFood;
+constexpr Text kP12 = kPublicanPlayTheTable;
 constexpr Text kP13{"Vždyť na to nemáte dostatek peněz.", "But you don't have enough money."};
 constexpr Text kP14{
     "Ale vždyť jídlo už jste si kupoval. Je zbytečné kupovat další. Neztrácejte čas a vydejte se hledat Becherovku.",

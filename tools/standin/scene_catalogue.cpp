@@ -772,7 +772,7 @@ constexpr auto kComponents = std::to_array<ComponentSpec>({
      .role = "place a bet"},
     {.name = "Label9", .parent = "Rukpal", .kind = "label", .left = 28, .top = 584, .visibleAtStart = true,
      .transparent = true, .captionCz = "Zlaťáků:",
-     .captionEn = "Bucks:", .fontName = "MS Sans Serif", .fontPixels = 24, .fontColour = "clYellow", .bold = true,
+     .captionEn = "Bucks:", .fontName = "MS Sans Serif", .fontPixels = 18, .fontColour = "clYellow", .bold = true,
      .role = "coins heading"},
     {.name = "Label10", .parent = "Rukpal", .kind = "label", .left = 102, .top = 586, .visibleAtStart = true,
      .transparent = true, .captionCz = "0",
