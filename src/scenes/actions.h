@@ -145,6 +145,13 @@ template <class... O>
 constexpr auto ops(O... rows) {
     return std::array<Op, sizeof...(O)>{rows...};
 }
+// The same rows, each run only while `w` holds (a row's own condition is
+// replaced, as conditions do not nest).
+template <size_t N>
+constexpr std::array<Op, N> onlyWhen(bool (*w)(const Context&), std::array<Op, N> rows) {
+    for (Op& o : rows) o.when = w;
+    return rows;
+}
 
 // Whether the control `name` is visible (false when there is none).
 bool isShown(const Context& ctx, std::string_view name);

@@ -19,6 +19,7 @@ namespace {
 using namespace scenes::op;
 using scenes::hidden;
 using scenes::join;
+using scenes::onlyWhen;
 using scenes::ops;
 using scenes::shown;
 using scenes::Timing;
@@ -123,13 +124,6 @@ constexpr auto kBushManSpeaks = ops(show("Pvpusa"), hide("PvMluva"), animate("Kr
 // The detective speaks; the Bush Man's mouth rests closed.
 constexpr auto kDetectiveSpeaks =
     ops(show("PvMluva"), hide("Pvpusa"), stopAnimation("Krovakpusa"), frame("Krovakpusa", 0), colour(layout::clYellow));
-
-// The same rows, each run only while `w` holds.
-template <size_t N>
-constexpr std::array<Op, N> onlyWhen(bool (*w)(const scenes::Context&), std::array<Op, N> rows) {
-    for (Op& o : rows) o.when = w;
-    return rows;
-}
 
 // The replies he leaves the detective with; asking after his thoughts of
 // her makes no sense once she is home.

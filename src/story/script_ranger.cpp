@@ -18,6 +18,7 @@ namespace {
 using namespace scenes::op;
 using scenes::hidden;
 using scenes::join;
+using scenes::onlyWhen;
 using scenes::ops;
 using scenes::shown;
 using scenes::Timing;
@@ -172,13 +173,6 @@ constexpr auto ranger(Text line) {
 constexpr auto detective(Text line) {
     return join(kDetectiveSpeaks, ops(say(line)));
 }
-// Every row runs only while `w` holds.
-template <size_t N>
-constexpr std::array<Op, N> onlyWhen(bool (*w)(const scenes::Context&), std::array<Op, N> rows) {
-    for (Op& o : rows) o.when = w;
-    return rows;
-}
-
 bool namedPrice(const scenes::Context& c) {
     return c.state.RangerNamedPrice == 1;
 }

@@ -23,6 +23,7 @@ namespace {
 using namespace scenes::op;
 using scenes::hidden;
 using scenes::join;
+using scenes::onlyWhen;
 using scenes::ops;
 using scenes::shown;
 using scenes::Timing;
@@ -170,13 +171,6 @@ constexpr auto kSheriffPose = ops(show("Vvpusa"), hide("Vvmluva"), hide("Serifpu
 constexpr auto kSheriffSpeaks = join(kSheriffPose, ops(colour(layout::clRed)));
 constexpr auto kDetectivePose = ops(hide("Vvpusa"), show("Vvmluva"), show("Serifpusa"), hide("Serifmluva"));
 constexpr auto kDetectiveSpeaks = join(kDetectivePose, ops(colour(layout::clYellow)));
-
-// The same rows, each run only while `w` holds.
-template <size_t N>
-constexpr std::array<Op, N> onlyWhen(bool (*w)(const scenes::Context&), std::array<Op, N> rows) {
-    for (Op& o : rows) o.when = w;
-    return rows;
-}
 
 bool accusedBushMan(const scenes::Context& c) {
     return c.state.SheriffAccusedBushMan == 1;
