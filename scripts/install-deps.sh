@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   build-essential
   cmake
+  clang
+  libclang-rt-14-dev
   pkg-config
   libgtest-dev
   libgmock-dev

@@ -1,12 +1,10 @@
 // Movie decoding and playback.
 //
 // [1] Limits and small helpers
-// [2] Compressed SWF: inflated here and read from memory
+// [2] Compressed SWF: inflated (swf_file.h) and read from memory
 // [3] MovieDecoder
 // [4] MoviePlayback
 #include "platform/movie.h"
-
-#include <zlib.h>
 
 #include <algorithm>
 #include <cstring>
@@ -18,6 +16,7 @@
 #include <vector>
 
 #include "platform/log.h"
+#include "platform/swf_file.h"
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -35,9 +34,6 @@ namespace kvarnel::platform {
 // ---------------------------------------------------------------------------
 namespace {
 
-// A compressed movie is inflated into memory; its header states the size,
-// but a hostile header must not make us allocate more than this.
-constexpr size_t kMaxMovieBytes = size_t{256} << 20;
 // The largest picture we convert (the game's movies are 1024 x 768).
 constexpr int kMaxSide = 8192;
 constexpr int64_t kMaxPixels = int64_t{4096} * 4096;
@@ -74,9 +70,7 @@ int64_t clampMs(int64_t ms) {
 // [2] Compressed SWF
 // ---------------------------------------------------------------------------
 // FFmpeg's own inflating of a "CWS" file loses the last frame, so such a file
-// is inflated here into an ordinary "FWS" image in memory. The header is
-// "CWS", a version byte, the uncompressed file length (32-bit little endian,
-// these 8 bytes included), then zlib data of everything after byte 8.
+// is inflated here (swf_file.h) and FFmpeg reads the "FWS" image from memory.
 
 struct MemoryFile {
     std::vector<uint8_t> bytes;
@@ -119,9 +113,7 @@ int64_t seekMemory(void* opaque, int64_t offset, int whence) {
     return base + offset;
 }
 
-constexpr size_t kHeadBytes = 32;  // covers an SWF header: 8 bytes, a rectangle of up to 17, rate and count
-
-// Reads the start of the file into `head` (up to kHeadBytes, as they are
+// Reads the start of the file into `head` (up to kSwfHeadBytes, as they are
 // once uncompressed). When the file is a compressed SWF, also sets
 // `isCompressed` and returns all of it inflated in `out`; any other file is
 // left to FFmpeg. Returns false with a reason when the file cannot be read.
@@ -136,10 +128,10 @@ bool readMovieStart(const std::string& path, std::vector<uint8_t>& head, bool& i
     uint8_t header[8] = {};
     in.read(reinterpret_cast<char*>(header), sizeof header);
     const auto got = static_cast<size_t>(in.gcount());
-    if (got < 8 || std::memcmp(header, "CWS", 3) != 0) {  // not ours to inflate
+    if (!isCompressedSwf(std::span(header, got))) {  // not ours to inflate
         head.assign(header, header + got);
-        head.resize(kHeadBytes);
-        in.read(reinterpret_cast<char*>(head.data() + got), static_cast<std::streamsize>(kHeadBytes - got));
+        head.resize(kSwfHeadBytes);
+        in.read(reinterpret_cast<char*>(head.data() + got), static_cast<std::streamsize>(kSwfHeadBytes - got));
         head.resize(got + static_cast<size_t>(in.gcount()));
         return true;
     }
@@ -147,60 +139,17 @@ bool readMovieStart(const std::string& path, std::vector<uint8_t>& head, bool& i
 
     std::error_code error;
     const auto fileSize = std::filesystem::file_size(path, error);
-    if (error || fileSize < 8 || fileSize > kMaxMovieBytes) {
+    if (error || fileSize < 8 || fileSize > kMaxSwfBytes) {
         whyNot = error ? "cannot read the file size" : "compressed movie is larger than 256 MiB";
         return false;
     }
-    std::vector<uint8_t> packed(static_cast<size_t>(fileSize) - 8);
-    in.read(reinterpret_cast<char*>(packed.data()), static_cast<std::streamsize>(packed.size()));
-    packed.resize(static_cast<size_t>(in.gcount()));
-
-    const uint32_t declared =
-        uint32_t{header[4]} | uint32_t{header[5]} << 8 | uint32_t{header[6]} << 16 | uint32_t{header[7]} << 24;
-    const size_t target = std::clamp<size_t>(declared, 8, kMaxMovieBytes);
-
-    out.assign(header, header + 8);
-    out[0] = 'F';  // now an uncompressed SWF
-    z_stream z{};
-    if (inflateInit(&z) != Z_OK) {
-        whyNot = "cannot start zlib";
-        return false;
-    }
-    z.next_in = packed.data();
-    z.avail_in = static_cast<uInt>(packed.size());  // below 256 MiB, fits
-    constexpr size_t kStep = size_t{1} << 20;
-    int status = Z_OK;
-    while (status == Z_OK && out.size() < target) {
-        const size_t used = out.size();
-        out.resize(std::min(target, used + kStep));
-        z.next_out = out.data() + used;
-        z.avail_out = static_cast<uInt>(out.size() - used);
-        status = inflate(&z, Z_NO_FLUSH);
-        out.resize(out.size() - z.avail_out);
-    }
-    inflateEnd(&z);
-    // A damaged or cut stream still gives the frames before the damage; the
-    // demuxer sees a truncated file, as it would for an uncompressed one.
-    const auto length = static_cast<uint32_t>(out.size());
-    for (int i = 0; i < 4; ++i) out[4 + i] = static_cast<uint8_t>(length >> (8 * i));
-    head.assign(out.begin(), out.begin() + static_cast<std::ptrdiff_t>(std::min(out.size(), kHeadBytes)));
+    std::vector<uint8_t> file(static_cast<size_t>(fileSize));
+    std::memcpy(file.data(), header, sizeof header);
+    in.read(reinterpret_cast<char*>(file.data() + 8), static_cast<std::streamsize>(file.size() - 8));
+    file.resize(8 + static_cast<size_t>(in.gcount()));
+    if (!inflateSwf(file, out, whyNot)) return false;
+    head.assign(out.begin(), out.begin() + static_cast<std::ptrdiff_t>(std::min(out.size(), kSwfHeadBytes)));
     return true;
-}
-
-// Length of an SWF movie from its header (frame count / frame rate, the rate
-// being 8.8 fixed point after the frame rectangle); 0 for any other file or
-// a header that does not say.
-int64_t swfHeaderDurationMs(const std::vector<uint8_t>& head) {
-    if (head.size() < 9 || (std::memcmp(head.data(), "FWS", 3) != 0 && std::memcmp(head.data(), "CWS", 3) != 0)) {
-        return 0;
-    }
-    const size_t rectBytes = (5 + 4 * static_cast<size_t>(head[8] >> 3) + 7) / 8;
-    const size_t at = 8 + rectBytes;
-    if (at + 4 > head.size()) return 0;
-    const int64_t rate256 = head[at] | head[at + 1] << 8;
-    const int64_t frames = head[at + 2] | head[at + 3] << 8;
-    if (rate256 == 0) return 0;
-    return (frames * 1000 * 256 + rate256 / 2) / rate256;
 }
 
 }  // namespace

@@ -288,7 +288,7 @@ void bindExitHandlers(Context& ctx, layout::HandlerRegistry& handlers) {
     // Back into the market place: the detective's mouth there is shown
     // before the walk, so he arrives with it closed.
     for (auto [handler, from] : {std::pair{"Label8Click", Scene::Udedka}, {"Label5Click", Scene::Predhospodou}}) {
-        handlers.add(handler, [&ctx, from](const layout::EventArgs&) {
+        handlers.add(handler, [&ctx, from = from](const layout::EventArgs&) {
             if (exitAllowed(ctx)) ctx.c.Ztpusavpravo->Visible = true;
             walk(ctx, from, Scene::Natrzisti);
         });

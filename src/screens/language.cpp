@@ -95,9 +95,9 @@ void bindLanguageHandlers(scenes::Context& ctx, layout::HandlerRegistry& handler
     for (auto [name, label] :
          {std::pair{"Label123", &scenes::Controls::Label123}, {"Label124", &scenes::Controls::Label124}}) {
         handlers.add(std::string(name) + "MouseEnter",
-                     [&ctx, label](const layout::EventArgs&) { hover(ctx, *(ctx.c.*label), true); });
+                     [&ctx, label = label](const layout::EventArgs&) { hover(ctx, *(ctx.c.*label), true); });
         handlers.add(std::string(name) + "MouseLeave",
-                     [&ctx, label](const layout::EventArgs&) { hover(ctx, *(ctx.c.*label), false); });
+                     [&ctx, label = label](const layout::EventArgs&) { hover(ctx, *(ctx.c.*label), false); });
     }
 }
 
