@@ -66,8 +66,8 @@ public:
     explicit Corpus(fs::path dir) : dir_(std::move(dir)) { fs::create_directories(dir_); }
 
     // Adds `bytes` under a name of its own; identical seeds are kept once.
-    void add(const std::string& name, const std::vector<uint8_t>& bytes) {
-        if (bytes.empty() || bytes.size() > kMaxSeedBytes || !seen_.insert(bytes).second) return;
+    void add(const std::string& name, const std::vector<uint8_t>& bytes, size_t maxBytes = kMaxSeedBytes) {
+        if (bytes.empty() || bytes.size() > maxBytes || !seen_.insert(bytes).second) return;
         std::ofstream(dir_ / name, std::ios::binary)
             .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     }
@@ -232,6 +232,22 @@ void addLayouts(const layout::ObjectRecord& standin, Corpus& corpus) {
     layout::ObjectRecord bare = whole;
     bare.children.clear();
     corpus.add("bare-window", layout::writeStream(bare));
+    // Smaller still: each panel with a few of its components at a time.
+    constexpr size_t kPerSeed = 3;
+    constexpr size_t kMaxSmallLayout = 4096;
+    for (size_t i = 0; i < whole.children.size(); ++i) {
+        const layout::ObjectRecord& child = whole.children[i];
+        for (size_t from = 0; from < child.children.size(); from += kPerSeed) {
+            layout::ObjectRecord part = child;
+            const auto first = child.children.begin() + static_cast<std::ptrdiff_t>(from);
+            part.children.assign(first,
+                                 first + static_cast<std::ptrdiff_t>(std::min(kPerSeed, child.children.size() - from)));
+            layout::ObjectRecord one = bare;
+            one.children = {part};
+            corpus.add("panel-" + std::to_string(i) + "-from-" + std::to_string(from), layout::writeStream(one),
+                       kMaxSmallLayout);
+        }
+    }
 }
 
 // ---------------------------------------------------------------------------

@@ -64,7 +64,7 @@ cmake --build "$dir" -j"${FUZZ_JOBS:-2}" --target fuzz_seeds "${chosen[@]/%/_fuz
 # short enough that each execution stays quick.
 max_len() {
   case $1 in
-    layout) echo 32768 ;;
+    layout) echo 8192 ;;
     saved_game | ini) echo 8192 ;;
     *) echo 4096 ;;
   esac
@@ -95,8 +95,9 @@ for t in "${chosen[@]}"; do
   echo "$t: ${runs:-?} executions (${rate:-?}/s), ${cov:-cov: ? ft: ?}, crashes found: $found"
   if [ "$status" -ne 0 ] || [ "$found" -gt 0 ]; then
     failed=1
-    grep -E '^==[0-9]+==ERROR|SUMMARY|runtime error|deadly signal|Test unit written' "$log" | head -n 8 | sed 's/^/  /'
-    echo "  log: $log; crash files in $crashes/"
+    echo "  exit status $status; log: $log; crash files in $crashes/"
+    { grep -E '^==[0-9]+==ERROR|SUMMARY|runtime error|deadly signal|Test unit written|No such file' "$log" || true; } |
+      head -n 8 | sed 's/^/  /'
   fi
 done
 exit "$failed"
