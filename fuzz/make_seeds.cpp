@@ -52,8 +52,10 @@ namespace {
 // [1] Files and small pictures
 // ---------------------------------------------------------------------------
 
-// The largest seed taken over from the stand-in content as it is.
-constexpr size_t kMaxSeedBytes = 64 * 1024;
+// The largest seed: the fuzz runs cut longer inputs (scripts/fuzz.sh's
+// -max_len), and a cut picture only tells the decoder that it ends early.
+constexpr size_t kMaxSeedBytes = 8192;
+constexpr size_t kMaxPayloadSeedBytes = 4096;
 
 std::vector<uint8_t> readFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -159,11 +161,11 @@ void collectValue(const layout::Property& p, Payloads& out) {
     const std::string name = "stand-in-" + std::to_string(out.count++);
     if (p.name == "Picture.Data") {
         const auto it = out.byClass.find(pictureClass(v.bytes));
-        if (it != out.byClass.end()) it->second->add(name, pictureData(v.bytes));
+        if (it != out.byClass.end()) it->second->add(name, pictureData(v.bytes), kMaxPayloadSeedBytes);
     } else if (p.name == "Image.Data" && v.bytes.size() > 4) {
-        out.gif->add(name, {v.bytes.begin() + 4, v.bytes.end()});
+        out.gif->add(name, {v.bytes.begin() + 4, v.bytes.end()}, kMaxPayloadSeedBytes);
     } else if (p.name == "Wave.WAVE") {
-        out.wave->add(name, v.bytes);
+        out.wave->add(name, v.bytes, kMaxPayloadSeedBytes);
     }
 }
 
@@ -313,7 +315,7 @@ std::vector<uint8_t> compressedMovieStart(const std::vector<uint8_t>& plain, siz
 }
 
 void addMovie(Corpus& movie, const std::string& name, const std::vector<uint8_t>& plain) {
-    movie.add(name + "-cws", compressedMovieStart(plain, 16 * 1024));
+    movie.add(name + "-cws", compressedMovieStart(plain, 8 * 1024), kMaxPayloadSeedBytes);
     movie.add(name + "-cws-header", compressedMovieStart(plain, 64));
     movie.add(name + "-fws-header",
               std::vector<uint8_t>(plain.begin(), plain.begin() + std::min<ptrdiff_t>(64, plain.size())));

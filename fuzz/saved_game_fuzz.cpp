@@ -86,7 +86,16 @@ public:
         std::ofstream(folder_ / std::string(core::kDataFileName), std::ios::binary | std::ios::trunc)
             .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
         screens::loadGame(game_->ctx);
-        for (int i = 0; i < kTicksAfterLoad && !loop_->quit(); ++i) loop_->runOneTick();
+        // The two timers fired directly, as the loop would every 50 ms, then
+        // one pass of the loop that draws the loaded game: drawing the whole
+        // screen on every tick would cost more than the load itself.
+        scenes::Controls& c = game_->c;
+        for (int i = 0; i < kTicksAfterLoad; ++i) {
+            host_->advanceClock(50);
+            if (c.Casodavac->Enabled) c.Casodavac->OnTimer.fire({c.Casodavac});
+            if (c.Start->Enabled) c.Start->OnTimer.fire({c.Start});
+        }
+        loop_->pass();
     }
 
 private:

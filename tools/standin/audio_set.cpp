@@ -264,7 +264,6 @@ double keyHz(int key) {
 using Tone = Sound::Tone;
 using Fm = Sound::Fm;
 using Hiss = Sound::Hiss;
-constexpr double kHold = std::numeric_limits<double>::infinity();
 
 // 0: the inventory bar slides open from the left (or folds away): a swoosh
 // travelling left to right for the nine frames of the slide (0.72 s), a
