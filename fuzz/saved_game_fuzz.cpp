@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -21,6 +22,7 @@
 
 #include "app/game.h"
 #include "app/game_loop.h"
+#include "core/items.h"
 #include "layout/components.h"
 #include "platform/headless/headless_platform.h"
 #include "platform/midi_file.h"
@@ -35,6 +37,35 @@ namespace fs = std::filesystem;
 // Game ticks run after each load: enough for the tick, the frame timer
 // (the cave) and the music to act on what was loaded.
 constexpr int kTicksAfterLoad = 3;
+
+// Traps unless the loaded game is one that can be played.
+void checkPlayable(const app::Game& game) {
+    const core::GameState& s = game.state;
+    int shown = 0;
+    for (const layout::Panel* p : game.c.scenes) shown += p->Visible ? 1 : 0;
+    const bool cave = game.c.Vjeskyni->Visible;
+    if (shown != (cave ? 0 : 1)) __builtin_trap();
+
+    int32_t held = 0;
+    std::array<bool, core::kItems.size()> taken{};
+    for (const core::ItemInfo& info : core::kItems) {
+        if (s.*info.has != 0) ++held;
+    }
+    for (const core::ItemInfo& info : core::kItems) {
+        if (s.*info.has == 0) continue;
+        const int32_t slot = s.*info.slot;
+        if (slot < 0 || slot >= held || taken[static_cast<size_t>(slot)]) __builtin_trap();
+        taken[static_cast<size_t>(slot)] = true;
+    }
+    if (s.ItemCount != held) __builtin_trap();
+
+    if (s.InCave == 1 || cave) {
+        for (int32_t cell : {s.DetectiveColumn, s.DetectiveRow, s.MonsterColumn, s.MonsterRow}) {
+            if (cell < 1 || cell > 6) __builtin_trap();
+        }
+    }
+    if (s.CaveNumber < 0 || s.CaveNumber > 7) __builtin_trap();
+}
 
 class SavedGameHarness {
 public:
@@ -86,6 +117,7 @@ public:
         std::ofstream(folder_ / std::string(core::kDataFileName), std::ios::binary | std::ios::trunc)
             .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
         screens::loadGame(game_->ctx);
+        checkPlayable(*game_);
         // The two timers fired directly, as the loop would every 50 ms, then
         // one pass of the loop that draws the loaded game: drawing the whole
         // screen on every tick would cost more than the load itself.
