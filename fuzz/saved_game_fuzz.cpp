@@ -13,6 +13,8 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -86,6 +88,12 @@ public:
         }
         std::ifstream in(KVARNEL_FUZZ_LAYOUT, std::ios::binary);
         const std::vector<uint8_t> layoutBytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        if (layoutBytes.empty()) {
+            // The layout's path is fixed when the target is built.
+            std::fprintf(stderr, "saved_game_fuzz: cannot read the stand-in layout %s; build it again\n",
+                         KVARNEL_FUZZ_LAYOUT);
+            std::exit(1);
+        }
 
         host_ = std::make_unique<platform::HeadlessPlatform>();
         game_ = std::make_unique<app::Game>(*host_, folder_.string() + "/");

@@ -37,11 +37,15 @@ bool inflateSwf(std::span<const uint8_t> file, std::vector<uint8_t>& out, std::s
     // zlib takes a non-const pointer but only reads the input.
     z.next_in = const_cast<Bytef*>(packed.data());
     z.avail_in = static_cast<uInt>(packed.size());  // below 256 MiB, fits
-    constexpr size_t kStep = size_t{1} << 20;
+    // The buffer grows with what comes out, by what it holds (from 64 KiB up
+    // to 1 MiB a step): a header that claims a large length costs nothing
+    // until the data delivers it.
+    constexpr size_t kFirstStep = size_t{64} << 10;
+    constexpr size_t kMaxStep = size_t{1} << 20;
     int status = Z_OK;
     while (status == Z_OK && out.size() < target) {
         const size_t used = out.size();
-        out.resize(std::min(target, used + kStep));
+        out.resize(std::min(target, used + std::clamp(used, kFirstStep, kMaxStep)));
         z.next_out = out.data() + used;
         z.avail_out = static_cast<uInt>(out.size() - used);
         status = inflate(&z, Z_NO_FLUSH);
