@@ -12,12 +12,15 @@
 # in build-fuzz/crashes/TARGET/ (run build-fuzz/TARGET_fuzz FILE to replay it).
 # Prints, per target, the executions, libFuzzer's coverage (cov: edges, ft:
 # features) and the crash files; exits 1 when any target crashed.
-# FUZZ_JOBS sets the build's parallel jobs (default 2).
+# FUZZ_JOBS sets the build's parallel jobs (default 2), FUZZ_BUILD_DIR the
+# build folder (default build-fuzz). When the normal build has written the
+# stand-in game folder (build/form1.layout), the fuzz build takes its seeds
+# from there instead of drawing the content again under the sanitizers.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 targets=(layout bitmap jpeg png gif wave cursor midi movie ini saved_game)
-dir=build-fuzz
+dir=${FUZZ_BUILD_DIR:-build-fuzz}
 
 usage() {
   echo "usage: scripts/fuzz.sh TARGET|all|list [SECONDS|-runs=N]" >&2
@@ -51,8 +54,10 @@ export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$PWD/scripts/lsan.supp:print_su
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 
 if [ ! -f "$dir/CMakeCache.txt" ]; then
+  game_dir=()
+  if [ -f build/form1.layout ]; then game_dir=("-DKVARNEL_FUZZ_GAME_DIR=$PWD/build"); fi
   cmake -S . -B "$dir" -DKVARNEL_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ "${game_dir[@]}" >/dev/null
 fi
 cmake --build "$dir" -j"${FUZZ_JOBS:-2}" --target fuzz_seeds "${chosen[@]/%/_fuzz}" >"$dir/build.log" 2>&1 || {
   tail -n 40 "$dir/build.log" >&2
