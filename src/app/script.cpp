@@ -351,6 +351,31 @@ std::string parseLine(std::string_view line, ScriptCommand& cmd) {
     } else if (verb == "forget") {
         cmd.kind = K::ForgetCalls;
         if (!c.take("calls")) err = "expected forget calls";
+    } else if (verb == "clock") {
+        cmd.kind = K::Clock;
+        cmd.name = std::string(c.word());
+        const std::string_view date = c.word();
+        const std::string_view time = c.word();
+        const auto calendar = parseCalendar(date, time);
+        if ((cmd.name != "local" && cmd.name != "utc") || date.empty()) {
+            err = "expected clock local|utc YYYY-MM-DD HH:MM:SS[.mmm]";
+        } else if (!calendar) {
+            err = "'" + std::string(date) + " " + std::string(time) +
+                  "' is no valid date and time (YYYY-MM-DD HH:MM:SS[.mmm])";
+        } else {
+            cmd.calendar = *calendar;
+        }
+    } else if (verb == "focus") {
+        cmd.kind = K::Focus;
+        cmd.name = std::string(c.word());
+        if (cmd.name != "lost" && cmd.name != "gained") err = "expected focus lost or focus gained";
+    } else if (verb == "screen") {
+        cmd.kind = K::Screen;
+        const std::string size(c.word());
+        char end = 0;
+        if (std::sscanf(size.c_str(), "%dx%d%c", &cmd.x, &cmd.y, &end) != 2 || cmd.x <= 0 || cmd.y <= 0) {
+            err = "expected screen WIDTHxHEIGHT";
+        }
     } else if (verb == "screenshot") {
         cmd.kind = K::Screenshot;
         cmd.name = std::string(c.word());
@@ -389,7 +414,17 @@ std::optional<Script> parseScript(std::string_view text, const std::string& file
         ScriptCommand cmd;
         cmd.line = lineNo;
         cmd.source = std::string(line);
-        const std::string err = parseLine(line, cmd);
+        std::string err = parseLine(line, cmd);
+        if (err.empty() && cmd.kind == ScriptCommand::Kind::Screen) {
+            // The host sizes the screen before start-up, so the size must be
+            // known before anything runs.
+            if (std::any_of(script.commands.begin(), script.commands.end(),
+                            [](const ScriptCommand& c) { return c.kind != ScriptCommand::Kind::Screen; })) {
+                err = "screen must come before every other command";
+            } else {
+                script.screen = platform::Size{cmd.x, cmd.y};
+            }
+        }
         if (!err.empty()) {
             error = fileName + ":" + std::to_string(lineNo) + ": " + err;
             return std::nullopt;
@@ -402,7 +437,8 @@ std::optional<Script> parseScript(std::string_view text, const std::string& file
 // ---------------------------------------------------------------------------
 // Running
 // ---------------------------------------------------------------------------
-ScriptRunner::ScriptRunner(Game& game, GameLoop& loop, std::ostream& out) : game_(game), loop_(loop), out_(out) {}
+ScriptRunner::ScriptRunner(Game& game, GameLoop& loop, std::ostream& out)
+    : game_(game), loop_(loop), out_(out), recorder_(dynamic_cast<RecordingPlatform*>(&game.platform)) {}
 
 int ScriptRunner::run(const Script& script) {
     for (size_t i = 0; i < script.commands.size(); ++i) {
@@ -460,7 +496,7 @@ std::string colourText(layout::TColor colour) {
 
 bool ScriptRunner::holds(const ScriptCondition& c, std::string& found) {
     using K = ScriptCondition::Kind;
-    auto* headless = dynamic_cast<platform::HeadlessPlatform*>(&game_.platform);
+    auto* headless = headlessOf(game_.platform);
     bool result = false;
     switch (c.kind) {
         case K::Shown:
@@ -692,6 +728,26 @@ namespace {
 std::string foundText(const std::string& found) {
     return found.starts_with('\n') ? "found" + found : "found " + found;
 }
+
+// A command that acts on the game, told to a recording around its run.
+class RecordedCommand {
+public:
+    RecordedCommand(RecordingPlatform* recorder, const std::string& line) : recorder_(recorder) {
+        if (recorder_) recorder_->beginCommand(line);
+    }
+    ~RecordedCommand() {
+        if (recorder_) recorder_->endCommand();
+    }
+    RecordedCommand(const RecordedCommand&) = delete;
+    RecordedCommand& operator=(const RecordedCommand&) = delete;
+
+private:
+    RecordingPlatform* recorder_;
+};
+
+std::string pointLine(const char* verb, int x, int y) {
+    return std::string(verb) + " " + std::to_string(x) + " " + std::to_string(y);
+}
 }  // namespace
 
 bool ScriptRunner::execute(const ScriptCommand& c, std::string& failure) {
@@ -703,6 +759,10 @@ bool ScriptRunner::execute(const ScriptCommand& c, std::string& failure) {
         case K::Move: {
             int x = 0, y = 0;
             if (!pointOf(c, x, y, failure)) return false;
+            const RecordedCommand recorded(recorder_, pointLine(c.kind == K::Move    ? "move"
+                                                                : c.kind == K::Click ? "click"
+                                                                                     : "rclick",
+                                                                x, y));
             if (c.kind == K::Move) {
                 p.setCursorPos({x, y});
                 platform::Event e;
@@ -716,6 +776,7 @@ bool ScriptRunner::execute(const ScriptCommand& c, std::string& failure) {
             return true;
         }
         case K::Key: {
+            const RecordedCommand recorded(recorder_, "key " + c.name);
             const auto key = *platform::keyFromName(c.name);
             p.setKeyOverride(key, true);
             loop_.runOneTick();
@@ -723,11 +784,14 @@ bool ScriptRunner::execute(const ScriptCommand& c, std::string& failure) {
             return true;
         }
         case K::Hold:
-        case K::Release:
+        case K::Release: {
+            const RecordedCommand recorded(recorder_, (c.kind == K::Hold ? "hold " : "release ") + c.name);
             p.setKeyOverride(*platform::keyFromName(c.name), c.kind == K::Hold);
             return true;
+        }
         case K::HoldButton:
         case K::ReleaseButton: {
+            const RecordedCommand recorded(recorder_, (c.kind == K::HoldButton ? "hold " : "release ") + c.name);
             // Where the pointer already is: a drag is a hold, moves, a release.
             platform::Event e;
             e.type = c.kind == K::HoldButton ? platform::Event::Type::MouseDown : platform::Event::Type::MouseUp;
@@ -761,21 +825,54 @@ bool ScriptRunner::execute(const ScriptCommand& c, std::string& failure) {
         case K::Dump:
             dump(out_);
             return true;
-        case K::StartScene:
+        case K::StartScene: {
+            const RecordedCommand recorded(recorder_, "start-scene " + c.name);
             story::startAtScene(game_.ctx, *scenes::sceneByName(c.name));
             loop_.pass();
             return true;
-        case K::Set:
-            if (game_.setVariable(c.name, c.ms)) return true;
+        }
+        case K::Set: {
+            bool done = game_.setVariable(c.name, c.ms);
             // A count label (Penez, Pitiva, body) shows its number as its caption.
-            if (auto* label = game_.layout.findAs<layout::Label>(c.name)) {
+            if (auto* label = game_.layout.findAs<layout::Label>(c.name); !done && label) {
                 game_.screen->setCaption(*label, std::to_string(c.ms));
-                return true;
+                done = true;
             }
-            failure = "no number variable, story flag or label named " + c.name;
-            return false;
+            if (!done) {
+                failure = "no number variable, story flag or label named " + c.name;
+                return false;
+            }
+            // No pass runs for it, so it is told once done.
+            const RecordedCommand recorded(recorder_, "set " + c.name + " " + std::to_string(c.ms));
+            return true;
+        }
+        case K::Clock: {
+            auto* headless = headlessOf(p);
+            if (!headless) {
+                failure = "the calendar can only be set on the headless platform";
+                return false;
+            }
+            if (c.name == "utc") {
+                headless->setUtcTime(c.calendar);
+            } else {
+                headless->setLocalTime(c.calendar);
+            }
+            return true;
+        }
+        case K::Focus: {
+            auto* headless = headlessOf(p);
+            if (!headless) {
+                failure = "the focus can only be set on the headless platform";
+                return false;
+            }
+            const RecordedCommand recorded(recorder_, "focus " + c.name);
+            headless->setActive(c.name == "gained");
+            return true;
+        }
+        case K::Screen:
+            return true;  // the host sized the screen before start-up
         case K::ForgetCalls:
-            if (auto* headless = dynamic_cast<platform::HeadlessPlatform*>(&p)) headless->calls.clear();
+            if (auto* headless = headlessOf(p)) headless->calls.clear();
             return true;
         case K::Screenshot: {
             const std::vector<uint8_t> png = layout::encodePng(loop_.framebuffer());

@@ -23,6 +23,13 @@
 //   set NAME VALUE                a game variable or story flag := a number
 //   forget calls                  empties the record of platform calls
 //                                 (headless only)
+//   clock local|utc YYYY-MM-DD HH:MM:SS[.mmm]   the headless calendar the
+//                                 game reads (the weekday follows the date)
+//   focus lost | focus gained     the headless program loses or regains
+//                                 the focus (the frame timer stops meanwhile)
+//   screen WxH                    the headless screen's size; only before
+//                                 every other command (the host reads it
+//                                 before start-up; --screen overrides it)
 // A CONDITION is one or more parts joined with "and"; it holds when every
 // part holds. Each part may start with "not". OP is one of = != < <= > >=;
 // texts and colours compare with = or != only.
@@ -58,6 +65,7 @@
 
 #include "app/game.h"
 #include "app/game_loop.h"
+#include "app/recording_platform.h"
 
 namespace kvarnel::app {
 
@@ -108,7 +116,10 @@ struct ScriptCommand {
         Screenshot,
         StartScene,
         Set,
-        ForgetCalls
+        ForgetCalls,
+        Clock,
+        Focus,
+        Screen
     };
     Kind kind = Kind::Wait;
     int line = 0;
@@ -119,12 +130,15 @@ struct ScriptCommand {
     int y = 0;
     int64_t ms = 0;
     platform::MouseButton button = platform::MouseButton::Left;  // hold, release
+    platform::CalendarTime calendar;                             // clock
     std::vector<ScriptCondition> conditions;                     // wait until, expect: every one must hold
 };
 
 struct Script {
     std::string fileName;
     std::vector<ScriptCommand> commands;
+    // The screen size its `screen` line asks for.
+    std::optional<platform::Size> screen;
 };
 
 // Parses a whole script. On a malformed line returns nullopt and sets
@@ -136,6 +150,10 @@ inline constexpr int kScriptPassed = 0;
 inline constexpr int kScriptFailed = 1;
 inline constexpr int kScriptMalformed = 2;
 
+// While the game runs on a RecordingPlatform, the runner tells it every
+// command that acts on the game, as the line that replays it (a component
+// named by its point), so that recording a scripted run writes a script of
+// its own.
 class ScriptRunner {
 public:
     ScriptRunner(Game& game, GameLoop& loop, std::ostream& out);
@@ -159,6 +177,7 @@ private:
     Game& game_;
     GameLoop& loop_;
     std::ostream& out_;
+    RecordingPlatform* recorder_ = nullptr;
 };
 
 }  // namespace kvarnel::app
