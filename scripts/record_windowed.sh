@@ -122,6 +122,7 @@ check() {  # check DESCRIPTION CONDITION...
 }
 check "the session reached the market place" grep -q '^panels shown:.* Natrzisti' "$work/session.rec.dump"
 check "the recording holds the player's clicks" grep -q '^hold MouseLeft$' "$work/session.rec"
+check "the recording holds the player's keys" grep -q '^hold Escape$' "$work/session.rec"
 
 # 3. The replay, headless, in a fresh copy of the game folder.
 fresh_game "$work/replay"
