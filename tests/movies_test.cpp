@@ -11,6 +11,7 @@
 #include "game_fixture.h"
 #include "scenes/exits.h"
 #include "screens/menu.h"
+#include "story/idle_remarks.h"
 #include "story/tick.h"
 
 namespace kvarnel::story {
@@ -124,6 +125,16 @@ TEST_F(MoviesTest, MoviesThatCannotBePlayedMoveTheStoryOn) {
     EXPECT_GE(f.host->cursorCount(), 0) << "the pointer is back";
 }
 
+// Whether `line` is one of the idle remarks the detective can make now.
+bool isIdleRemark(scenes::Context& x, const std::string& line) {
+    for (int kind = 0; kind <= 4; ++kind) {
+        for (int redraw = 0; redraw <= 6; ++redraw) {
+            if (idleRemarkText(kind, redraw, x.platform.localTime(), x.state.Language) == line) return true;
+        }
+    }
+    return false;
+}
+
 // The ending from the last remark after the cave, for each way the story
 // can end: which ending movies play in which order, and the credits after.
 TEST_F(MoviesTest, TheEndingChainsPlayInTheirOrderAndEndInTheCredits) {
@@ -164,7 +175,10 @@ TEST_F(MoviesTest, TheEndingChainsPlayInTheirOrderAndEndInTheCredits) {
         std::vector<int> shownOutros;
         for (int tick = 0; tick < 20000 && !x.c.Titulky->Visible; ++tick) {
             g.loop->runOneTick();
-            if (!x.c.Popis->Caption.empty() && (lines.empty() || lines.back() != x.c.Popis->Caption)) {
+            // The movies are long: an idle player hears the detective's
+            // idle remarks on the way, which are no part of the chain.
+            if (!x.c.Popis->Caption.empty() && (lines.empty() || lines.back() != x.c.Popis->Caption) &&
+                !isIdleRemark(x, x.c.Popis->Caption)) {
                 lines.push_back(x.c.Popis->Caption);
             }
             for (int i = 0; i < 6; ++i) {
@@ -188,7 +202,7 @@ TEST_F(MoviesTest, TheEndingChainsPlayInTheirOrderAndEndInTheCredits) {
         EXPECT_TRUE(x.c.Start->Enabled);
         EXPECT_FALSE(scenes::sceneShown(x, scenes::Scene::Les3));
         EXPECT_EQ(g.host->callsStartingWith("mediaPlay 5").size(), 1u) << "the credits' music";
-        EXPECT_TRUE(x.c.Popis->Caption.empty());
+        EXPECT_TRUE(x.c.Popis->Caption.empty() || isIdleRemark(x, x.c.Popis->Caption)) << x.c.Popis->Caption;
     }
 }
 

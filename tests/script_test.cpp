@@ -1,13 +1,15 @@
 // Scripted play: the parser's errors, and scripts run against the stand-in
 // game on the headless platform.
+#include "app/script.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <initializer_list>
+#include <map>
 #include <sstream>
 
-#include "app/script.h"
 #include "game_fixture.h"
 #include "layout/png_codec.h"
 
@@ -137,6 +139,60 @@ std::string describe(const ScriptCommand& cmd) {
     return out;
 }
 
+TEST(ScriptParser, IncludesReadRelativeToTheirScriptAndCarryMilestones) {
+    // A small in-memory folder: a story that includes a part, which includes
+    // another part beside it.
+    const std::map<std::string, std::string> files = {
+        {"story/parts/a.script", "# Milestone: first part\nwait 10\ninclude b.script\nwait 30\n"},
+        {"story/parts/b.script", "# Milestone: second part\nwait 20\n"},
+        {"story/loop.script", "include loop.script\n"},
+        {"story/bad.script", "wait 1\nwait soon\n"},
+    };
+    const ScriptReader reader = [&](const std::string& path) -> std::optional<std::string> {
+        const auto it = files.find(path);
+        if (it == files.end()) return std::nullopt;
+        return it->second;
+    };
+    std::string error;
+    const auto script = parseScript("include parts/a.script\n# Milestone: the end\nexpect var PlayerFree = 1\n",
+                                    "story/main.script", error, reader);
+    ASSERT_TRUE(script) << error;
+    ASSERT_EQ(script->commands.size(), 4u);
+    struct Want {
+        std::string file;
+        int line;
+        int64_t ms;
+        std::string milestone;
+    };
+    const Want want[] = {{"story/parts/a.script", 2, 10, "first part"},
+                         {"story/parts/b.script", 2, 20, "second part"},
+                         {"story/parts/a.script", 4, 30, "second part"},
+                         {"story/main.script", 3, 0, "the end"}};
+    for (size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(script->commands[i].file, want[i].file) << i;
+        EXPECT_EQ(script->commands[i].line, want[i].line) << i;
+        EXPECT_EQ(script->commands[i].ms, want[i].ms) << i;
+        EXPECT_EQ(script->commands[i].milestone, want[i].milestone) << i;
+    }
+
+    // Errors name the file and line where they stand.
+    const struct {
+        std::string text;
+        std::string error;
+    } bad[] = {
+        {"include missing.script", "story/main.script:1: cannot read story/missing.script"},
+        {"wait 5\ninclude loop.script", "story/loop.script:1: include of story/loop.script would read it again"},
+        {"include bad.script", "story/bad.script:2: expected wait MS"},
+        {"include", "story/main.script:1: a file name is missing"},
+    };
+    for (const auto& c : bad) {
+        EXPECT_FALSE(parseScript(c.text, "story/main.script", error, reader)) << c.text;
+        EXPECT_EQ(error.rfind(c.error, 0), 0u) << c.text << " gave: " << error;
+    }
+    EXPECT_FALSE(parseScript("include parts/a.script", "story/main.script", error));
+    EXPECT_EQ(error, "story/main.script:1: include is not possible here");
+}
+
 TEST(ScriptParser, ConditionsJoinCompareAndQuote) {
     struct Case {
         const char* line;
@@ -198,22 +254,27 @@ TEST(ScriptRun, ExpectationsPassOrFailWithWhatWasFound) {
     GameFixture f("script-expect");
     f.start();
     ScriptOutcome r = runScript(f,
-                      "expect hidden Natrzisti\n"
-                      "expect not shown Natrzisti\n"
-                      "expect shown SPanel\n"
-                      "expect caption Pitiva = \"10\"\n"
-                      "expect var OffsetX = 0\n"
-                      "expect var PlayerFree = 1\n"
-                      "expect var svyresenypripad = 0\n"
-                      "expect var CursorFile = \"Cursors\\Kurzor.cur\"\n"
-                      "expect cursor = \"Cursors\\Kurzor.cur\"\n"
-                      "expect frame Inventar = 0\n");
+                                "expect hidden Natrzisti\n"
+                                "expect not shown Natrzisti\n"
+                                "expect shown SPanel\n"
+                                "expect caption Pitiva = \"10\"\n"
+                                "expect var OffsetX = 0\n"
+                                "expect var PlayerFree = 1\n"
+                                "expect var svyresenypripad = 0\n"
+                                "expect var CursorFile = \"Cursors\\Kurzor.cur\"\n"
+                                "expect cursor = \"Cursors\\Kurzor.cur\"\n"
+                                "expect frame Inventar = 0\n");
     EXPECT_EQ(r.code, kScriptPassed) << r.output;
 
     r = runScript(f, "wait 100\nexpect caption Pitiva = \"11\"\n");
     EXPECT_EQ(r.code, kScriptFailed);
     EXPECT_NE(r.output.find("s.txt:2: expect caption Pitiva = \"11\""), std::string::npos) << r.output;
     EXPECT_NE(r.output.find("found caption \"10\""), std::string::npos) << r.output;
+
+    // A failure names the last milestone passed.
+    r = runScript(f, "# Milestone: the market at noon\nwait 50\nexpect caption Pitiva = \"99\"\n");
+    EXPECT_EQ(r.code, kScriptFailed);
+    EXPECT_NE(r.output.find("after the milestone: the market at noon"), std::string::npos) << r.output;
 
     r = runScript(f, "expect shown Nobody\n");
     EXPECT_EQ(r.code, kScriptFailed);
@@ -238,10 +299,10 @@ TEST(ScriptRun, ClicksGoThroughHitTestingAndKeysLastOneTick) {
     // Natrzisti shown: its background covers the window where it lies.
     f.game->layout.findAs<layout::Panel>("Natrzisti")->Visible = true;
     const ScriptOutcome r = runScript(f,
-                            "click 500 700\n"  // below the scene: the window itself
-                            "rclick 500 700\n"
-                            "click PozadiNatrzisti\n"  // its own handlers: nothing reaches the window
-                            "key Escape\nwait 500\n");
+                                      "click 500 700\n"  // below the scene: the window itself
+                                      "rclick 500 700\n"
+                                      "click PozadiNatrzisti\n"  // its own handlers: nothing reaches the window
+                                      "key Escape\nwait 500\n");
     EXPECT_EQ(r.code, kScriptPassed) << r.output;
     EXPECT_EQ(seen, (std::vector<std::string>{"left Form1", "right Form1"}));
     EXPECT_EQ(escapeTicks, 1);

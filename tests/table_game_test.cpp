@@ -18,6 +18,7 @@
 #include "story/movies.h"
 #include "story/publican_lines.h"
 #include "story/tick.h"
+#include "table_player.h"
 
 namespace kvarnel::screens {
 namespace {
@@ -26,6 +27,7 @@ using core::GameState;
 using core::RandomGenerator;
 using platform::Key;
 using testing::GameFixture;
+using testing::TablePlayer;
 
 // ---------------------------------------------------------------- the rules
 
@@ -471,62 +473,6 @@ TEST_F(TableGameTest, GoAwayClearsTheOfferAndReturnsToTheInn) {
 
 // ---------------------------------------------------------------- whole bets
 
-// A player at the table: every frame he looks where the ball is and presses
-// Left or Right, toward it to keep it in play or away from it to lose it.
-class TablePlayer {
-public:
-    explicit TablePlayer(GameFixture& f) : f_(f), s_(f.game->state) {}
-
-    // Plays one bet from the click on the stake to its end, steering toward
-    // the ball or away from it; returns the frames it lasted, or -1 when it
-    // did not end within `maxFrames`.
-    int playBet(bool keepInPlay, int maxFrames) {
-        for (int frame = 1; frame <= maxFrames; ++frame) {
-            steer(keepInPlay);
-            nextFrame();
-            if (s_.TableGameRunning == 0) {
-                release();
-                return frame;
-            }
-        }
-        release();
-        return -1;
-    }
-
-private:
-    void steer(bool toward) {
-        // The bat moves before the ball in a frame: aim at where the ball
-        // will be. Middles: the ball is 35 wide, the bat 106.
-        const int32_t ballMiddle = s_.BallX + s_.BallDX + 17;
-        const int32_t batMiddle = s_.BatX + 53;
-        int32_t want = ballMiddle - batMiddle;
-        if (!toward) want = ballMiddle < 223 ? 1000 : -1000;
-        f_.host->setKey(Key::Right, want > table::kBatStep / 2);
-        f_.host->setKey(Key::Left, want < -table::kBatStep / 2);
-    }
-    void release() {
-        f_.host->setKey(Key::Right, false);
-        f_.host->setKey(Key::Left, false);
-    }
-    // The loop runs on its own clock until the frame timer has ticked once.
-    // The click that placed the bet and every frame leave the loop at a
-    // frame's time, so the next frame falls due one interval on.
-    void nextFrame() {
-        const uint64_t before = f_.loop->frameTicks();
-        auto waiting = [&] { return f_.loop->frameTicks() == before && s_.TableGameRunning == 1; };
-        f_.loop->runUntil(f_.host->nowMs() + static_cast<uint64_t>(f_.game->c.Start->Interval));
-        const uint64_t limit = f_.host->nowMs() + 1000;
-        while (waiting() && f_.host->nowMs() < limit) f_.loop->runUntil(f_.host->nowMs() + 1);
-        // A won bet ends in the game tick, between two frames.
-        if (s_.TableGameRunning == 1) {
-            ASSERT_EQ(f_.loop->frameTicks(), before + 1) << "one look per frame";
-        }
-    }
-
-    GameFixture& f_;
-    GameState& s_;
-};
-
 TEST_F(TableGameTest, SteeringByWhatTheTableShowsWinsTwoBetsInARowLosesOneAndEarnsTheBetterEnding) {
     // The movies of the ending, under the names the game gave them at start-up.
     for (const app::AssetName& a : app::kAssetNames) {
@@ -539,7 +485,7 @@ TEST_F(TableGameTest, SteeringByWhatTheTableShowsWinsTwoBetsInARowLosesOneAndEar
     }
     f.host->setUtcTime({.hour = 18, .minute = 30, .second = 5, .millisecond = 250});
     openTable(2, 20, 0);
-    TablePlayer player(f);
+    TablePlayer player(*f.host, *f.game, *f.loop);
     // 85 s of game time a won bet: 100 counts of 17 ticks.
     constexpr int kBetFrames = 6000;
 
@@ -593,7 +539,7 @@ TEST_F(TableGameTest, SteeringByWhatTheTableShowsWinsTwoBetsInARowLosesOneAndEar
 
 TEST_F(TableGameTest, TenBetsLostInARowAndTheInnkeeperRefusesWithHisFirstLine) {
     openTable(2, 12, 0);
-    TablePlayer player(f);
+    TablePlayer player(*f.host, *f.game, *f.loop);
     for (int bet = 1; bet <= 10; ++bet) {
         SCOPED_TRACE(bet);
         play("click Label2\n");

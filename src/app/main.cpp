@@ -88,14 +88,8 @@ int run(const Options& opt) {
 
     std::optional<app::Script> script;
     if (!opt.script.empty()) {
-        const auto text = platform::host::readWholeFile(opt.script);
-        if (!text) {
-            std::cerr << "kvarnel: cannot read the script " << opt.script << "\n";
-            return app::kScriptMalformed;
-        }
         std::string error;
-        script = app::parseScript(std::string_view(reinterpret_cast<const char*>(text->data()), text->size()),
-                                  opt.script, error);
+        script = app::loadScript(opt.script, error);
         if (!script) {
             std::cerr << "kvarnel: " << error << "\n";
             return app::kScriptMalformed;

@@ -8,6 +8,7 @@
 
 #include "layout/png_codec.h"
 #include "platform/headless/headless_platform.h"
+#include "platform/host_files.h"
 #include "scenes/context.h"
 #include "story/movies.h"
 
@@ -389,9 +390,24 @@ std::string parseLine(std::string_view line, ScriptCommand& cmd) {
 
 }  // namespace
 
-std::optional<Script> parseScript(std::string_view text, const std::string& fileName, std::string& error) {
-    Script script;
-    script.fileName = fileName;
+namespace {
+
+// Includes nest at most this deep; a script that includes itself, directly
+// or through others, is caught by the chain of files being read.
+constexpr int kMaxIncludeDepth = 16;
+
+std::string folderOf(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+struct ParseState {
+    const ScriptReader& reader;
+    std::vector<std::string> chain;  // the files being read, outermost first
+    std::string milestone;
+};
+
+bool parseInto(std::string_view text, const std::string& fileName, ParseState& st, Script& script, std::string& error) {
     int lineNo = 0;
     while (!text.empty()) {
         ++lineNo;
@@ -404,6 +420,13 @@ std::optional<Script> parseScript(std::string_view text, const std::string& file
         for (size_t i = 0; i < line.size(); ++i) {
             if (line[i] == '"') inQuotes = !inQuotes;
             if (line[i] == '#' && !inQuotes) {
+                constexpr std::string_view kMilestone = "# Milestone:";
+                std::string_view comment = line.substr(i);
+                if (comment.starts_with(kMilestone)) {
+                    comment.remove_prefix(kMilestone.size());
+                    while (!comment.empty() && comment.front() == ' ') comment.remove_prefix(1);
+                    st.milestone = std::string(comment);
+                }
                 line = line.substr(0, i);
                 break;
             }
@@ -411,8 +434,41 @@ std::optional<Script> parseScript(std::string_view text, const std::string& file
         while (!line.empty() && (line.back() == ' ' || line.back() == '\t')) line.remove_suffix(1);
         while (!line.empty() && (line.front() == ' ' || line.front() == '\t')) line.remove_prefix(1);
         if (line.empty()) continue;
+        const std::string where = fileName + ":" + std::to_string(lineNo) + ": ";
+        if (line.starts_with("include ") || line == "include") {
+            std::string_view name = line.substr(7);
+            while (!name.empty() && (name.front() == ' ' || name.front() == '\t')) name.remove_prefix(1);
+            if (name.empty()) {
+                error = where + "a file name is missing";
+                return false;
+            }
+            if (!st.reader) {
+                error = where + "include is not possible here";
+                return false;
+            }
+            const std::string path = name.front() == '/' ? std::string(name) : folderOf(fileName) + std::string(name);
+            if (std::find(st.chain.begin(), st.chain.end(), path) != st.chain.end()) {
+                error = where + "include of " + path + " would read it again inside itself";
+                return false;
+            }
+            if (st.chain.size() >= kMaxIncludeDepth) {
+                error = where + "includes nest deeper than " + std::to_string(kMaxIncludeDepth);
+                return false;
+            }
+            const auto included = st.reader(path);
+            if (!included) {
+                error = where + "cannot read " + path;
+                return false;
+            }
+            st.chain.push_back(path);
+            if (!parseInto(*included, path, st, script, error)) return false;
+            st.chain.pop_back();
+            continue;
+        }
         ScriptCommand cmd;
         cmd.line = lineNo;
+        cmd.file = fileName;
+        cmd.milestone = st.milestone;
         cmd.source = std::string(line);
         std::string err = parseLine(line, cmd);
         if (err.empty() && cmd.kind == ScriptCommand::Kind::Screen) {
@@ -426,12 +482,37 @@ std::optional<Script> parseScript(std::string_view text, const std::string& file
             }
         }
         if (!err.empty()) {
-            error = fileName + ":" + std::to_string(lineNo) + ": " + err;
-            return std::nullopt;
+            error = where + err;
+            return false;
         }
         script.commands.push_back(std::move(cmd));
     }
+    return true;
+}
+
+}  // namespace
+
+std::optional<Script> parseScript(std::string_view text, const std::string& fileName, std::string& error,
+                                  const ScriptReader& reader) {
+    Script script;
+    script.fileName = fileName;
+    ParseState st{reader, {fileName}, {}};
+    if (!parseInto(text, fileName, st, script, error)) return std::nullopt;
     return script;
+}
+
+std::optional<Script> loadScript(const std::string& path, std::string& error) {
+    const ScriptReader reader = [](const std::string& file) -> std::optional<std::string> {
+        const auto bytes = platform::host::readWholeFile(file);
+        if (!bytes) return std::nullopt;
+        return std::string(bytes->begin(), bytes->end());
+    };
+    const auto text = reader(path);
+    if (!text) {
+        error = "cannot read the script " + path;
+        return std::nullopt;
+    }
+    return parseScript(*text, path, error, reader);
 }
 
 // ---------------------------------------------------------------------------
@@ -445,13 +526,14 @@ int ScriptRunner::run(const Script& script) {
         const ScriptCommand& cmd = script.commands[i];
         std::string failure;
         if (!execute(cmd, failure)) {
-            out_ << script.fileName << ":" << cmd.line << ": " << cmd.source << "\n  failed: " << failure << "\n";
+            out_ << cmd.file << ":" << cmd.line << ": " << cmd.source << "\n  failed: " << failure << "\n";
+            if (!cmd.milestone.empty()) out_ << "  after the milestone: " << cmd.milestone << "\n";
             return kScriptFailed;
         }
         // Closing the game (Exit on the menu) may end a script; it fails
         // only one that still has commands to run.
         if (loop_.quit() && i + 1 < script.commands.size()) {
-            out_ << script.fileName << ":" << cmd.line << ": the game was closed\n";
+            out_ << cmd.file << ":" << cmd.line << ": the game was closed\n";
             return kScriptFailed;
         }
     }

@@ -30,6 +30,11 @@
 //   screen WxH                    the headless screen's size; only before
 //                                 every other command (the host reads it
 //                                 before start-up; --screen overrides it)
+//   include FILE                  the commands of FILE, a path relative to
+//                                 the including script's folder
+// A comment "# Milestone: TEXT" names the stretch of play that follows; a
+// failure names the last milestone passed, so a long run says where in the
+// story it stopped.
 // A CONDITION is one or more parts joined with "and"; it holds when every
 // part holds. Each part may start with "not". OP is one of = != < <= > >=;
 // texts and colours compare with = or != only.
@@ -57,6 +62,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -123,8 +129,10 @@ struct ScriptCommand {
     };
     Kind kind = Kind::Wait;
     int line = 0;
-    std::string source;  // the line as written, for messages
-    std::string name;    // component, key or file
+    std::string file;       // the script it stands in (an included one, say)
+    std::string milestone;  // the last "# Milestone:" before it, if any
+    std::string source;     // the line as written, for messages
+    std::string name;       // component, key or file
     bool atPoint = false;
     int x = 0;
     int y = 0;
@@ -141,9 +149,17 @@ struct Script {
     std::optional<platform::Size> screen;
 };
 
+// Reads an included script by the path written after "include", resolved
+// against the including script's folder; nullopt when it cannot be read.
+using ScriptReader = std::function<std::optional<std::string>(const std::string& path)>;
+
 // Parses a whole script. On a malformed line returns nullopt and sets
-// `error` to "FILE:LINE: what is wrong".
-std::optional<Script> parseScript(std::string_view text, const std::string& fileName, std::string& error);
+// `error` to "FILE:LINE: what is wrong". Without a reader, "include" is an
+// error.
+std::optional<Script> parseScript(std::string_view text, const std::string& fileName, std::string& error,
+                                  const ScriptReader& reader = {});
+// Reads and parses the script file at `path`, with its includes.
+std::optional<Script> loadScript(const std::string& path, std::string& error);
 
 // Exit codes of a script run.
 inline constexpr int kScriptPassed = 0;

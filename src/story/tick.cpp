@@ -1,6 +1,3 @@
-// The idle remarks and the small games hook in at their steps below; until
-// they exist their steps keep their place (and their guards where ending the
-// tick matters) and do nothing.
 #include "story/tick.h"
 
 #include "core/countdown.h"
@@ -9,6 +6,7 @@
 #include "screens/menu.h"
 #include "screens/table_game.h"
 #include "story/conversation.h"
+#include "story/idle_remarks.h"
 #include "story/movies.h"
 #include "story/sequences.h"
 #include "story/speech.h"
@@ -102,8 +100,11 @@ void CasodavacTimer(scenes::Context& ctx) {
             s.IdleTime += core::kCountdownStep;
         }
     }
-    // 17. The idle remark itself comes with the remarks.
-    if (s.IdleRemarkDue == 1) s.IdleRemarkDue = 0;
+    // 17. The idle remark.
+    if (s.IdleRemarkDue == 1) {
+        IdleRemark(ctx);
+        s.IdleRemarkDue = 0;
+    }
     // 18.-19. The talk countdown and the conversation script's pass.
     if (s.TalkTimerOn == 1) core::advanceRuleA(s.TalkTime, s.TalkElapsed, s.TalkExpired);
     if (s.TalkExpired == 1) {
