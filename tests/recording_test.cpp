@@ -233,7 +233,9 @@ protected:
 };
 
 // The table game as a player comes to it, with the bat moved by keys, the
-// focus lost for a moment and a pointer dragged about.
+// focus lost for a moment and a pointer dragged about; then the detective
+// left idle at the inn for three remarks, each at a time of its own (the
+// first two within one wait).
 constexpr const char* kTableSession = R"(wait until shown VyberJazyk 30000
 click Label124
 start-scene Vhospode
@@ -254,7 +256,7 @@ focus lost
 wait 300
 focus gained
 wait until var TableGameRunning = 0 85000
-clock utc 2027-01-01 00:00:01.500
+clock utc 2027-01-01 00:00:01.750
 click Label2
 hold MouseLeft
 move 300 290
@@ -262,6 +264,16 @@ release MouseLeft
 wait until var TableGameRunning = 0 85000
 rclick 100 100
 wait 500
+click Label11
+clock local 2026-12-25 18:00:00
+wait until caption Popis != "" 20000
+wait until caption Popis = "" 20000
+clock local 2027-01-04 08:30:00.500
+wait until caption Popis != "" 30000
+move 600 300
+wait until caption Popis = "" 20000
+clock local 2027-07-10 23:15:00.750
+wait until caption Popis != "" 30000
 )";
 
 TEST_F(RecordingTest, AScriptedSessionReplaysToItsStateAndRecordsTheSameFileAgain) {
@@ -274,31 +286,47 @@ TEST_F(RecordingTest, AScriptedSessionReplaysToItsStateAndRecordsTheSameFileAgai
     EXPECT_NE(recorded.find("\nstart-scene Vhospode\nset Penez 3\nmove 500 290\nclick "), std::string::npos)
         << recorded;
     EXPECT_NE(recorded.find("\nclock utc 2026-12-31 23:59:59.250\nclick "), std::string::npos) << recorded;
-    EXPECT_NE(recorded.find("\nclock utc 2027-01-01 00:00:01.500\nclick "), std::string::npos) << recorded;
+    EXPECT_NE(recorded.find("\nclock utc 2027-01-01 00:00:01.750\nclick "), std::string::npos) << recorded;
+    // The idle remarks' clock before the waits they fall in; the wait that
+    // holds two remarks is cut between them.
+    EXPECT_NE(recorded.find("\nclock local 2026-12-25 18:00:00.000\nwait "), std::string::npos) << recorded;
+    EXPECT_NE(recorded.find("\nclock local 2027-01-04 08:30:00.500\nwait "), std::string::npos) << recorded;
+    EXPECT_NE(recorded.find("\nmove 600 300\nclock local 2027-07-10 23:15:00.750\nwait "), std::string::npos)
+        << recorded;
     EXPECT_NE(recorded.find("\nhold Right\nwait 400\nrelease Right\nkey Left\nfocus lost\nwait 300\nfocus gained\n"),
               std::string::npos)
         << recorded;
     EXPECT_EQ(recorded.find("Label"), std::string::npos) << "no component by name: " << recorded;
-    EXPECT_TRUE(recorded.ends_with("\nwait 500\ndump\n")) << recorded;
-    // Two bets were lost.
+    EXPECT_TRUE(recorded.ends_with("\ndump\n")) << recorded;
+    // Two bets were lost, and the last remark is the late hour's.
     const std::string dump = readText(path("table.script.dump"));
     EXPECT_NE(dump.find("TableWinnings = -2"), std::string::npos) << dump;
+    EXPECT_NE(dump.find("Popis: \"The midnight is close"), std::string::npos) << dump;
     expectReplaysAndRecordsAlike("table.script");
 }
 
-TEST_F(RecordingTest, TheReplayNeedsTheClockLinesToDrawTheSameBalls) {
-    // Without the clock the bets reseed from the replay's own calendar, and
-    // the balls fly elsewhere: the clock lines carry the run.
+TEST_F(RecordingTest, TheReplayNeedsTheClockLines) {
+    // Without them the bets reseed from the replay's own calendar and the
+    // balls fly elsewhere, and the detective remarks on another hour.
     play(kTableSession, "table.script");
-    std::string recorded = readText(path("table.script"));
+    const std::string recorded = readText(path("table.script"));
     const std::string dump = readText(path("table.script.dump"));
-    for (const char* line : {"clock utc 2026-12-31 23:59:59.250\n", "clock utc 2027-01-01 00:00:01.500\n"}) {
-        const size_t at = recorded.find(line);
-        ASSERT_NE(at, std::string::npos);
-        recorded.erase(at, std::string(line).size());
+    for (const char* clock : {"clock utc ", "clock local "}) {
+        SCOPED_TRACE(clock);
+        std::istringstream lines(recorded);
+        std::string without;
+        int dropped = 0;
+        for (std::string line; std::getline(lines, line);) {
+            if (line.starts_with(clock)) {
+                ++dropped;
+            } else {
+                without += line + "\n";
+            }
+        }
+        EXPECT_GE(dropped, 2);
+        const Played replay = play(without);
+        EXPECT_NE(replay.output, dump);
     }
-    const Played replay = play(recorded);
-    EXPECT_NE(replay.output, dump);
 }
 
 // A pointer moved and a key pressed at the very moment a game tick is due:
@@ -365,7 +393,8 @@ TEST_F(RecordingTest, InputThatArrivesWhenATickIsDueComesBeforeTheTick) {
 }
 
 // The desktop route through the real game: the language, New game, the
-// intro skipped, a look about the market place, then the window closed.
+// menu opened with Escape and closed, a look about the market place, the detective left idle
+// till he remarks on the time, then the window closed.
 TEST_F(RecordingTest, ALiveSessionReplaysToItsStateAndRecordsTheSameFileAgain) {
     ScheduledInput input({1024, 768});
     Game* game = nullptr;
@@ -377,7 +406,8 @@ TEST_F(RecordingTest, ALiveSessionReplaysToItsStateAndRecordsTheSameFileAgain) {
     input.at(12000, [&](ScheduledInput& p) { p.click(centre("Label124")); });
     input.at(13000, [](ScheduledInput& p) { p.click({506, 274}); });
     input.at(14000, [](ScheduledInput& p) { p.setKey(platform::Key::Escape, true); });
-    input.at(14080, [](ScheduledInput& p) { p.setKey(platform::Key::Escape, false); });
+    input.at(14030, [](ScheduledInput& p) { p.setKey(platform::Key::Escape, false); });
+    input.at(14500, [](ScheduledInput& p) { p.click({506, 274}); });  // back to the game
     for (int i = 0; i < 20; ++i) {
         input.at(15000 + 37 * static_cast<uint64_t>(i), [i](ScheduledInput& p) {
             p.pointer(platform::Event::Type::MouseMove, {100 + 40 * i, 300 + 7 * i});
@@ -389,17 +419,21 @@ TEST_F(RecordingTest, ALiveSessionReplaysToItsStateAndRecordsTheSameFileAgain) {
     input.at(17000, [](ScheduledInput& p) { p.click({480, 420}, platform::MouseButton::Right); });
     input.at(17500, [](ScheduledInput& p) { p.setActive(false); });
     input.at(18000, [](ScheduledInput& p) { p.setActive(true); });
-    input.at(21000, [](ScheduledInput& p) { p.quit(); });
+    // The calendar moves on meanwhile; only a reading of it is recorded.
+    input.setLocalTime(*parseCalendar("2026-12-25", "18:00:00.125"));
+    input.at(34000, [](ScheduledInput& p) { p.quit(); });
     playLive(input, "live.script", setup);
 
     const std::string recorded = readText(path("live.script"));
     const std::string dump = readText(path("live.script.dump"));
-    EXPECT_NE(dump.find("panels shown: Natrzisti"), std::string::npos) << dump;
+    EXPECT_NE(dump.find("\npanels shown: Natrzisti\n"), std::string::npos) << dump;
     EXPECT_NE(dump.find("Language = 2"), std::string::npos) << dump;
     EXPECT_NE(recorded.find("\nhold Escape\n"), std::string::npos) << recorded;
     EXPECT_NE(recorded.find("\nmove 480 420\nhold MouseLeft\n"), std::string::npos) << recorded;
     EXPECT_NE(recorded.find("\nhold MouseRight\n"), std::string::npos) << recorded;
     EXPECT_NE(recorded.find("\nfocus lost\n"), std::string::npos) << recorded;
+    EXPECT_NE(recorded.find("\nfocus gained\nclock local 2026-12-25 18:00:00.125\nwait "), std::string::npos)
+        << recorded;
     EXPECT_TRUE(recorded.ends_with("\ndump\n")) << recorded;
     expectReplaysAndRecordsAlike("live.script", setup);
 }
