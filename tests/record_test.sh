@@ -17,19 +17,23 @@ fresh_game() {  # fresh_game DIR: a copy of the stand-in game folder
   cp -r "$build/form1.layout" "$build/fonts.conf" "$build/Cursors" "$build/Animations" "$build"/mmid*.mid "$1/"
 }
 
-# The table game script, recorded; each run in a fresh game folder.
+# The table game script, recorded, by a player who had turned the music off;
+# each run in a fresh game folder.
 fresh_game "$work/a"
+printf '[Other]\r\nData76=0\r\nData77=1\r\nFiles13=470\r\nData93=0\r\n' >"$work/a/data.dat"
 "$kvarnel" --headless --game-dir "$work/a" --script "$source/tests/scripts/table_game_english.script" \
   --record "$work/table.rec" >/dev/null
 check "the recorded script passes" test $? -eq 0
 check "the recording ends in a dump" test "$(tail -n 1 "$work/table.rec")" = dump
 check "the clicks are recorded by their points" grep -Eq '^click [0-9]+ [0-9]+$' "$work/table.rec"
 check "the final state was written" grep -q '^--- state at ' "$work/table.rec.dump"
+check "the player's data.dat travels with it" grep -qx 'data-file "Data76=0"' "$work/table.rec"
 fresh_game "$work/b"
 "$kvarnel" --headless --game-dir "$work/b" --script "$work/table.rec" --record "$work/again.rec" >"$work/replay.out"
 check "the replay passes" test $? -eq 0
 check "the replay prints the recorded state" diff "$work/table.rec.dump" "$work/replay.out"
 check "recording the replay writes the same file" cmp "$work/table.rec" "$work/again.rec"
+check "the replay started from the player's data.dat" grep -q '^Data76=0' "$work/b/data.dat"
 
 # A recording names the screen it was made on, and its replay takes it.
 printf 'screen 1280x720\nwait until shown VyberJazyk 30000\nclick Label124\nwait 200\n' >"$work/wide.script"

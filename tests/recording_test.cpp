@@ -87,6 +87,10 @@ TEST(RecordingScriptLines, MalformedLinesNameTheLineAndTheProblem) {
         {"screen 800x0", "t.txt:1: expected screen WIDTHxHEIGHT"},
         {"screen 800x600x32", "t.txt:1: expected screen WIDTHxHEIGHT"},
         {"# head\nscreen 800x600\nwait 10\nscreen 800x600", "t.txt:4: screen must come before every other command"},
+        {"wait 10\ndata-file none", "t.txt:2: data-file must come before every other command"},
+        {"data-file \"[Other]\"\ndata-file none", "t.txt:2: data-file none after lines of it"},
+        {"data-file none\ndata-file \"[Other]\"", "t.txt:2: a line of data-file after data-file none"},
+        {"data-file [Other]", "t.txt:1: expected data-file none or data-file \"LINE\""},
     };
     for (const auto& [text, message] : cases) {
         std::string error;
@@ -94,10 +98,15 @@ TEST(RecordingScriptLines, MalformedLinesNameTheLineAndTheProblem) {
         EXPECT_EQ(error, message) << text;
     }
     std::string error;
-    const auto script = parseScript("# head\nscreen 800x600\nclock local 2026-12-24 18:00:00\n", "t.txt", error);
+    const auto script = parseScript(
+        "# head\nscreen 800x600\ndata-file \"[Other]\"\ndata-file \"\"\ndata-file \"Key=a \"b\" # c\"\n"
+        "clock local 2026-12-24 18:00:00\n",
+        "t.txt", error);
     ASSERT_TRUE(script) << error;
     ASSERT_TRUE(script->screen);
     EXPECT_EQ(*script->screen, (platform::Size{800, 600}));
+    // Each line whole, quotes and all, with the game's own line ends.
+    EXPECT_EQ(script->dataFile, "[Other]\r\n\r\nKey=a \"b\" # c\r\n");
 }
 
 // ---------------------------------------------------------------------------
@@ -166,6 +175,7 @@ struct Played {
 class RecordingTest : public ::testing::Test {
 protected:
     std::filesystem::path path(const std::string& name) const { return fixture_.folder / name; }
+    std::string gameFolder() const { return fixture_.folder.string() + "/"; }
 
     // Plays `text` on a new headless game, recorded to `record` when named.
     Played play(const std::string& text, const std::string& record = {}, const GameSetup& setup = {}) {
@@ -173,12 +183,15 @@ protected:
         const auto script = parseScript(text, "session.script", error);
         EXPECT_TRUE(script) << error;
         if (!script) return {kScriptMalformed, error};
+        // A fresh copy of the game has no "data.dat"; a recording brings its own.
+        if (!keepDataFile_) std::filesystem::remove(path("data.dat"));
+        if (!prepareDataFile(*script, gameFolder(), error)) return {kScriptMalformed, error};
         platform::HeadlessPlatform host(script->screen.value_or(platform::Size{1024, 768}),
                                         platform::makeTtfTextRasterizer(KVARNEL_FONTS_CONF));
         std::unique_ptr<RecordingPlatform> recorder;
         if (!record.empty()) {
-            recorder =
-                std::make_unique<RecordingPlatform>(host, path(record).string(), RecordingOptions{.scripted = true});
+            recorder = std::make_unique<RecordingPlatform>(
+                host, path(record).string(), RecordingOptions{.scripted = true, .gameFolder = gameFolder()});
         }
         Played run;
         std::ostringstream out;
@@ -190,15 +203,15 @@ protected:
 
     // Plays the desktop stand-in's input until it quits, recorded to `record`.
     void playLive(ScheduledInput& input, const std::string& record, const GameSetup& setup = {}) {
-        RecordingPlatform recorder(input, path(record).string());
+        std::filesystem::remove(path("data.dat"));
+        RecordingPlatform recorder(input, path(record).string(), RecordingOptions{.gameFolder = gameFolder()});
         session(recorder, &recorder, setup, [](Game&, GameLoop& loop) { loop.runUntilQuit(); });
     }
 
-    // One game from start-up to shutdown in the fixture's folder, which
-    // each starts with no data.dat, as a fresh copy of the game would.
+    // One game from start-up to shutdown in the fixture's folder, with the
+    // "data.dat" the caller left there.
     void session(platform::Platform& platform, RecordingPlatform* recorder, const GameSetup& setup,
                  const std::function<void(Game&, GameLoop&)>& body) {
-        std::filesystem::remove(path("data.dat"));
         Game game(platform, fixture_.folder.string() + "/");
         if (setup.beforeLoad) setup.beforeLoad(game);
         game.load(standinLayoutBytes(), "stand-in");
@@ -230,6 +243,8 @@ protected:
     }
 
     GameFixture fixture_{"recording"};
+    // play() starts from the "data.dat" the last game left.
+    bool keepDataFile_ = false;
 };
 
 // The table game as a player comes to it, with the bat moved by keys, the
@@ -327,6 +342,45 @@ TEST_F(RecordingTest, TheReplayNeedsTheClockLines) {
         const Played replay = play(without);
         EXPECT_NE(replay.output, dump);
     }
+}
+
+// The player's "data.dat" (the settings and a saved game) goes into the
+// recording, and the replay starts from it instead of the developer's.
+TEST_F(RecordingTest, ThePlayersSavedGameTravelsWithTheRecording) {
+    const Played saving = play(R"(wait until shown VyberJazyk 30000
+click Label124
+start-scene Les1
+set HasKnife 1
+set KnifeSlot 0
+key Escape
+click 505 394
+)");
+    ASSERT_EQ(saving.code, kScriptPassed) << saving.output;
+    keepDataFile_ = true;
+    const Played loading = play(R"(wait until shown VyberJazyk 30000
+click Label124
+click 496 334
+wait 500
+)",
+                                "load.script");
+    keepDataFile_ = false;
+    ASSERT_EQ(loading.code, kScriptPassed) << loading.output;
+    const std::string recorded = readText(path("load.script"));
+    const std::string dump = readText(path("load.script.dump"));
+    EXPECT_NE(recorded.find("\nscreen 1024x768\ndata-file \"[Other]\"\n"), std::string::npos) << recorded;
+    EXPECT_NE(dump.find("\npanels shown: Les1\n"), std::string::npos) << dump;
+    EXPECT_NE(dump.find("Knife@0"), std::string::npos) << dump;
+    // In a folder of its own (play() starts without "data.dat").
+    expectReplaysAndRecordsAlike("load.script");
+
+    // Without those lines Load finds nothing.
+    std::istringstream lines(recorded);
+    std::string without;
+    for (std::string line; std::getline(lines, line);) {
+        if (!line.starts_with("data-file ")) without += line + "\n";
+    }
+    const Played replay = play(without);
+    EXPECT_EQ(replay.output.find("Les1"), std::string::npos) << replay.output;
 }
 
 // A pointer moved and a key pressed at the very moment a game tick is due:
@@ -447,7 +501,7 @@ TEST_F(RecordingTest, AFileThatCannotBeWrittenIsReportedOnceAndTheGameGoesOn) {
         SCOPED_TRACE(file);
         ::testing::internal::CaptureStderr();
         platform::HeadlessPlatform host({1024, 768}, platform::makeTtfTextRasterizer(KVARNEL_FONTS_CONF));
-        RecordingPlatform recorder(host, file, RecordingOptions{.scripted = true});
+        RecordingPlatform recorder(host, file, RecordingOptions{.scripted = true, .gameFolder = gameFolder()});
         std::string error;
         const auto script = parseScript(kTableSession, "session.script", error);
         ASSERT_TRUE(script) << error;

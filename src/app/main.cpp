@@ -110,11 +110,19 @@ int run(const Options& opt) {
         }
     }
 
+    // A recorded session brings the "data.dat" it started with.
+    if (script) {
+        std::string error;
+        if (!app::prepareDataFile(*script, gameDir, error)) {
+            std::cerr << "kvarnel: " << error << "\n";
+            return 1;
+        }
+    }
     // Recording stands between the game and the real platform.
     std::unique_ptr<app::RecordingPlatform> recorder;
     if (!opt.record.empty()) {
-        recorder = std::make_unique<app::RecordingPlatform>(*host, opt.record,
-                                                            app::RecordingOptions{.scripted = script.has_value()});
+        recorder = std::make_unique<app::RecordingPlatform>(
+            *host, opt.record, app::RecordingOptions{.scripted = script.has_value(), .gameFolder = gameDir});
     }
     app::Game game(recorder ? static_cast<platform::Platform&>(*recorder) : *host, gameDir);
     try {

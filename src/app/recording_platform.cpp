@@ -15,6 +15,7 @@
 #include <iostream>
 #include <sstream>
 
+#include "core/settings_file.h"
 #include "platform/midi_file.h"
 
 namespace kvarnel::app {
@@ -153,6 +154,27 @@ void RecordingPlatform::writeHead() {
     const platform::Size screen = inner_.screenSize();
     write("# A session recorded by kvarnel --record; replay it with kvarnel --headless --script FILE");
     write("screen " + std::to_string(screen.width) + "x" + std::to_string(screen.height));
+    if (options_.gameFolder.empty()) return;
+    // The settings and the saved game the player had: the replay starts
+    // from them, not from the developer's.
+    const std::string dataFile = options_.gameFolder + std::string(core::kDataFileName);
+    if (!inner_.fileExists(dataFile)) {
+        write("data-file none");
+        return;
+    }
+    const auto bytes = inner_.readFile(dataFile);
+    if (!bytes) {
+        write("# " + std::string(core::kDataFileName) + " could not be read: the replay uses its own");
+        return;
+    }
+    std::string_view text(reinterpret_cast<const char*>(bytes->data()), bytes->size());
+    while (!text.empty()) {
+        const size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        if (line.ends_with('\r')) line.remove_suffix(1);
+        write("data-file \"" + std::string(line) + "\"");
+    }
 }
 
 void RecordingPlatform::write(const std::string& line) {

@@ -76,13 +76,17 @@ std::optional<platform::CalendarTime> parseCalendar(std::string_view date, std::
 struct RecordingOptions {
     // Whether a script drives the run (the runner reports its commands).
     bool scripted = false;
+    // The game folder (ending in '/'): its "data.dat" as start-up will find
+    // it goes into the head of the script. Empty: not recorded.
+    std::string gameFolder;
 };
 
 class RecordingPlatform : public platform::Platform {
 public:
     // Opens `path` for writing and writes the head of the script (the screen
-    // size the game will see). `inner` is the real platform; it must outlive
-    // this object.
+    // size the game will see, and "data.dat" as it is now). `inner` is the
+    // real platform; it must outlive this object. Made before the game reads
+    // its settings.
     RecordingPlatform(platform::Platform& inner, const std::string& path, RecordingOptions options = {});
     ~RecordingPlatform() override;
 

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <sstream>
 
+#include "core/settings_file.h"
 #include "layout/png_codec.h"
 #include "platform/headless/headless_platform.h"
 #include "platform/host_files.h"
@@ -377,6 +378,19 @@ std::string parseLine(std::string_view line, ScriptCommand& cmd) {
         if (std::sscanf(size.c_str(), "%dx%d%c", &cmd.x, &cmd.y, &end) != 2 || cmd.x <= 0 || cmd.y <= 0) {
             err = "expected screen WIDTHxHEIGHT";
         }
+    } else if (verb == "data-file") {
+        cmd.kind = K::DataFile;
+        // A line of the file, from the first quote to the last, as it stands.
+        c.skipSpace();
+        if (c.take("none")) {
+            cmd.name = "none";
+        } else if (c.rest.size() >= 2 && c.rest.front() == '"' && c.rest.back() == '"') {
+            cmd.dataLine = true;
+            cmd.name = std::string(c.rest.substr(1, c.rest.size() - 2));
+            c.rest = {};
+        } else {
+            err = "expected data-file none or data-file \"LINE\"";
+        }
     } else if (verb == "screenshot") {
         cmd.kind = K::Screenshot;
         cmd.name = std::string(c.word());
@@ -407,6 +421,10 @@ struct ParseState {
     std::string milestone;
 };
 
+std::string verb(const ScriptCommand& c) {
+    return c.source.substr(0, c.source.find(' '));
+}
+
 bool parseInto(std::string_view text, const std::string& fileName, ParseState& st, Script& script, std::string& error) {
     int lineNo = 0;
     while (!text.empty()) {
@@ -415,9 +433,11 @@ bool parseInto(std::string_view text, const std::string& fileName, ParseState& s
         std::string_view line = text.substr(0, nl);
         text.remove_prefix(nl == std::string_view::npos ? text.size() : nl + 1);
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        // A '#' starts a comment, unless it stands inside a quoted text.
+        // A '#' starts a comment, unless it stands inside a quoted text; a
+        // line of data-file is taken whole, whatever it holds.
         bool inQuotes = false;
-        for (size_t i = 0; i < line.size(); ++i) {
+        const bool wholeLine = line.starts_with("data-file \"");
+        for (size_t i = 0; i < line.size() && !wholeLine; ++i) {
             if (line[i] == '"') inQuotes = !inQuotes;
             if (line[i] == '#' && !inQuotes) {
                 constexpr std::string_view kMilestone = "# Milestone:";
@@ -471,14 +491,23 @@ bool parseInto(std::string_view text, const std::string& fileName, ParseState& s
         cmd.milestone = st.milestone;
         cmd.source = std::string(line);
         std::string err = parseLine(line, cmd);
-        if (err.empty() && cmd.kind == ScriptCommand::Kind::Screen) {
-            // The host sizes the screen before start-up, so the size must be
-            // known before anything runs.
+        using K = ScriptCommand::Kind;
+        if (err.empty() && (cmd.kind == K::Screen || cmd.kind == K::DataFile)) {
+            // The host sets both up before start-up, so they must be known
+            // before anything runs.
             if (std::any_of(script.commands.begin(), script.commands.end(),
-                            [](const ScriptCommand& c) { return c.kind != ScriptCommand::Kind::Screen; })) {
-                err = "screen must come before every other command";
-            } else {
+                            [](const ScriptCommand& c) { return c.kind != K::Screen && c.kind != K::DataFile; })) {
+                err = verb(cmd) + " must come before every other command";
+            } else if (cmd.kind == K::Screen) {
                 script.screen = platform::Size{cmd.x, cmd.y};
+            } else if (!cmd.dataLine) {
+                if (script.dataFile) err = "data-file none after lines of it";
+                script.dataFile = std::nullopt;
+                script.dataFileAbsent = true;
+            } else if (script.dataFileAbsent) {
+                err = "a line of data-file after data-file none";
+            } else {
+                script.dataFile = script.dataFile.value_or("") + cmd.name + "\r\n";
             }
         }
         if (!err.empty()) {
@@ -499,6 +528,21 @@ std::optional<Script> parseScript(std::string_view text, const std::string& file
     ParseState st{reader, {fileName}, {}};
     if (!parseInto(text, fileName, st, script, error)) return std::nullopt;
     return script;
+}
+
+bool prepareDataFile(const Script& script, const std::string& gameFolder, std::string& error) {
+    const std::string path = gameFolder + std::string(core::kDataFileName);
+    if (script.dataFile) {
+        const auto* bytes = reinterpret_cast<const uint8_t*>(script.dataFile->data());
+        if (!platform::host::writeAtomically(path, std::span(bytes, script.dataFile->size()))) {
+            error = "cannot write " + path + " as " + script.fileName + " names it";
+            return false;
+        }
+    } else if (script.dataFileAbsent && platform::host::exists(path) && std::remove(path.c_str()) != 0) {
+        error = "cannot remove " + path + " as " + script.fileName + " asks";
+        return false;
+    }
+    return true;
 }
 
 std::optional<Script> loadScript(const std::string& path, std::string& error) {
@@ -952,7 +996,8 @@ bool ScriptRunner::execute(const ScriptCommand& c, std::string& failure) {
             return true;
         }
         case K::Screen:
-            return true;  // the host sized the screen before start-up
+        case K::DataFile:
+            return true;  // the host set them up before start-up
         case K::ForgetCalls:
             if (auto* headless = headlessOf(p)) headless->calls.clear();
             return true;

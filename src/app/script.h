@@ -30,6 +30,10 @@
 //   screen WxH                    the headless screen's size; only before
 //                                 every other command (the host reads it
 //                                 before start-up; --screen overrides it)
+//   data-file none | data-file "LINE"   "data.dat" as the game finds it at
+//                                 start-up: missing, or these lines (the
+//                                 host writes it before start-up); only
+//                                 before every other command
 //   include FILE                  the commands of FILE, a path relative to
 //                                 the including script's folder
 // A comment "# Milestone: TEXT" names the stretch of play that follows; a
@@ -125,7 +129,8 @@ struct ScriptCommand {
         ForgetCalls,
         Clock,
         Focus,
-        Screen
+        Screen,
+        DataFile
     };
     Kind kind = Kind::Wait;
     int line = 0;
@@ -139,6 +144,7 @@ struct ScriptCommand {
     int64_t ms = 0;
     platform::MouseButton button = platform::MouseButton::Left;  // hold, release
     platform::CalendarTime calendar;                             // clock
+    bool dataLine = false;                                       // data-file: a line of the file (in name), not "none"
     std::vector<ScriptCondition> conditions;                     // wait until, expect: every one must hold
 };
 
@@ -147,7 +153,16 @@ struct Script {
     std::vector<ScriptCommand> commands;
     // The screen size its `screen` line asks for.
     std::optional<platform::Size> screen;
+    // "data.dat" as its `data-file` lines have it (CRLF after each line), or
+    // that it is missing; neither when it has no such line.
+    std::optional<std::string> dataFile;
+    bool dataFileAbsent = false;
 };
+
+// Puts "data.dat" into the game folder (which ends in '/') as the script's
+// `data-file` lines say, before the game starts; false with `error` set when
+// the file cannot be written or removed.
+bool prepareDataFile(const Script& script, const std::string& gameFolder, std::string& error);
 
 // Reads an included script by the path written after "include", resolved
 // against the including script's folder; nullopt when it cannot be read.
