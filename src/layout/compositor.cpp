@@ -56,6 +56,8 @@ void Compositor::drawText(Image& fb, const ScreenRect& clip, const Font& font, c
 }
 
 void Compositor::compose(Image& fb) {
+    // Pictures drawn in this picture are kept however full the budget.
+    DecodedPictures::instance().nextFrame();
     const int w = screen_.width(), h = screen_.height();
     if (fb.width != w || fb.height != h) {
         fb.width = w;
@@ -94,7 +96,7 @@ void Compositor::drawControl(Image& fb, Control& c, const ScreenRect& clip) {
         }
         case ComponentClass::Image: {
             auto& img = static_cast<ImageControl&>(c);
-            const Image& pic = img.Picture_.image;
+            const Image& pic = img.Picture_.image();
             if (pic.empty()) break;
             BlitOptions opt;
             if (img.Picture_.className == "TBitmap" || img.Picture_.className == "TDIB") {
@@ -108,7 +110,7 @@ void Compositor::drawControl(Image& fb, Control& c, const ScreenRect& clip) {
         }
         case ComponentClass::GifAnimator: {
             auto& gif = static_cast<GifAnimator&>(c);
-            const auto& frames = gif.Image_.frames;
+            const auto& frames = gif.Image_.frames();
             if (frames.empty()) break;
             const auto i =
                 static_cast<size_t>(std::clamp<int32_t>(gif.FrameIndex, 0, static_cast<int32_t>(frames.size()) - 1));
