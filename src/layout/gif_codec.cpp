@@ -445,7 +445,10 @@ std::vector<uint8_t> encodeGifFromImages(const std::vector<Image>& frames, const
     return encodeGif(plan);
 }
 
-GifAnimation decodeGifControlValue(std::span<const uint8_t> value) {
+namespace {
+// The GIF file inside an animated-GIF control's value, read by `read`, with
+// offsets counted from the start of the value.
+GifAnimation readControlValue(std::span<const uint8_t> value, GifAnimation (*read)(std::span<const uint8_t>)) {
     const uint32_t count = detail::readU32(value, 0, "GIF byte count");
     if (count > value.size() - 4) {
         throw DecodeError("GIF byte count " + std::to_string(count) + " runs past the value's " +
@@ -453,24 +456,19 @@ GifAnimation decodeGifControlValue(std::span<const uint8_t> value) {
                           0);
     }
     try {
-        return decodeGif(value.subspan(4, count));
+        return read(value.subspan(4, count));
     } catch (const DecodeError& e) {
         throw DecodeError(e.what(), e.offset() + 4);
     }
 }
+}  // namespace
+
+GifAnimation decodeGifControlValue(std::span<const uint8_t> value) {
+    return readControlValue(value, [](std::span<const uint8_t> gif) { return decodeGif(gif); });
+}
 
 GifAnimation outlineGifControlValue(std::span<const uint8_t> value) {
-    const uint32_t count = detail::readU32(value, 0, "GIF byte count");
-    if (count > value.size() - 4) {
-        throw DecodeError("GIF byte count " + std::to_string(count) + " runs past the value's " +
-                              std::to_string(value.size() - 4) + " bytes",
-                          0);
-    }
-    try {
-        return outlineGif(value.subspan(4, count));
-    } catch (const DecodeError& e) {
-        throw DecodeError(e.what(), e.offset() + 4);
-    }
+    return readControlValue(value, outlineGif);
 }
 
 std::vector<uint8_t> encodeGifControlValue(std::span<const uint8_t> gif) {

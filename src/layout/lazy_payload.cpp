@@ -5,6 +5,7 @@
 #include <sstream>
 #include <utility>
 
+#include "layout/codec_internal.h"
 #include "layout/errors.h"
 #include "layout/gif_codec.h"
 #include "layout/picture_record.h"
@@ -144,9 +145,9 @@ LazyPicture::LazyPicture(Picture decoded)
 
 LazyPicture LazyPicture::fromRecord(std::vector<uint8_t> record, PayloadOrigin origin) {
     LazyPicture p;
-    if (record.empty()) throw DecodeError("picture class name length: record is empty", 0);
+    detail::requireBytes(record, 0, 1, "picture class name length");
     const size_t nameLength = record[0];
-    if (record.size() < 1 + nameLength) throw DecodeError("picture class name runs past the record", 1);
+    detail::requireBytes(record, 1, nameLength, "picture class name");
     p.className.assign(reinterpret_cast<const char*>(record.data()) + 1, nameLength);
     // An unknown class is no picture, and the rest is not looked at.
     p.known = isKnownPictureClass(p.className);
