@@ -570,8 +570,8 @@ TEST_F(BonusGameTest, ARallyFrameDrawsTheCourtThePaddlesAndTheBall) {
     const layout::Image& shown = ctx().c.DXDraw3->front;
     ASSERT_EQ(shown.width, 568);
     ASSERT_EQ(shown.height, 768);
-    const layout::Image& paddle = ctx().c.DXImageList1->Items[4].Picture_.image;
-    const layout::Image& court = ctx().c.DXImageList1->Items[3].Picture_.image;
+    const layout::Image& paddle = ctx().c.DXImageList1->Items[4].Picture_.image();
+    const layout::Image& court = ctx().c.DXImageList1->Items[3].Picture_.image();
     for (int x : {0, 50, 102}) EXPECT_EQ(shown.at(380 + x, 762), paddle.at(x, 5)) << "paddle column " << x;
     EXPECT_EQ(shown.at(300, 762), court.at(300, 762));
 }

@@ -83,8 +83,8 @@ void expectItems(const std::vector<ImageListItem>& items, const std::vector<Coll
     for (const ItemCase& c : cases) {
         SCOPED_TRACE(caseName(c));
         const ImageListItem& item = items.at(static_cast<size_t>(c.index));
-        EXPECT_EQ(item.Picture_.image.width, c.w);
-        EXPECT_EQ(item.Picture_.image.height, c.h);
+        EXPECT_EQ(item.Picture_.image().width, c.w);
+        EXPECT_EQ(item.Picture_.image().height, c.h);
         EXPECT_EQ(item.Transparent, c.transparent);
         EXPECT_EQ(item.TransparentColor, 0xFFFFFFu);
         EXPECT_EQ(item.PatternWidth, 0);
@@ -100,7 +100,7 @@ void expectItems(const std::vector<ImageListItem>& items, const std::vector<Coll
         if (c.transparent) {
             // A keyed picture is framed by the key at its corners (so turned
             // and scaled draws leave no rectangle) and has a figure in it.
-            const Image& img = item.Picture_.image;
+            const Image& img = item.Picture_.image();
             for (auto [x, y] :
                  {std::pair{0, 0}, {img.width - 1, 0}, {0, img.height - 1}, {img.width - 1, img.height - 1}})
                 EXPECT_EQ(img.at(x, y) & 0xFFFFFF, 0xFFFFFFu) << "corner " << x << "," << y;
@@ -141,7 +141,7 @@ TEST(CaveArt, ObrazkyHasEveryPictureOfTheCaveScreen) {
     for (int i : intros) cases.push_back({i, Form::Jpeg, 572, 299, false, "cave introduction"});
     const int buttons[] = {18, 19, 44, 43, 15, 16, 45, 46};
     for (int b : buttons) {
-        const Image& img = items[static_cast<size_t>(b)].Picture_.image;
+        const Image& img = items[static_cast<size_t>(b)].Picture_.image();
         cases.push_back({b, Form::Dib24, img.width, img.height, true, "button"});
     }
     std::set<int> covered;
@@ -193,8 +193,8 @@ TEST(CaveArt, FramesOfOneSetDiffer) {
     for (const auto& [list, indices] : sets) {
         for (size_t a = 0; a < indices.size(); ++a)
             for (size_t b = a + 1; b < indices.size(); ++b)
-                EXPECT_FALSE((*list)[static_cast<size_t>(indices[a])].Picture_.image ==
-                             (*list)[static_cast<size_t>(indices[b])].Picture_.image)
+                EXPECT_FALSE((*list)[static_cast<size_t>(indices[a])].Picture_.image() ==
+                             (*list)[static_cast<size_t>(indices[b])].Picture_.image())
                     << "items " << indices[a] << " and " << indices[b] << " are the same picture";
     }
 }
@@ -218,8 +218,8 @@ TEST(CaveArt, ButtonPairsShareACentreOverTheHotRectangle) {
     };
     for (const Pair& p : pairs) {
         SCOPED_TRACE(p.what);
-        const Image& n = items[static_cast<size_t>(p.normal)].Picture_.image;
-        const Image& l = items[static_cast<size_t>(p.lit)].Picture_.image;
+        const Image& n = items[static_cast<size_t>(p.normal)].Picture_.image();
+        const Image& l = items[static_cast<size_t>(p.lit)].Picture_.image();
         const double nc = p.normalX + n.width / 2.0, lc = p.litX + l.width / 2.0;
         EXPECT_NEAR(nc, lc, 1.0);
         EXPECT_GT(nc, 286);
@@ -339,7 +339,7 @@ TEST(CaveArt, EveryMapShowsItsCavesWallsAndOpenings) {
     const int mapItems[] = {0, 20, 22, 24, 26, 28, 30};
     for (const WallRow& row : kWallTable) {
         SCOPED_TRACE("cave " + std::to_string(row.cave));
-        const Image& map = lists().cave()[static_cast<size_t>(mapItems[row.cave - 1])].Picture_.image;
+        const Image& map = lists().cave()[static_cast<size_t>(mapItems[row.cave - 1])].Picture_.image();
         ASSERT_GE(map.width, 768);
         const auto east = parseCells(row.east);
         const auto north = parseCells(row.north);

@@ -854,7 +854,7 @@ TEST_F(CaveTest, SpritesAreTurnedToTheirFacingInTheirBox) {
     frame();
     const layout::Image& front = c().DXDraw2->front;
     const cave::Level& l = *cave::level(5);
-    const layout::Image map = c().Obrazky->Items[static_cast<size_t>(l.mapItem)].Picture_.image;
+    const layout::Image map = c().Obrazky->Items[static_cast<size_t>(l.mapItem)].Picture_.image();
     int changed = 0, outside = 0;
     for (int y = s().DetectiveY - 20; y < s().DetectiveY + 114; ++y) {
         for (int x = s().DetectiveX - 20; x < s().DetectiveX + 114; ++x) {

@@ -44,7 +44,7 @@ TEST(LayoutTree, StoredPropertiesAndClassDefaults) {
     EXPECT_TRUE(hotspot->Visible);
     EXPECT_FALSE(hotspot->Transparent);
     EXPECT_FALSE(hotspot->Stretch);
-    EXPECT_TRUE(hotspot->Picture_.image.empty());
+    EXPECT_TRUE(hotspot->Picture_.image().empty());
     EXPECT_EQ(hotspot->Align_, Align::alNone);
     EXPECT_EQ(layout.findAs<ImageControl>("PozadiNatrzisti")->Align_, Align::alClient);
 
@@ -102,31 +102,31 @@ TEST(LayoutTree, PayloadsAreDecoded) {
     // down to its last rows.
     auto* penize = layout.findAs<ImageControl>("Penize");
     EXPECT_EQ(penize->Picture_.className, "TBitmap");
-    EXPECT_TRUE(sameImage(patternImage(62, 64, 1), penize->Picture_.image));
+    EXPECT_TRUE(sameImage(patternImage(62, 64, 1), penize->Picture_.image()));
 
     auto* jpeg = layout.findAs<ImageControl>("PozadiNatrzisti");
     EXPECT_EQ(jpeg->Picture_.className, "TJPEGImage");
-    EXPECT_EQ(jpeg->Picture_.image.width, 40);
-    EXPECT_EQ(jpeg->Picture_.image.height, 30);
+    EXPECT_EQ(jpeg->Picture_.image().width, 40);
+    EXPECT_EQ(jpeg->Picture_.image().height, 30);
 
     auto* gif = layout.findAs<GifAnimator>("Ztoci");
-    ASSERT_EQ(gif->Image_.frames.size(), 3u);
+    ASSERT_EQ(gif->Image_.frames().size(), 3u);
     EXPECT_EQ(gif->Image_.width, 8);
-    EXPECT_EQ(gif->Image_.frames[0].delayMs, 100);
-    EXPECT_EQ(gif->Image_.frames[1].delayMs, 50);     // 30 ms is raised to the minimum
-    EXPECT_EQ(gif->Image_.frames[2].delayMs, 10000);  // 20 s is cut to the maximum
-    EXPECT_EQ(gif->Image_.frames[1].image.at(3, 2) >> 24, 0u);  // the transparent hole
+    EXPECT_EQ(gif->Image_.frames()[0].delayMs, 100);
+    EXPECT_EQ(gif->Image_.frames()[1].delayMs, 50);     // 30 ms is raised to the minimum
+    EXPECT_EQ(gif->Image_.frames()[2].delayMs, 10000);  // 20 s is cut to the maximum
+    EXPECT_EQ(gif->Image_.frames()[1].image.at(3, 2) >> 24, 0u);  // the transparent hole
 
     auto* list = layout.findAs<DXImageList>("DXImageList1");
     ASSERT_EQ(list->Items.size(), 3u);
-    EXPECT_TRUE(sameImage(patternImage(35, 35, 2), list->Items[0].Picture_.image));
+    EXPECT_TRUE(sameImage(patternImage(35, 35, 2), list->Items[0].Picture_.image()));
     EXPECT_EQ(list->Items[1].Name, "Palka");
-    EXPECT_TRUE(sameImage(patternImage(106, 27, 3), list->Items[1].Picture_.image));
+    EXPECT_TRUE(sameImage(patternImage(106, 27, 3), list->Items[1].Picture_.image()));
     EXPECT_EQ(list->Items[0].TransparentColor, 0xFFFFFF);
     EXPECT_EQ(list->Items[1].TransparentColor, 0x00FF00FF);
     // An unknown picture class reads as an empty picture.
     EXPECT_FALSE(list->Items[2].Picture_.known);
-    EXPECT_TRUE(list->Items[2].Picture_.image.empty());
+    EXPECT_TRUE(list->Items[2].Picture_.image().empty());
     EXPECT_EQ(list->ColorTable.size(), 1024u);
 
     auto* waves = layout.findAs<DXWaveList>("Zvuky");

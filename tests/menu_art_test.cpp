@@ -37,7 +37,7 @@ struct Menu {
             .record());
     const std::vector<ImageListItem>& items() const { return layout.findAs<DXImageList>("GrafikaMenu")->Items; }
     const ImageListItem& item(int n) const { return items().at(static_cast<size_t>(n)); }
-    const Image& image(int n) const { return item(n).Picture_.image; }
+    const Image& image(int n) const { return item(n).Picture_.image(); }
 };
 
 const Menu& menu() {
@@ -97,7 +97,7 @@ bool isKey(const ImageListItem& item, uint32_t pixel) {
 // pixels that are not the key.
 Box visibleBox(int n, int x, int y) {
     const ImageListItem& item = menu().item(n);
-    const Image& img = item.Picture_.image;
+    const Image& img = item.Picture_.image();
     Box b{INT32_MAX, INT32_MAX, INT32_MIN, INT32_MIN};
     for (int py = 0; py < img.height; ++py) {
         for (int px = 0; px < img.width; ++px) {
@@ -152,7 +152,7 @@ TEST(MenuArt, PicturesAre24BitDibsButItem2AnUnknownGifClassThatReadsEmpty) {
     const ImageListItem& gifItem = menu().item(2);
     EXPECT_EQ(gifItem.Picture_.className, "TJvGIFImage");
     EXPECT_FALSE(gifItem.Picture_.known);
-    EXPECT_TRUE(gifItem.Picture_.image.empty());
+    EXPECT_TRUE(gifItem.Picture_.image().empty());
     // Yet the record holds a real GIF of 181 x 69 behind its byte count.
     const auto& rec = pictureBytes(menu().raw[2]);
     const size_t count = 1 + rec.at(0);
@@ -305,7 +305,7 @@ TEST(MenuArt, WhiteKeyedPicturesHaveNoLightFringe) {
     for (int n = 0; n < 59; ++n) {
         const ImageListItem& item = menu().item(n);
         if (!item.Transparent || item.TransparentColor != layout::clWhite) continue;
-        const Image& img = item.Picture_.image;
+        const Image& img = item.Picture_.image();
         int fringe = 0;
         for (int y = 0; y < img.height; ++y) {
             for (int x = 0; x < img.width; ++x) {

@@ -103,8 +103,8 @@ TEST_P(SceneBuilderTest, PanelReadsBackAsAHiddenLocationPanel) {
     ASSERT_FALSE(panel->children.empty());
     EXPECT_EQ(panel->children.front(), bg) << "the background lies below everything else";
     EXPECT_EQ(bg->Picture_.className, "TJPEGImage");
-    EXPECT_EQ(bg->Picture_.image.width, catalogued->bgPictureWidth);
-    EXPECT_EQ(bg->Picture_.image.height, catalogued->bgPictureHeight);
+    EXPECT_EQ(bg->Picture_.image().width, catalogued->bgPictureWidth);
+    EXPECT_EQ(bg->Picture_.image().height, catalogued->bgPictureHeight);
 }
 
 TEST_P(SceneBuilderTest, EveryTableNameIsOneClickableControlInsideThePanel) {
@@ -169,7 +169,7 @@ TEST_P(SceneBuilderTest, CatalogueComponentsKeepTheirFramesVisibilityAndPlace) {
         if (c.kind == "GIF") {
             auto* gif = layout::as<layout::GifAnimator>(ctl);
             ASSERT_NE(gif, nullptr);
-            EXPECT_EQ(gif->Image_.frames.size(), static_cast<size_t>(std::max(1, c.frames)));
+            EXPECT_EQ(gif->Image_.frames().size(), static_cast<size_t>(std::max(1, c.frames)));
             EXPECT_EQ(gif->Image_.width, c.pictureWidth);
             EXPECT_EQ(gif->Image_.height, c.pictureHeight);
             EXPECT_EQ(gif->Loop, c.loop);
@@ -240,19 +240,19 @@ TEST(SceneBuilderBushMan, HisAnimationsMeetHisStandingPictureAsTheScreenDrawsIt)
     ASSERT_TRUE(standing && shrub && eyes && mouth);
     EXPECT_TRUE(standing->Stretch);
     EXPECT_TRUE(shrub->Stretch);
-    ASSERT_EQ(shrub->Image_.frames.size(), 23u);
-    const layout::Image stood = onPanel(standing->Picture_.image, *standing, true);
+    ASSERT_EQ(shrub->Image_.frames().size(), 23u);
+    const layout::Image stood = onPanel(standing->Picture_.image(), *standing, true);
 
     const layout::ScreenRect eyesArea{eyes->Left, eyes->Top, std::min(eyes->Width, eyes->Image_.width),
                                       std::min(eyes->Height, eyes->Image_.height)};
     const layout::ScreenRect mouthArea{mouth->Left, mouth->Top, std::min(mouth->Width, mouth->Image_.width),
                                        std::min(mouth->Height, mouth->Image_.height)};
     // Frame 0 of each overlay is the face at rest: open eyes, closed mouth.
-    EXPECT_GE(agreement(onPanel(eyes->Image_.frames[0].image, *eyes, false), stood, eyesArea), 0.99);
-    EXPECT_GE(agreement(onPanel(mouth->Image_.frames[0].image, *mouth, false), stood, mouthArea), 0.99);
+    EXPECT_GE(agreement(onPanel(eyes->Image_.frames()[0].image, *eyes, false), stood, eyesArea), 0.99);
+    EXPECT_GE(agreement(onPanel(mouth->Image_.frames()[0].image, *mouth, false), stood, mouthArea), 0.99);
     // The overlays do move: some frame differs from the picture under them.
     auto moves = [&](const layout::GifAnimator& g, const layout::ScreenRect& r) {
-        return std::any_of(g.Image_.frames.begin(), g.Image_.frames.end(),
+        return std::any_of(g.Image_.frames().begin(), g.Image_.frames().end(),
                            [&](const auto& f) { return agreement(onPanel(f.image, g, false), stood, r) < 0.97; });
     };
     EXPECT_TRUE(moves(*eyes, eyesArea));
@@ -260,10 +260,10 @@ TEST(SceneBuilderBushMan, HisAnimationsMeetHisStandingPictureAsTheScreenDrawsIt)
 
     // His face shows in the shrub animation only past frame 6, and not at its end.
     bool standsSomewhere = false;
-    for (size_t i = 0; i < shrub->Image_.frames.size(); ++i) {
+    for (size_t i = 0; i < shrub->Image_.frames().size(); ++i) {
         SCOPED_TRACE("frame " + std::to_string(i));
-        const double a = agreement(onPanel(shrub->Image_.frames[i].image, *shrub, true), stood, eyesArea);
-        if (i <= 6 || i + 1 == shrub->Image_.frames.size()) {
+        const double a = agreement(onPanel(shrub->Image_.frames()[i].image, *shrub, true), stood, eyesArea);
+        if (i <= 6 || i + 1 == shrub->Image_.frames().size()) {
             EXPECT_LT(a, 0.5) << "his face shows while he counts as hidden";
         } else if (a >= 0.97) {
             standsSomewhere = true;
@@ -279,8 +279,8 @@ TEST(SceneBuilderBushMan, HisDaughterIsDrawnOnAClearSurround) {
     auto* girl = b.layout.findAs<layout::GifAnimator>("Dcerka");
     ASSERT_NE(girl, nullptr);
     EXPECT_TRUE(girl->Transparent);
-    ASSERT_FALSE(girl->Image_.frames.empty());
-    for (const auto& f : girl->Image_.frames) {
+    ASSERT_FALSE(girl->Image_.frames().empty());
+    for (const auto& f : girl->Image_.frames()) {
         const layout::Image& img = f.image;
         for (auto [x, y] : {std::pair{0, 0}, std::pair{img.width - 1, 0}, std::pair{0, img.height / 2},
                             std::pair{img.width - 1, img.height / 2}}) {
@@ -288,7 +288,7 @@ TEST(SceneBuilderBushMan, HisDaughterIsDrawnOnAClearSurround) {
         }
         EXPECT_GE(img.at(img.width / 2, img.height / 2) >> 24, 128u);
     }
-    EXPECT_NE(girl->Image_.frames.front().image, girl->Image_.frames[2].image) << "she does not move";
+    EXPECT_NE(girl->Image_.frames().front().image, girl->Image_.frames()[2].image) << "she does not move";
 }
 
 TEST(SceneBuilder, RejectsTheCountSentinel) {

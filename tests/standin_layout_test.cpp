@@ -154,7 +154,7 @@ TEST_F(StandinLayoutTest, ExitsTalkHotspotsAndItemsCarryTheHandlerNamesTheGameRe
             expectBinding(n, "OnClick", img->OnClick, n + "Click");
             EXPECT_TRUE(sharedMouseDown.count(img->OnMouseDown.name)) << n;
             EXPECT_TRUE(img->Transparent) << n;
-            EXPECT_GT(img->Picture_.image.width, 0) << n;
+            EXPECT_GT(img->Picture_.image().width, 0) << n;
         }
     }
     for (const char* count : {"Penez", "Pitiva"}) {

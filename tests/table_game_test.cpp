@@ -411,9 +411,9 @@ TEST_F(TableGameTest, TheArrowKeysMoveTheBatWithinTheTableAndItIsDrawnWhereItSta
     const layout::DXImageList& list = *c().DXImageList1;
     ASSERT_EQ(shown.width, 447);
     ASSERT_EQ(shown.height, 573);
-    const layout::Image& ball = list.Items[0].Picture_.image;
-    const layout::Image& table = list.Items[1].Picture_.image;
-    const layout::Image& bat = list.Items[2].Picture_.image;
+    const layout::Image& ball = list.Items[0].Picture_.image();
+    const layout::Image& table = list.Items[1].Picture_.image();
+    const layout::Image& bat = list.Items[2].Picture_.image();
     // The bat stands at 560, so only its top 13 rows are on the table.
     EXPECT_EQ(shown.at(s().BatX + bat.width / 2, 566), bat.at(bat.width / 2, 6) | 0xFF000000u);
     EXPECT_EQ(shown.at(s().BallX + ball.width / 2, s().BallY + ball.height / 2),

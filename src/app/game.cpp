@@ -47,7 +47,7 @@ void Game::registerHandlers() {
 }
 
 void Game::load(std::span<const uint8_t> layoutBytes, std::string_view source) {
-    layout = layout::loadLayout(layoutBytes, source);
+    layout = layout::loadLayout(layoutBytes, source, layout::PayloadDecoding::WhenFirstUsed);
     layout.bindHandlers(handlers);
     c = scenes::resolveControls(layout, source);
     story::checkConversationNames(layout, source);

@@ -153,7 +153,13 @@ void GameLoop::runUntilQuit() {
 void GameLoop::presentIfChanged() {
     const layout::Image& picture = framebuffer();
     if (presented_ && presentedFingerprint_ == composedFingerprint_) return;
-    game_.platform.present(picture.pixels.data(), picture.width, picture.height);
+    // Everything composed since the last present; all of it the first time.
+    if (!presented_) changedSincePresent_.clear();
+    game_.platform.present(picture.pixels.data(), picture.width, picture.height,
+                           presented_ && !allChanged_ ? std::span<const platform::Rect>(changedSincePresent_)
+                                                      : std::span<const platform::Rect>());
+    changedSincePresent_.clear();
+    allChanged_ = false;
     presentedFingerprint_ = composedFingerprint_;
     presented_ = true;
 }
@@ -162,6 +168,10 @@ const layout::Image& GameLoop::framebuffer() {
     const uint64_t fp = game_.compositor->fingerprint();
     if (!composed_ || fp != composedFingerprint_) {
         game_.compositor->compose(framebuffer_);
+        for (const layout::ScreenRect& r : game_.compositor->changed()) {
+            if (r.x == 0 && r.y == 0 && r.w == framebuffer_.width && r.h == framebuffer_.height) allChanged_ = true;
+            changedSincePresent_.push_back({r.x, r.y, r.w, r.h});
+        }
         composedFingerprint_ = fp;
         composed_ = true;
     }

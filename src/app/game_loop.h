@@ -62,6 +62,10 @@ private:
     bool composed_ = false;
     uint64_t presentedFingerprint_ = 0;
     bool presented_ = false;
+    // Where the framebuffer changed since the last present (several composes
+    // when a screenshot composed in between).
+    std::vector<platform::Rect> changedSincePresent_;
+    bool allChanged_ = false;
 };
 
 // The frame timer's shortest interval. An interval of 0 means "every idle

@@ -1,7 +1,7 @@
 // Process entry: command line, then the game's life on the chosen platform.
 //
-//   kvarnel [--window | --headless] [--script FILE] [--game-dir DIR] [--screen WxH]
-//           [--start-scene NAME]
+//   kvarnel [--window | --headless] [--script FILE] [--record FILE] [--game-dir DIR]
+//           [--screen WxH] [--start-scene NAME]
 //   kvarnel --dump-layout FILE
 //
 // The game folder is the executable's folder unless --game-dir or the
@@ -15,6 +15,7 @@
 
 #include "app/game.h"
 #include "app/game_loop.h"
+#include "app/recording_platform.h"
 #include "app/script.h"
 #include "layout/errors.h"
 #include "layout/layout.h"
@@ -33,20 +34,24 @@ struct Options {
     bool headless = false;
     bool windowed = false;
     std::string script;
+    std::string record;
     std::string gameDir;
     platform::Size screen{1024, 768};
+    bool screenGiven = false;
     std::string startScene;
 };
 
 int usage(const char* message) {
     if (message) std::cerr << "kvarnel: " << message << "\n";
-    std::cerr << "usage: kvarnel [--window | --headless] [--script FILE] [--game-dir DIR] [--screen WxH]\n"
-                 "               [--start-scene NAME]\n"
+    std::cerr << "usage: kvarnel [--window | --headless] [--script FILE] [--record FILE] [--game-dir DIR]\n"
+                 "               [--screen WxH] [--start-scene NAME]\n"
                  "       kvarnel --dump-layout FILE\n"
                  "  --window      a 1024x768 window instead of the whole desktop (Alt+Enter switches)\n"
                  "  --headless    no display and no sound; time runs as fast as the machine allows\n"
                  "  --script FILE play the commands of FILE, then quit (exit 0 passed, 1 failed, 2 malformed)\n"
-                 "  --screen WxH  the headless screen's size (default 1024x768)\n"
+                 "  --record FILE write the session as a script that replays it (kvarnel --headless --script FILE),\n"
+                 "                and the state it ended in to FILE.dump\n"
+                 "  --screen WxH  the headless screen's size (default 1024x768, or a script's screen line)\n"
                  "  --start-scene NAME  begin play in a location (Natrzisti, Les1, ...) as after the intro\n";
     return 2;
 }
@@ -91,9 +96,11 @@ int run(const Options& opt) {
         }
     }
 
+    // A recorded session names its screen; the command line still wins.
+    const platform::Size screen = script && script->screen && !opt.screenGiven ? *script->screen : opt.screen;
     std::unique_ptr<platform::Platform> host;
     if (opt.headless) {
-        host = std::make_unique<platform::HeadlessPlatform>(opt.screen, platform::makeTtfTextRasterizer(fontsConf));
+        host = std::make_unique<platform::HeadlessPlatform>(screen, platform::makeTtfTextRasterizer(fontsConf));
     } else {
         std::string error;
         host = platform::makeSdlPlatform({opt.windowed, fontsConf}, error);
@@ -103,7 +110,21 @@ int run(const Options& opt) {
         }
     }
 
-    app::Game game(*host, gameDir);
+    // A recorded session brings the "data.dat" it started with.
+    if (script) {
+        std::string error;
+        if (!app::prepareDataFile(*script, gameDir, error)) {
+            std::cerr << "kvarnel: " << error << "\n";
+            return 1;
+        }
+    }
+    // Recording stands between the game and the real platform.
+    std::unique_ptr<app::RecordingPlatform> recorder;
+    if (!opt.record.empty()) {
+        recorder = std::make_unique<app::RecordingPlatform>(
+            *host, opt.record, app::RecordingOptions{.scripted = script.has_value(), .gameFolder = gameDir});
+    }
+    app::Game game(recorder ? static_cast<platform::Platform&>(*recorder) : *host, gameDir);
     try {
         game.loadFromGameFolder();
     } catch (const layout::LayoutError& e) {
@@ -118,13 +139,28 @@ int run(const Options& opt) {
             game.close();
             return 2;
         }
-        story::startAtScene(game.ctx, *scene);
     }
     app::GameLoop loop(game);
+    if (recorder) {
+        recorder->setDumper([&game, &loop](std::ostream& out) {
+            std::ostringstream ignored;
+            app::ScriptRunner(game, loop, ignored).dump(out);
+        });
+    }
+    if (!opt.startScene.empty()) {
+        // With its pass, as the script's own start-scene runs it.
+        if (recorder) recorder->beginCommand("start-scene " + opt.startScene);
+        story::startAtScene(game.ctx, *scenes::sceneByName(opt.startScene));
+        if (recorder) {
+            loop.pass();
+            recorder->endCommand();
+        }
+    }
     int code = 0;
     if (script) {
         app::ScriptRunner runner(game, loop, std::cout);
         code = runner.run(*script);
+        if (recorder) recorder->finish();
         if (!loop.quit()) game.close();
     } else if (auto* headless = dynamic_cast<platform::HeadlessPlatform*>(host.get())) {
         // Nobody can close a headless game: report what start-up asked of
@@ -145,6 +181,7 @@ int run(const Options& opt) {
     } else {
         loop.runUntilQuit();
     }
+    if (recorder) recorder->finish();
     return code;
 }
 
@@ -168,6 +205,10 @@ int main(int argc, char** argv) {
             const char* file = next();
             if (!file) return usage("--script needs a file");
             opt.script = file;
+        } else if (arg == "--record") {
+            const char* file = next();
+            if (!file) return usage("--record needs a file");
+            opt.record = file;
         } else if (arg == "--game-dir") {
             const char* dir = next();
             if (!dir) return usage("--game-dir needs a folder");
@@ -178,6 +219,7 @@ int main(int argc, char** argv) {
                 opt.screen.width <= 0 || opt.screen.height <= 0) {
                 return usage("--screen needs WIDTHxHEIGHT");
             }
+            opt.screenGiven = true;
         } else if (arg == "--start-scene") {
             const char* name = next();
             if (!name) return usage("--start-scene needs a location's name");
@@ -190,5 +232,8 @@ int main(int argc, char** argv) {
         }
     }
     if (opt.headless && opt.windowed) return usage("--window and --headless exclude each other");
+    if (opt.headless && !opt.record.empty() && opt.script.empty()) {
+        return usage("--record on the headless platform needs --script (nobody plays it otherwise)");
+    }
     return run(opt);
 }

@@ -6,9 +6,11 @@
 #include <cstdio>
 #include <sstream>
 
+#include "core/settings_file.h"
 #include "layout/png_codec.h"
 #include "platform/headless/headless_platform.h"
 #include "platform/host_files.h"
+#include "platform/log.h"
 #include "scenes/context.h"
 #include "story/movies.h"
 
@@ -352,6 +354,44 @@ std::string parseLine(std::string_view line, ScriptCommand& cmd) {
     } else if (verb == "forget") {
         cmd.kind = K::ForgetCalls;
         if (!c.take("calls")) err = "expected forget calls";
+    } else if (verb == "clock") {
+        cmd.kind = K::Clock;
+        cmd.name = std::string(c.word());
+        const std::string_view date = c.word();
+        const std::string_view time = c.word();
+        const auto calendar = parseCalendar(date, time);
+        if ((cmd.name != "local" && cmd.name != "utc") || date.empty()) {
+            err = "expected clock local|utc YYYY-MM-DD HH:MM:SS[.mmm]";
+        } else if (!calendar) {
+            err = "'" + std::string(date) + " " + std::string(time) +
+                  "' is no valid date and time (YYYY-MM-DD HH:MM:SS[.mmm])";
+        } else {
+            cmd.calendar = *calendar;
+        }
+    } else if (verb == "focus") {
+        cmd.kind = K::Focus;
+        cmd.name = std::string(c.word());
+        if (cmd.name != "lost" && cmd.name != "gained") err = "expected focus lost or focus gained";
+    } else if (verb == "screen") {
+        cmd.kind = K::Screen;
+        const std::string size(c.word());
+        char end = 0;
+        if (std::sscanf(size.c_str(), "%dx%d%c", &cmd.x, &cmd.y, &end) != 2 || cmd.x <= 0 || cmd.y <= 0) {
+            err = "expected screen WIDTHxHEIGHT";
+        }
+    } else if (verb == "data-file") {
+        cmd.kind = K::DataFile;
+        // A line of the file, from the first quote to the last, as it stands.
+        c.skipSpace();
+        if (c.take("none")) {
+            cmd.name = "none";
+        } else if (c.rest.size() >= 2 && c.rest.front() == '"' && c.rest.back() == '"') {
+            cmd.dataLine = true;
+            cmd.name = std::string(c.rest.substr(1, c.rest.size() - 2));
+            c.rest = {};
+        } else {
+            err = "expected data-file none or data-file \"LINE\"";
+        }
     } else if (verb == "screenshot") {
         cmd.kind = K::Screenshot;
         cmd.name = std::string(c.word());
@@ -382,6 +422,10 @@ struct ParseState {
     std::string milestone;
 };
 
+std::string verb(const ScriptCommand& c) {
+    return c.source.substr(0, c.source.find(' '));
+}
+
 bool parseInto(std::string_view text, const std::string& fileName, ParseState& st, Script& script, std::string& error) {
     int lineNo = 0;
     while (!text.empty()) {
@@ -390,9 +434,11 @@ bool parseInto(std::string_view text, const std::string& fileName, ParseState& s
         std::string_view line = text.substr(0, nl);
         text.remove_prefix(nl == std::string_view::npos ? text.size() : nl + 1);
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        // A '#' starts a comment, unless it stands inside a quoted text.
+        // A '#' starts a comment, unless it stands inside a quoted text; a
+        // line of data-file is taken whole, whatever it holds.
         bool inQuotes = false;
-        for (size_t i = 0; i < line.size(); ++i) {
+        const bool wholeLine = line.starts_with("data-file \"");
+        for (size_t i = 0; i < line.size() && !wholeLine; ++i) {
             if (line[i] == '"') inQuotes = !inQuotes;
             if (line[i] == '#' && !inQuotes) {
                 constexpr std::string_view kMilestone = "# Milestone:";
@@ -445,7 +491,26 @@ bool parseInto(std::string_view text, const std::string& fileName, ParseState& s
         cmd.file = fileName;
         cmd.milestone = st.milestone;
         cmd.source = std::string(line);
-        const std::string err = parseLine(line, cmd);
+        std::string err = parseLine(line, cmd);
+        using K = ScriptCommand::Kind;
+        if (err.empty() && (cmd.kind == K::Screen || cmd.kind == K::DataFile)) {
+            // The host sets both up before start-up, so they must be known
+            // before anything runs.
+            if (std::any_of(script.commands.begin(), script.commands.end(),
+                            [](const ScriptCommand& c) { return c.kind != K::Screen && c.kind != K::DataFile; })) {
+                err = verb(cmd) + " must come before every other command";
+            } else if (cmd.kind == K::Screen) {
+                script.screen = platform::Size{cmd.x, cmd.y};
+            } else if (!cmd.dataLine) {
+                if (script.dataFile) err = "data-file none after lines of it";
+                script.dataFile = std::nullopt;
+                script.dataFileAbsent = true;
+            } else if (script.dataFileAbsent) {
+                err = "a line of data-file after data-file none";
+            } else {
+                script.dataFile = script.dataFile.value_or("") + cmd.name + "\r\n";
+            }
+        }
         if (!err.empty()) {
             error = where + err;
             return false;
@@ -466,6 +531,37 @@ std::optional<Script> parseScript(std::string_view text, const std::string& file
     return script;
 }
 
+bool prepareDataFile(const Script& script, const std::string& gameFolder, std::string& error) {
+    const std::string path = gameFolder + std::string(core::kDataFileName);
+    // A replay in someone's own game folder must not cost them their
+    // settings and saved game: the first replay that would change the file
+    // keeps it beside, and later ones leave that copy alone.
+    if ((script.dataFile || script.dataFileAbsent) && platform::host::exists(path)) {
+        const auto own = platform::host::readWholeFile(path);
+        const bool same = own && script.dataFile &&
+                          std::equal(own->begin(), own->end(), script.dataFile->begin(), script.dataFile->end());
+        const std::string kept = path + ".before-replay";
+        if (own && !same && !platform::host::exists(kept)) {
+            if (!platform::host::writeAtomically(kept, *own)) {
+                error = "cannot keep " + path + " as " + kept + " before replacing it";
+                return false;
+            }
+            logInfo("kept the folder's own " + path + " as " + kept);
+        }
+    }
+    if (script.dataFile) {
+        const auto* bytes = reinterpret_cast<const uint8_t*>(script.dataFile->data());
+        if (!platform::host::writeAtomically(path, std::span(bytes, script.dataFile->size()))) {
+            error = "cannot write " + path + " as " + script.fileName + " names it";
+            return false;
+        }
+    } else if (script.dataFileAbsent && platform::host::exists(path) && std::remove(path.c_str()) != 0) {
+        error = "cannot remove " + path + " as " + script.fileName + " asks";
+        return false;
+    }
+    return true;
+}
+
 std::optional<Script> loadScript(const std::string& path, std::string& error) {
     const ScriptReader reader = [](const std::string& file) -> std::optional<std::string> {
         const auto bytes = platform::host::readWholeFile(file);
@@ -483,7 +579,8 @@ std::optional<Script> loadScript(const std::string& path, std::string& error) {
 // ---------------------------------------------------------------------------
 // Running
 // ---------------------------------------------------------------------------
-ScriptRunner::ScriptRunner(Game& game, GameLoop& loop, std::ostream& out) : game_(game), loop_(loop), out_(out) {}
+ScriptRunner::ScriptRunner(Game& game, GameLoop& loop, std::ostream& out)
+    : game_(game), loop_(loop), out_(out), recorder_(dynamic_cast<RecordingPlatform*>(&game.platform)) {}
 
 int ScriptRunner::run(const Script& script) {
     for (size_t i = 0; i < script.commands.size(); ++i) {
@@ -542,7 +639,7 @@ std::string colourText(layout::TColor colour) {
 
 bool ScriptRunner::holds(const ScriptCondition& c, std::string& found) {
     using K = ScriptCondition::Kind;
-    auto* headless = dynamic_cast<platform::HeadlessPlatform*>(&game_.platform);
+    auto* headless = headlessOf(game_.platform);
     bool result = false;
     switch (c.kind) {
         case K::Shown:
@@ -774,6 +871,26 @@ namespace {
 std::string foundText(const std::string& found) {
     return found.starts_with('\n') ? "found" + found : "found " + found;
 }
+
+// A command that acts on the game, told to a recording around its run.
+class RecordedCommand {
+public:
+    RecordedCommand(RecordingPlatform* recorder, const std::string& line) : recorder_(recorder) {
+        if (recorder_) recorder_->beginCommand(line);
+    }
+    ~RecordedCommand() {
+        if (recorder_) recorder_->endCommand();
+    }
+    RecordedCommand(const RecordedCommand&) = delete;
+    RecordedCommand& operator=(const RecordedCommand&) = delete;
+
+private:
+    RecordingPlatform* recorder_;
+};
+
+std::string pointLine(const char* verb, int x, int y) {
+    return std::string(verb) + " " + std::to_string(x) + " " + std::to_string(y);
+}
 }  // namespace
 
 bool ScriptRunner::execute(const ScriptCommand& c, std::string& failure) {
@@ -785,6 +902,10 @@ bool ScriptRunner::execute(const ScriptCommand& c, std::string& failure) {
         case K::Move: {
             int x = 0, y = 0;
             if (!pointOf(c, x, y, failure)) return false;
+            const RecordedCommand recorded(recorder_, pointLine(c.kind == K::Move    ? "move"
+                                                                : c.kind == K::Click ? "click"
+                                                                                     : "rclick",
+                                                                x, y));
             if (c.kind == K::Move) {
                 p.setCursorPos({x, y});
                 platform::Event e;
@@ -798,6 +919,7 @@ bool ScriptRunner::execute(const ScriptCommand& c, std::string& failure) {
             return true;
         }
         case K::Key: {
+            const RecordedCommand recorded(recorder_, "key " + c.name);
             const auto key = *platform::keyFromName(c.name);
             p.setKeyOverride(key, true);
             loop_.runOneTick();
@@ -805,11 +927,14 @@ bool ScriptRunner::execute(const ScriptCommand& c, std::string& failure) {
             return true;
         }
         case K::Hold:
-        case K::Release:
+        case K::Release: {
+            const RecordedCommand recorded(recorder_, (c.kind == K::Hold ? "hold " : "release ") + c.name);
             p.setKeyOverride(*platform::keyFromName(c.name), c.kind == K::Hold);
             return true;
+        }
         case K::HoldButton:
         case K::ReleaseButton: {
+            const RecordedCommand recorded(recorder_, (c.kind == K::HoldButton ? "hold " : "release ") + c.name);
             // Where the pointer already is: a drag is a hold, moves, a release.
             platform::Event e;
             e.type = c.kind == K::HoldButton ? platform::Event::Type::MouseDown : platform::Event::Type::MouseUp;
@@ -843,21 +968,55 @@ bool ScriptRunner::execute(const ScriptCommand& c, std::string& failure) {
         case K::Dump:
             dump(out_);
             return true;
-        case K::StartScene:
+        case K::StartScene: {
+            const RecordedCommand recorded(recorder_, "start-scene " + c.name);
             story::startAtScene(game_.ctx, *scenes::sceneByName(c.name));
             loop_.pass();
             return true;
-        case K::Set:
-            if (game_.setVariable(c.name, c.ms)) return true;
+        }
+        case K::Set: {
+            bool done = game_.setVariable(c.name, c.ms);
             // A count label (Penez, Pitiva, body) shows its number as its caption.
-            if (auto* label = game_.layout.findAs<layout::Label>(c.name)) {
+            if (auto* label = game_.layout.findAs<layout::Label>(c.name); !done && label) {
                 game_.screen->setCaption(*label, std::to_string(c.ms));
-                return true;
+                done = true;
             }
-            failure = "no number variable, story flag or label named " + c.name;
-            return false;
+            if (!done) {
+                failure = "no number variable, story flag or label named " + c.name;
+                return false;
+            }
+            // No pass runs for it, so it is told once done.
+            const RecordedCommand recorded(recorder_, "set " + c.name + " " + std::to_string(c.ms));
+            return true;
+        }
+        case K::Clock: {
+            auto* headless = headlessOf(p);
+            if (!headless) {
+                failure = "the calendar can only be set on the headless platform";
+                return false;
+            }
+            if (c.name == "utc") {
+                headless->setUtcTime(c.calendar);
+            } else {
+                headless->setLocalTime(c.calendar);
+            }
+            return true;
+        }
+        case K::Focus: {
+            auto* headless = headlessOf(p);
+            if (!headless) {
+                failure = "the focus can only be set on the headless platform";
+                return false;
+            }
+            const RecordedCommand recorded(recorder_, "focus " + c.name);
+            headless->setActive(c.name == "gained");
+            return true;
+        }
+        case K::Screen:
+        case K::DataFile:
+            return true;  // the host set them up before start-up
         case K::ForgetCalls:
-            if (auto* headless = dynamic_cast<platform::HeadlessPlatform*>(&p)) headless->calls.clear();
+            if (auto* headless = headlessOf(p)) headless->calls.clear();
             return true;
         case K::Screenshot: {
             const std::vector<uint8_t> png = layout::encodePng(loop_.framebuffer());

@@ -23,6 +23,17 @@
 //   set NAME VALUE                a game variable or story flag := a number
 //   forget calls                  empties the record of platform calls
 //                                 (headless only)
+//   clock local|utc YYYY-MM-DD HH:MM:SS[.mmm]   the headless calendar the
+//                                 game reads (the weekday follows the date)
+//   focus lost | focus gained     the headless program loses or regains
+//                                 the focus (the frame timer stops meanwhile)
+//   screen WxH                    the headless screen's size; only before
+//                                 every other command (the host reads it
+//                                 before start-up; --screen overrides it)
+//   data-file none | data-file "LINE"   "data.dat" as the game finds it at
+//                                 start-up: missing, or these lines (the
+//                                 host writes it before start-up); only
+//                                 before every other command
 //   include FILE                  the commands of FILE, a path relative to
 //                                 the including script's folder
 // A comment "# Milestone: TEXT" names the stretch of play that follows; a
@@ -64,6 +75,7 @@
 
 #include "app/game.h"
 #include "app/game_loop.h"
+#include "app/recording_platform.h"
 
 namespace kvarnel::app {
 
@@ -114,7 +126,11 @@ struct ScriptCommand {
         Screenshot,
         StartScene,
         Set,
-        ForgetCalls
+        ForgetCalls,
+        Clock,
+        Focus,
+        Screen,
+        DataFile
     };
     Kind kind = Kind::Wait;
     int line = 0;
@@ -127,13 +143,26 @@ struct ScriptCommand {
     int y = 0;
     int64_t ms = 0;
     platform::MouseButton button = platform::MouseButton::Left;  // hold, release
+    platform::CalendarTime calendar;                             // clock
+    bool dataLine = false;                                       // data-file: a line of the file (in name), not "none"
     std::vector<ScriptCondition> conditions;                     // wait until, expect: every one must hold
 };
 
 struct Script {
     std::string fileName;
     std::vector<ScriptCommand> commands;
+    // The screen size its `screen` line asks for.
+    std::optional<platform::Size> screen;
+    // "data.dat" as its `data-file` lines have it (CRLF after each line), or
+    // that it is missing; neither when it has no such line.
+    std::optional<std::string> dataFile;
+    bool dataFileAbsent = false;
 };
+
+// Puts "data.dat" into the game folder (which ends in '/') as the script's
+// `data-file` lines say, before the game starts; false with `error` set when
+// the file cannot be written or removed.
+bool prepareDataFile(const Script& script, const std::string& gameFolder, std::string& error);
 
 // Reads an included script by the path written after "include", resolved
 // against the including script's folder; nullopt when it cannot be read.
@@ -152,6 +181,10 @@ inline constexpr int kScriptPassed = 0;
 inline constexpr int kScriptFailed = 1;
 inline constexpr int kScriptMalformed = 2;
 
+// While the game runs on a RecordingPlatform, the runner tells it every
+// command that acts on the game, as the line that replays it (a component
+// named by its point), so that recording a scripted run writes a script of
+// its own.
 class ScriptRunner {
 public:
     ScriptRunner(Game& game, GameLoop& loop, std::ostream& out);
@@ -175,6 +208,7 @@ private:
     Game& game_;
     GameLoop& loop_;
     std::ostream& out_;
+    RecordingPlatform* recorder_ = nullptr;
 };
 
 }  // namespace kvarnel::app

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "layout/image.h"
+#include "layout/lazy_payload.h"
 
 namespace kvarnel::layout {
 
@@ -194,7 +195,7 @@ class ImageControl : public Control {
 public:
     ImageControl() : Control(ComponentClass::Image) {}
 
-    Picture Picture_;  // "Picture" in the stream
+    LazyPicture Picture_;  // "Picture" in the stream
     bool AutoSize = false;
     bool Center = false;
     bool Stretch = false;
@@ -221,7 +222,7 @@ class GifAnimator : public Control {
 public:
     GifAnimator() : Control(ComponentClass::GifAnimator) {}
 
-    GifAnimation Image_;  // "Image" in the stream
+    LazyGif Image_;  // "Image" in the stream
     bool Animate = false;
     bool AutoSize = true;
     bool Loop = true;
@@ -318,7 +319,7 @@ public:
 
 struct ImageListItem {
     std::string Name;
-    Picture Picture_;
+    LazyPicture Picture_;
     int32_t PatternWidth = 0;
     int32_t PatternHeight = 0;
     bool SystemMemory = false;

@@ -1,11 +1,14 @@
 #include "layout/compositor.h"
 
+#include <algorithm>
+
 #include "layout/blit.h"
 
 namespace kvarnel::layout {
 namespace {
 
 constexpr size_t kTextCacheSize = 256;
+const Font kHintFont{.Name = "MS Sans Serif", .Height = -11, .Color = clBlack};
 
 void mix(uint64_t& h, uint64_t v) {
     h ^= v + 0x9E3779B97F4A7C15ull + (h << 6) + (h >> 2);
@@ -55,18 +58,89 @@ void Compositor::drawText(Image& fb, const ScreenRect& clip, const Font& font, c
     blendMask(fb, clip, m.alpha.data(), m.width, m.height, x, y, colorToArgb(font.Color));
 }
 
+void Compositor::listShowing(Control& parent, const ScreenRect& clip, std::vector<Drawn>& out) const {
+    for (Control* c : screen_.paintOrder(parent)) {
+        if (!c->Visible) continue;
+        const ScreenRect r = screen_.bounds(*c).intersect(clip);
+        if (r.empty()) continue;
+        uint64_t h = 0;
+        mixOwn(h, *c);
+        out.push_back({c, r, h});
+        listShowing(*c, r, out);
+    }
+}
+
 void Compositor::compose(Image& fb) {
+    // Pictures drawn in this picture are kept however full the budget.
+    DecodedPictures::instance().nextFrame();
     const int w = screen_.width(), h = screen_.height();
+    bool full = fb.pixels.data() != lastBuffer_ || fb.width != w || fb.height != h;
     if (fb.width != w || fb.height != h) {
         fb.width = w;
         fb.height = h;
         fb.pixels.assign(static_cast<size_t>(w) * h, 0xFF000000u);
     }
-    Form& form = screen_.layout().form();
     const ScreenRect all{0, 0, w, h};
-    fillRect(fb, all, all, colorToArgb(form.Color));
-    if (form.Visible) drawChildren(fb, form, all);
-    drawHint(fb);
+    Form& form = screen_.layout().form();
+
+    // What shows now, control by control in painting order, the tooltip last.
+    std::vector<Drawn> now;
+    now.reserve(drawn_.size());
+    if (form.Visible) listShowing(form, all, now);
+    const HintState& hint = screen_.hint();
+    uint64_t hintHash = 0;
+    mix(hintHash, hint.shown);
+    mixString(hintHash, hint.text);
+    now.push_back({nullptr, hintBox(), hintHash});
+
+    // The same controls in the same order: only those that changed, where
+    // they were and where they are, are drawn again. Anything else (a place
+    // shown or hidden, a control moved in the order) draws everything.
+    changed_.clear();
+    full = full || now.size() != drawn_.size() || form.Color != lastFormColor_;
+    for (size_t i = 0; !full && i < now.size(); ++i) {
+        const Drawn& a = drawn_[i];
+        const Drawn& b = now[i];
+        if (a.control != b.control) {
+            full = true;
+        } else if (a.rect != b.rect || a.hash != b.hash) {
+            addChanged(a.rect);
+            addChanged(b.rect);
+        }
+    }
+    int64_t area = 0;
+    for (const ScreenRect& r : changed_) area += int64_t{r.w} * r.h;
+    if (full || area * 2 > int64_t{w} * h) {
+        changed_.assign(1, all);
+    }
+    for (const ScreenRect& clip : changed_) {
+        fillRect(fb, clip, all, colorToArgb(form.Color));
+        if (form.Visible) drawChildren(fb, form, clip);
+        drawHint(fb, clip);
+    }
+    drawn_ = std::move(now);
+    lastBuffer_ = fb.pixels.data();
+    lastFormColor_ = form.Color;
+}
+
+// Adds `r` to the rectangles drawn again, merged with any it overlaps, so
+// that no pixel is drawn twice.
+void Compositor::addChanged(ScreenRect r) {
+    if (r.empty()) return;
+    for (bool merged = true; merged;) {
+        merged = false;
+        for (size_t i = 0; i < changed_.size(); ++i) {
+            if (changed_[i].intersect(r).empty()) continue;
+            const ScreenRect& o = changed_[i];
+            const int left = std::min(o.x, r.x), top = std::min(o.y, r.y);
+            const int right = std::max(o.x + o.w, r.x + r.w), bottom = std::max(o.y + o.h, r.y + r.h);
+            r = {left, top, right - left, bottom - top};
+            changed_.erase(changed_.begin() + static_cast<std::ptrdiff_t>(i));
+            merged = true;
+            break;
+        }
+    }
+    changed_.push_back(r);
 }
 
 void Compositor::drawChildren(Image& fb, Control& parent, const ScreenRect& clip) {
@@ -94,7 +168,7 @@ void Compositor::drawControl(Image& fb, Control& c, const ScreenRect& clip) {
         }
         case ComponentClass::Image: {
             auto& img = static_cast<ImageControl&>(c);
-            const Image& pic = img.Picture_.image;
+            const Image& pic = img.Picture_.image();
             if (pic.empty()) break;
             BlitOptions opt;
             if (img.Picture_.className == "TBitmap" || img.Picture_.className == "TDIB") {
@@ -108,7 +182,7 @@ void Compositor::drawControl(Image& fb, Control& c, const ScreenRect& clip) {
         }
         case ComponentClass::GifAnimator: {
             auto& gif = static_cast<GifAnimator&>(c);
-            const auto& frames = gif.Image_.frames;
+            const auto& frames = gif.Image_.frames();
             if (frames.empty()) break;
             const auto i =
                 static_cast<size_t>(std::clamp<int32_t>(gif.FrameIndex, 0, static_cast<int32_t>(frames.size()) - 1));
@@ -140,19 +214,41 @@ void Compositor::drawControl(Image& fb, Control& c, const ScreenRect& clip) {
     }
 }
 
-void Compositor::drawHint(Image& fb) {
+ScreenRect Compositor::hintBox() const {
     const HintState& hint = screen_.hint();
-    if (!hint.shown || hint.text.empty()) return;
-    const Font font{.Name = "MS Sans Serif", .Height = -11, .Color = clBlack};
-    const platform::TextSize size = screen_.text().measure(Screen::fontSpec(font), hint.text);
+    if (!hint.shown || hint.text.empty()) return {};
+    const platform::TextSize size = screen_.text().measure(Screen::fontSpec(kHintFont), hint.text);
     ScreenRect box{hint.x, hint.y, size.width + 6, size.height + 4};
     // Keep the box on the screen.
     box.x = std::clamp(box.x, 0, std::max(0, screen_.width() - box.w));
     box.y = std::clamp(box.y, 0, std::max(0, screen_.height() - box.h));
-    const ScreenRect all{0, 0, fb.width, fb.height};
-    fillRect(fb, all, box, argb(0, 0, 0));
-    fillRect(fb, all, {box.x + 1, box.y + 1, box.w - 2, box.h - 2}, argb(0xFF, 0xFF, 0xE1));
-    drawText(fb, all, font, hint.text, box.x + 3, box.y + 2);
+    return box;
+}
+
+void Compositor::drawHint(Image& fb, const ScreenRect& clip) {
+    const ScreenRect box = hintBox();
+    if (box.empty()) return;
+    fillRect(fb, clip, box, argb(0, 0, 0));
+    fillRect(fb, clip, {box.x + 1, box.y + 1, box.w - 2, box.h - 2}, argb(0xFF, 0xFF, 0xE1));
+    drawText(fb, clip, kHintFont, screen_.hint().text, box.x + 3, box.y + 2);
+}
+
+void Compositor::mixOwn(uint64_t& h, Control& c) const {
+    mix(h, (static_cast<uint64_t>(static_cast<uint32_t>(c.Left)) << 32) ^ static_cast<uint32_t>(c.Top));
+    mix(h, (static_cast<uint64_t>(static_cast<uint32_t>(c.Width)) << 32) ^ static_cast<uint32_t>(c.Height));
+    if (auto* label = as<Label>(&c)) {
+        mixString(h, label->Caption);
+        mix(h, static_cast<uint32_t>(label->Font_.Color));
+        mix(h, static_cast<uint32_t>(label->Font_.Height));
+    } else if (auto* gif = as<GifAnimator>(&c)) {
+        mix(h, static_cast<uint32_t>(gif->FrameIndex));
+    } else if (auto* movie = as<ShockwaveFlash>(&c)) {
+        const MovieFrame frame = movieFrames_ ? movieFrames_(*movie) : MovieFrame{};
+        mix(h, reinterpret_cast<uintptr_t>(frame.image));
+        mix(h, frame.serial);
+    } else if (auto* draw = as<DXDraw>(&c)) {
+        mix(h, draw->flips);
+    }
 }
 
 void Compositor::mixShowing(uint64_t& h, const Control& parent) const {
@@ -163,21 +259,7 @@ void Compositor::mixShowing(uint64_t& h, const Control& parent) const {
         // which are most of the layout at any time.
         mix(h, c->Visible);
         if (!c->Visible) continue;
-        mix(h, (static_cast<uint64_t>(static_cast<uint32_t>(c->Left)) << 32) ^ static_cast<uint32_t>(c->Top));
-        mix(h, (static_cast<uint64_t>(static_cast<uint32_t>(c->Width)) << 32) ^ static_cast<uint32_t>(c->Height));
-        if (auto* label = as<Label>(c)) {
-            mixString(h, label->Caption);
-            mix(h, static_cast<uint32_t>(label->Font_.Color));
-            mix(h, static_cast<uint32_t>(label->Font_.Height));
-        } else if (auto* gif = as<GifAnimator>(c)) {
-            mix(h, static_cast<uint32_t>(gif->FrameIndex));
-        } else if (auto* movie = as<ShockwaveFlash>(c)) {
-            const MovieFrame frame = movieFrames_ ? movieFrames_(*movie) : MovieFrame{};
-            mix(h, reinterpret_cast<uintptr_t>(frame.image));
-            mix(h, frame.serial);
-        } else if (auto* draw = as<DXDraw>(c)) {
-            mix(h, draw->flips);
-        }
+        mixOwn(h, *c);
         mixShowing(h, *c);
     }
 }

@@ -97,7 +97,9 @@ std::vector<int> storedRowOrder(int height, bool interlaced) {
 
 class GifDecoder {
 public:
-    explicit GifDecoder(std::span<const uint8_t> data) : reader_{data, 0} {}
+    // `outlineOnly`: read every block and check every limit, but skip the
+    // compressed pixels; the frames come back with their delays and no image.
+    GifDecoder(std::span<const uint8_t> data, bool outlineOnly) : reader_{data, 0}, outlineOnly_(outlineOnly) {}
 
     GifAnimation run(size_t maxFrames) {
         int error = 0;
@@ -107,7 +109,7 @@ public:
         detail::checkImageSize(gif_->SWidth, gif_->SHeight, 6, "GIF logical screen");
         anim_.width = gif_->SWidth;
         anim_.height = gif_->SHeight;
-        canvas_.assign(static_cast<size_t>(anim_.width) * anim_.height, 0);
+        if (!outlineOnly_) canvas_.assign(static_cast<size_t>(anim_.width) * anim_.height, 0);
 
         while (anim_.frames.size() < maxFrames) {
             const size_t recordStart = reader_.pos;
@@ -172,6 +174,18 @@ private:
                               reader_.pos);
         }
 
+        if (outlineOnly_) {
+            int codeSize = 0;
+            GifByteType* block = nullptr;
+            if (DGifGetCode(gif_, &codeSize, &block) == GIF_ERROR) throw libraryError();
+            while (block != nullptr) {
+                if (DGifGetCodeNext(gif_, &block) == GIF_ERROR) throw libraryError();
+            }
+            anim_.frames.push_back(GifFrame{Image{}, delayMs(control_)});
+            composedPixels_ += screenPixels;
+            return;
+        }
+
         std::vector<uint32_t> colours;
         colours.reserve(static_cast<size_t>(map->ColorCount));
         for (int i = 0; i < map->ColorCount; ++i) {
@@ -231,6 +245,7 @@ private:
     }
 
     SpanReader reader_;
+    bool outlineOnly_ = false;
     DecoderHandle handle_;
     GifFileType* gif_ = nullptr;
     GifAnimation anim_;
@@ -309,8 +324,13 @@ void checkPlan(const GifPlan& plan, int mapSize) {
 }  // namespace
 
 GifAnimation decodeGif(std::span<const uint8_t> gif, size_t maxFrames) {
-    GifDecoder decoder(gif);
+    GifDecoder decoder(gif, false);
     return decoder.run(maxFrames);
+}
+
+GifAnimation outlineGif(std::span<const uint8_t> gif) {
+    GifDecoder decoder(gif, true);
+    return decoder.run(SIZE_MAX);
 }
 
 std::vector<uint8_t> encodeGif(const GifPlan& plan) {
@@ -425,7 +445,10 @@ std::vector<uint8_t> encodeGifFromImages(const std::vector<Image>& frames, const
     return encodeGif(plan);
 }
 
-GifAnimation decodeGifControlValue(std::span<const uint8_t> value) {
+namespace {
+// The GIF file inside an animated-GIF control's value, read by `read`, with
+// offsets counted from the start of the value.
+GifAnimation readControlValue(std::span<const uint8_t> value, GifAnimation (*read)(std::span<const uint8_t>)) {
     const uint32_t count = detail::readU32(value, 0, "GIF byte count");
     if (count > value.size() - 4) {
         throw DecodeError("GIF byte count " + std::to_string(count) + " runs past the value's " +
@@ -433,10 +456,19 @@ GifAnimation decodeGifControlValue(std::span<const uint8_t> value) {
                           0);
     }
     try {
-        return decodeGif(value.subspan(4, count));
+        return read(value.subspan(4, count));
     } catch (const DecodeError& e) {
         throw DecodeError(e.what(), e.offset() + 4);
     }
+}
+}  // namespace
+
+GifAnimation decodeGifControlValue(std::span<const uint8_t> value) {
+    return readControlValue(value, [](std::span<const uint8_t> gif) { return decodeGif(gif); });
+}
+
+GifAnimation outlineGifControlValue(std::span<const uint8_t> value) {
+    return readControlValue(value, outlineGif);
 }
 
 std::vector<uint8_t> encodeGifControlValue(std::span<const uint8_t> gif) {

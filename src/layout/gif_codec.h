@@ -31,6 +31,11 @@ namespace kvarnel::layout {
 // a frame without its trailer byte is accepted. The offset is how far the
 // decoder had read.
 GifAnimation decodeGif(std::span<const uint8_t> gif, size_t maxFrames = SIZE_MAX);
+// The same walk over the file's blocks without decoding the compressed
+// pixels: the screen size and every frame with its delay, each frame's image
+// left empty. Cheap; damage inside the compressed pixels shows only when the
+// file is decoded.
+GifAnimation outlineGif(std::span<const uint8_t> gif);
 
 // One frame for encodeGif. `indices` holds width x height palette indices,
 // rows top to bottom in display order (the encoder reorders interlaced rows).
@@ -75,6 +80,7 @@ std::vector<uint8_t> encodeGifFromImages(const std::vector<Image>& frames, const
 // then a GIF file. decodeGifControlValue() throws DecodeError when the count
 // runs past the value; offsets count from the start of the value.
 GifAnimation decodeGifControlValue(std::span<const uint8_t> value);
+GifAnimation outlineGifControlValue(std::span<const uint8_t> value);
 std::vector<uint8_t> encodeGifControlValue(std::span<const uint8_t> gif);
 
 }  // namespace kvarnel::layout

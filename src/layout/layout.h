@@ -2,7 +2,8 @@
 //
 // buildLayout() creates one component per object record, sets each stored
 // property through its class's property table (a property the class lacks
-// is an error), decodes every picture, GIF and wave, and resolves component
+// is an error), decodes every picture, GIF and wave (or, for the game,
+// leaves pictures and GIFs to be decoded when first used), and resolves component
 // references once the whole stream has been read. Event properties are kept
 // as names; bindHandlers() looks each name up in one HandlerRegistry.
 #pragma once
@@ -80,10 +81,18 @@ private:
 
 // Builds the component tree of `root`. Throws LayoutError naming `source`,
 // the component, the property and the byte offset of the first problem.
-Layout buildLayout(const ObjectRecord& root, std::string_view source = "layout stream");
+// When pictures and GIF animations are decoded: all of them while the layout
+// is built (a damaged one stops the build with its offset: tools, checks),
+// or each when first drawn or measured (the game: a damaged one draws
+// nothing and is logged then).
+enum class PayloadDecoding : uint8_t { AtOnce, WhenFirstUsed };
+
+Layout buildLayout(const ObjectRecord& root, std::string_view source = "layout stream",
+                   PayloadDecoding decoding = PayloadDecoding::AtOnce);
 
 // readStream() and buildLayout() in one.
-Layout loadLayout(std::span<const uint8_t> bytes, std::string_view source = "layout stream");
+Layout loadLayout(std::span<const uint8_t> bytes, std::string_view source = "layout stream",
+                  PayloadDecoding decoding = PayloadDecoding::AtOnce);
 
 // Writes the tree as indented text, one component a line: class, name and
 // stored properties in stream order; binary values as their summaries.

@@ -99,6 +99,7 @@ struct Ctx {
     std::vector<EventBinding*>* bindings = nullptr;
     std::map<size_t, std::string>* summaries = nullptr;
     std::string_view itemOf;  // "Items[3]" inside a collection
+    bool lazy = false;        // pictures and GIFs decoded when first used
 
     [[noreturn]] void fail(const std::string& what, size_t offset) const {
         std::ostringstream msg;
@@ -220,10 +221,25 @@ std::string describe(const Picture& p) {
     return p.className + " " + std::to_string(p.image.width) + "x" + std::to_string(p.image.height);
 }
 
-Picture readPicture(const Ctx& ctx) {
+PayloadOrigin originOf(const Ctx& ctx) {
+    std::string property(ctx.property);
+    if (!ctx.itemOf.empty()) property = std::string(ctx.itemOf) + "." + property;
+    return {std::string(ctx.source), ctx.record->name, ctx.record->className, std::move(property),
+            ctx.value->binaryDataOffset()};
+}
+
+LazyPicture readPicture(const Ctx& ctx) {
+    if (ctx.lazy) {
+        // Only the class name is read now; the pixels when first drawn.
+        LazyPicture p = ctx.decode([&](std::span<const uint8_t> b) {
+            return LazyPicture::fromRecord(std::vector<uint8_t>(b.begin(), b.end()), originOf(ctx));
+        });
+        ctx.summarise(p.className);
+        return p;
+    }
     Picture p = ctx.decode([](std::span<const uint8_t> b) { return decodePictureRecord(b); });
     ctx.summarise(describe(p));
-    return p;
+    return LazyPicture(std::move(p));
 }
 
 template <auto M>
@@ -233,9 +249,17 @@ void setPicture(Component& c, const Ctx& ctx) {
 
 template <auto M>
 void setGif(Component& c, const Ctx& ctx) {
-    GifAnimation anim = ctx.decode([](std::span<const uint8_t> b) { return decodeGifControlValue(b); });
+    LazyGif anim;
+    if (ctx.lazy) {
+        // The blocks are walked now for the size and the frames' delays.
+        anim = ctx.decode([&](std::span<const uint8_t> b) {
+            return LazyGif::fromControlValue(std::vector<uint8_t>(b.begin(), b.end()), originOf(ctx));
+        });
+    } else {
+        anim = ctx.decode([](std::span<const uint8_t> b) { return decodeGifControlValue(b); });
+    }
     ctx.summarise("GIF " + std::to_string(anim.width) + "x" + std::to_string(anim.height) + ", " +
-                  std::to_string(anim.frames.size()) + (anim.frames.size() == 1 ? " frame" : " frames"));
+                  std::to_string(anim.frameCount()) + (anim.frameCount() == 1 ? " frame" : " frames"));
     Member<M>::of(c) = std::move(anim);
 }
 
@@ -589,7 +613,7 @@ uint32_t colorToArgb(TColor color) {
 // ---------------------------------------------------------------------------
 class LayoutBuilder {
 public:
-    LayoutBuilder(Layout& layout, std::string_view source) : layout_(layout), source_(source) {}
+    LayoutBuilder(Layout& layout, std::string_view source, bool lazy) : layout_(layout), source_(source), lazy_(lazy) {}
 
     void build(const ObjectRecord& root) {
         if (root.className != "TForm1") {
@@ -608,7 +632,7 @@ public:
 private:
     void applyProperties(Component& c, const ObjectRecord& rec, const ClassInfo& info) {
         for (const auto& p : rec.properties) {
-            Ctx ctx{source_, &rec, p.name, &p.value, &layout_.bindings_, &layout_.summaries_, {}};
+            Ctx ctx{source_, &rec, p.name, &p.value, &layout_.bindings_, &layout_.summaries_, {}, lazy_};
             const auto rule = std::find_if(info.rules.begin(), info.rules.end(),
                                            [&](const PropertyRule& r) { return r.name == p.name; });
             if (rule == info.rules.end()) ctx.fail("class " + rec.className + " has no such property", p.offset);
@@ -673,16 +697,17 @@ private:
 
     Layout& layout_;
     std::string_view source_;
+    bool lazy_ = false;
 };
 
-Layout buildLayout(const ObjectRecord& root, std::string_view source) {
+Layout buildLayout(const ObjectRecord& root, std::string_view source, PayloadDecoding decoding) {
     Layout layout;
-    LayoutBuilder(layout, source).build(root);
+    LayoutBuilder(layout, source, decoding == PayloadDecoding::WhenFirstUsed).build(root);
     return layout;
 }
 
-Layout loadLayout(std::span<const uint8_t> bytes, std::string_view source) {
-    return buildLayout(readStream(bytes, source), source);
+Layout loadLayout(std::span<const uint8_t> bytes, std::string_view source, PayloadDecoding decoding) {
+    return buildLayout(readStream(bytes, source), source, decoding);
 }
 
 // ---------------------------------------------------------------------------

@@ -45,6 +45,11 @@ constexpr std::array<std::string_view, 4> kCountedClasses{"TBitmap", "TJPEGImage
 
 }  // namespace
 
+bool isKnownPictureClass(std::string_view className) {
+    return std::any_of(kPictureClasses.begin(), kPictureClasses.end(),
+                       [&](const PictureClass& c) { return c.name == className; });
+}
+
 Picture decodePictureRecord(std::span<const uint8_t> record) {
     detail::requireBytes(record, 0, 1, "picture class name length");
     const size_t nameLength = record[0];

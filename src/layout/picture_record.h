@@ -29,6 +29,9 @@ namespace kvarnel::layout {
 // the message names the class being decoded.
 Picture decodePictureRecord(std::span<const uint8_t> record);
 
+// Whether the decoder has the picture class `className`.
+bool isKnownPictureClass(std::string_view className);
+
 // Builds a picture record: the class name as a short string, the 4-byte byte
 // count for the classes that have one ("TBitmap", "TJPEGImage", "TGIFImage",
 // "TJvGIFImage"), then `classData`. `countExtra` is added to the count

@@ -28,9 +28,9 @@ void Screen::setScreenSize(int width, int height) {
 void Screen::applyAutoSizes() {
     for (Component* c : layout_.components()) {
         if (auto* img = as<ImageControl>(c)) {
-            if (img->AutoSize && !img->Picture_.image.empty()) {
-                img->Width = img->Picture_.image.width;
-                img->Height = img->Picture_.image.height;
+            if (img->AutoSize && !img->Picture_.image().empty()) {
+                img->Width = img->Picture_.image().width;
+                img->Height = img->Picture_.image().height;
             }
         } else if (auto* gif = as<GifAnimator>(c)) {
             if (gif->AutoSize && !gif->Image_.empty()) {
@@ -159,10 +159,11 @@ void Screen::autoSize(Label& label) {
 // ---------------------------------------------------------------------------
 namespace {
 int frameDelay(const GifAnimator& gif) {
-    const auto& frames = gif.Image_.frames;
-    if (frames.empty()) return 100;
-    const auto i = static_cast<size_t>(std::clamp<int32_t>(gif.FrameIndex, 0, static_cast<int32_t>(frames.size()) - 1));
-    return std::clamp(frames[i].delayMs, 50, 10000);
+    // The delays are known without decoding the frames.
+    const size_t count = gif.Image_.frameCount();
+    if (count == 0) return 100;
+    const auto i = static_cast<size_t>(std::clamp<int32_t>(gif.FrameIndex, 0, static_cast<int32_t>(count) - 1));
+    return std::clamp(gif.Image_.delayMs(i), 50, 10000);
 }
 }  // namespace
 
@@ -180,7 +181,7 @@ void Screen::stopAnimation(GifAnimator& gif) {
 }
 
 void Screen::setFrameIndex(GifAnimator& gif, int index) {
-    if (index < 0 || index >= static_cast<int>(gif.Image_.frames.size())) return;
+    if (index < 0 || index >= static_cast<int>(gif.Image_.frameCount())) return;
     gif.FrameIndex = index;
     gif.frameDueMs = 0;
 }
@@ -189,7 +190,7 @@ bool Screen::advanceAnimations(uint64_t nowMs) {
     bool changed = false;
     for (GifAnimator* gif : gifs_) {
         if (!gif->Animate) continue;
-        const auto count = static_cast<int32_t>(gif->Image_.frames.size());
+        const auto count = static_cast<int32_t>(gif->Image_.frameCount());
         if (count < 2) continue;
         if (gif->frameDueMs == 0) {
             gif->frameDueMs = nowMs + static_cast<uint64_t>(frameDelay(*gif));
@@ -216,7 +217,7 @@ bool Screen::advanceAnimations(uint64_t nowMs) {
 uint64_t Screen::nextAnimationDue() const {
     uint64_t due = std::numeric_limits<uint64_t>::max();
     for (const GifAnimator* gif : gifs_) {
-        if (!gif->Animate || gif->Image_.frames.size() < 2) continue;
+        if (!gif->Animate || gif->Image_.frameCount() < 2) continue;
         // An unscheduled animation is scheduled on the next pass: due now.
         due = std::min(due, gif->frameDueMs);
     }

@@ -14,7 +14,7 @@ bool gMinimised = false;
 const ImageListItem* itemAt(const DXImageList& list, int n) {
     if (n < 0 || n >= static_cast<int>(list.Items.size())) return nullptr;
     const ImageListItem& item = list.Items[static_cast<size_t>(n)];
-    return item.Picture_.image.empty() ? nullptr : &item;
+    return item.Picture_.image().empty() ? nullptr : &item;
 }
 
 // One row filled pixel by pixel and copied down to the others: every frame
@@ -81,7 +81,7 @@ void Surface::fillBlack() {
 void Surface::drawItem(const DXImageList& list, int n, int x, int y) {
     const ImageListItem* item = itemAt(list, n);
     if (!item) return;
-    drawScaled(list, n, x, y, item->Picture_.image.width, item->Picture_.image.height);
+    drawScaled(list, n, x, y, item->Picture_.image().width, item->Picture_.image().height);
 }
 
 void Surface::drawScaled(const DXImageList& list, int n, int x, int y, int w, int h) {
@@ -140,12 +140,12 @@ void Surface::flip() {
                 break;
             case SurfaceCommand::Kind::Scaled: {
                 const ImageListItem& item = cmd.list->Items[static_cast<size_t>(cmd.n)];
-                blitScaled(draw_.back, clip, item.Picture_.image, cmd.x, cmd.y, cmd.w, cmd.h, optionsFor(item));
+                blitScaled(draw_.back, clip, item.Picture_.image(), cmd.x, cmd.y, cmd.w, cmd.h, optionsFor(item));
                 break;
             }
             case SurfaceCommand::Kind::Turned: {
                 const ImageListItem& item = cmd.list->Items[static_cast<size_t>(cmd.n)];
-                blitTurned(draw_.back, clip, item.Picture_.image, cmd.x, cmd.y, cmd.w, cmd.h, cmd.ax, cmd.ay,
+                blitTurned(draw_.back, clip, item.Picture_.image(), cmd.x, cmd.y, cmd.w, cmd.h, cmd.ax, cmd.ay,
                            cmd.degrees, optionsFor(item));
                 break;
             }
@@ -159,12 +159,12 @@ void Surface::flip() {
 
 int Surface::itemWidth(const DXImageList& list, int n) {
     const ImageListItem* item = itemAt(list, n);
-    return item ? item->Picture_.image.width : 0;
+    return item ? item->Picture_.image().width : 0;
 }
 
 int Surface::itemHeight(const DXImageList& list, int n) {
     const ImageListItem* item = itemAt(list, n);
-    return item ? item->Picture_.image.height : 0;
+    return item ? item->Picture_.image().height : 0;
 }
 
 }  // namespace kvarnel::layout

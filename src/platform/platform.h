@@ -35,6 +35,15 @@ struct Size {
     bool operator==(const Size&) const = default;
 };
 
+// A rectangle of the screen, in pixels.
+struct Rect {
+    int x = 0;
+    int y = 0;
+    int w = 0;
+    int h = 0;
+    bool operator==(const Rect&) const = default;
+};
+
 struct Point {
     int x = 0;
     int y = 0;
@@ -50,8 +59,8 @@ std::optional<Key> keyFromName(std::string_view name);
 // A date and time of day, local or UTC as the call says.
 struct CalendarTime {
     int year = 2000;
-    int month = 1;  // 1..12
-    int day = 1;    // 1..31
+    int month = 1;    // 1..12
+    int day = 1;      // 1..31
     int weekday = 6;  // 0 = Sunday .. 6 = Saturday
     int hour = 0;
     int minute = 0;
@@ -64,10 +73,10 @@ enum class MouseButton : uint8_t { Left, Right, Middle };
 
 struct Event {
     enum class Type : uint8_t {
-        MouseDown,   // button, position
-        MouseUp,     // button, position
-        MouseMove,   // position
-        MediaEnded,  // player: a playback started with notification ended or was stopped
+        MouseDown,    // button, position
+        MouseUp,      // button, position
+        MouseMove,    // position
+        MediaEnded,   // player: a playback started with notification ended or was stopped
         FocusGained,  // the program became the active application
         FocusLost,
         Quit,  // the user asked to close the window
@@ -100,8 +109,10 @@ public:
 
     // --- Screen ------------------------------------------------------------
     // Shows a finished frame: `pixels` holds screenSize() pixels 0xAARRGGBB,
-    // row by row. The headless platform keeps nothing.
-    virtual void present(const uint32_t* pixels, int width, int height) = 0;
+    // row by row. `changed` names the rectangles that differ from the frame
+    // presented before (empty: all of it may have changed). The headless
+    // platform keeps nothing.
+    virtual void present(const uint32_t* pixels, int width, int height, std::span<const Rect> changed) = 0;
     // The text rasteriser both platforms share.
     virtual TextRasterizer& text() = 0;
 

@@ -12,6 +12,7 @@
 
 #include "layout/surface.h"
 #include "screens/cave_rules.h"
+#include "screens/surface_picture.h"
 
 namespace kvarnel::screens {
 
@@ -23,20 +24,6 @@ using core::GameState;
 using Flag = uint8_t GameState::*;
 
 // [Pictures] ----------------------------------------------------------------
-
-// An item of Obrazky drawn at a point of the surface.
-struct Pic {
-    int item;
-    int x;
-    int y;
-};
-
-// A picture in its Czech and English form.
-struct Bilingual {
-    Pic cz;
-    Pic en;
-    const Pic& in(int language) const { return language == 2 ? en : cz; }
-};
 
 // The button under a message: highlighted while the pointer is in
 // CaveHotRect, normal otherwise. The two forms are placed differently so

@@ -12,6 +12,7 @@
 #include "screens/bonus_game.h"
 #include "screens/music.h"
 #include "screens/saved_game.h"
+#include "screens/surface_picture.h"
 #include "story/movies.h"
 
 namespace kvarnel::screens {
@@ -22,20 +23,6 @@ using core::GameState;
 using scenes::Controls;
 
 // [Pictures] ----------------------------------------------------------------
-
-// An item of GrafikaMenu drawn at a point of the surface.
-struct Pic {
-    int item;
-    int x;
-    int y;
-};
-
-// A picture in its Czech and English form.
-struct Bilingual {
-    Pic cz;
-    Pic en;
-    const Pic& in(int language) const { return language == 2 ? en : cz; }
-};
 
 // A button: its hit rectangle (index into MenuRect), the MenuHover number
 // it sets, its highlighted and normal pictures.

@@ -69,7 +69,7 @@ void HeadlessPlatform::waitUntil(uint64_t untilMs) {
     settleMedia();
 }
 
-void HeadlessPlatform::present(const uint32_t*, int, int) {
+void HeadlessPlatform::present(const uint32_t*, int, int, std::span<const Rect>) {
     ++presented_;
 }
 

@@ -57,7 +57,7 @@ public:
     bool pollEvent(Event& event) override;
     void waitUntil(uint64_t untilMs) override;
     bool isActive() const override { return active_; }
-    void present(const uint32_t* pixels, int width, int height) override;
+    void present(const uint32_t* pixels, int width, int height, std::span<const Rect> changed) override;
     TextRasterizer& text() override { return *text_; }
     uint64_t nextMediaDeadline() const override { return media_.nextDeadline(); }
     void pushEvent(const Event& event) override { events_.push_back(event); }

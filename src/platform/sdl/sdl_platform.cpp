@@ -12,6 +12,7 @@
 #include <chrono>
 #include <ctime>
 #include <deque>
+#include <string_view>
 
 #include "layout/cursor_file.h"
 #include "layout/errors.h"
@@ -22,6 +23,25 @@
 #include "platform/sdl/ttf_text.h"
 
 namespace kvarnel::platform {
+
+namespace {
+// Whether an OpenGL renderer draws through a software rasteriser (Mesa's
+// llvmpipe, softpipe or swrast) rather than a graphics card.
+bool rendersOnTheProcessor(SDL_Renderer* renderer) {
+    SDL_RendererInfo info{};
+    if (SDL_GetRendererInfo(renderer, &info) != 0 || info.name == nullptr) return false;
+    if (std::string_view(info.name).substr(0, 6) != "opengl") return false;
+    using GetString = const unsigned char* (*)(unsigned);
+    const auto getString = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
+    if (getString == nullptr) return false;
+    constexpr unsigned kGlRenderer = 0x1F01;
+    const auto* name = reinterpret_cast<const char*>(getString(kGlRenderer));
+    if (name == nullptr) return false;
+    const std::string_view n(name);
+    return n.find("llvmpipe") != n.npos || n.find("softpipe") != n.npos || n.find("swrast") != n.npos ||
+           n.find("Software Rasterizer") != n.npos;
+}
+}  // namespace
 namespace {
 
 constexpr int kDesignWidth = 1024;
@@ -47,7 +67,7 @@ public:
     CalendarTime utcTime() const override { return calendar(true); }
 
     // --- Screen ------------------------------------------------------------
-    void present(const uint32_t* pixels, int width, int height) override;
+    void present(const uint32_t* pixels, int width, int height, std::span<const Rect> changed) override;
     TextRasterizer& text() override { return *text_; }
     Size screenSize() const override { return screen_; }
     bool changeDisplayMode(int width, int height, int bitsPerPixel) override;
@@ -89,11 +109,14 @@ private:
     CalendarTime calendar(bool utc) const;
     void setScreen(Size size);
     void applyLook();
+    void repaint();
     void translate(const SDL_Event& e);
 
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;
     SDL_Texture* texture_ = nullptr;
+    bool softwareRenderer_ = false;  // drawing into the window's own image
+    bool presentedOnce_ = false;     // the texture holds a whole picture
     SDL_Cursor* cursor_ = nullptr;
     Size desktop_;
     Size screen_;
@@ -132,6 +155,17 @@ bool SdlPlatform::init(const SdlOptions& options, std::string& error) {
         return false;
     }
     renderer_ = SDL_CreateRenderer(window_, -1, 0);
+    if (renderer_ && rendersOnTheProcessor(renderer_)) {
+        // OpenGL without a graphics card (a virtual display, a remote
+        // session): every present runs a shader on the processor over the
+        // whole picture, several times dearer than SDL's own software
+        // renderer writing into the window's shared-memory image.
+        SDL_DestroyRenderer(renderer_);
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+        renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+        softwareRenderer_ = true;
+        logInfo("no graphics card for OpenGL: drawing with the software renderer");
+    }
     if (!renderer_) {
         error = std::string("cannot draw into the window: ") + SDL_GetError();
         return false;
@@ -160,8 +194,9 @@ SdlPlatform::~SdlPlatform() {
 void SdlPlatform::setScreen(Size size) {
     screen_ = size;
     if (texture_) SDL_DestroyTexture(texture_);
-    texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, size.width,
-                                 size.height);
+    texture_ =
+        SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, size.width, size.height);
+    presentedOnce_ = false;
     SDL_RenderSetLogicalSize(renderer_, size.width, size.height);
 }
 
@@ -179,9 +214,40 @@ void SdlPlatform::applyLook() {
     }
 }
 
-void SdlPlatform::present(const uint32_t* pixels, int width, int height) {
+void SdlPlatform::present(const uint32_t* pixels, int width, int height, std::span<const Rect> changed) {
     if (width != screen_.width || height != screen_.height || !texture_) return;
-    SDL_UpdateTexture(texture_, nullptr, pixels, width * 4);
+    // A new texture (a new screen size) holds nothing yet: all of it then.
+    const bool whole = changed.empty() || !presentedOnce_;
+    if (whole) {
+        SDL_UpdateTexture(texture_, nullptr, pixels, width * 4);
+    } else {
+        for (const Rect& r : changed) {
+            const SDL_Rect area{r.x, r.y, r.w, r.h};
+            SDL_UpdateTexture(texture_, &area, pixels + static_cast<size_t>(r.y) * width + r.x, width * 4);
+        }
+    }
+    // The software renderer draws into the window's own image, which keeps
+    // what it held: unscaled, only the changed rectangles need copying. A
+    // graphics card's back buffer holds nothing certain after a present, so
+    // there the whole picture is drawn.
+    int outW = 0, outH = 0;
+    SDL_GetRendererOutputSize(renderer_, &outW, &outH);
+    if (softwareRenderer_ && !whole && outW == width && outH == height) {
+        for (const Rect& r : changed) {
+            const SDL_Rect area{r.x, r.y, r.w, r.h};
+            SDL_RenderCopy(renderer_, texture_, &area, &area);
+        }
+    } else {
+        SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+        SDL_RenderClear(renderer_);
+        SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
+    }
+    SDL_RenderPresent(renderer_);
+    presentedOnce_ = true;
+}
+
+void SdlPlatform::repaint() {
+    if (!texture_ || !presentedOnce_) return;
     SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
     SDL_RenderClear(renderer_);
     SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
@@ -194,7 +260,9 @@ bool SdlPlatform::changeDisplayMode(int width, int height, int) {
     return true;
 }
 
-void SdlPlatform::restoreDisplayMode() { setScreen(startScreen_); }
+void SdlPlatform::restoreDisplayMode() {
+    setScreen(startScreen_);
+}
 
 // ---------------------------------------------------------------------------
 // [SECTION] Events and time
@@ -202,8 +270,8 @@ void SdlPlatform::restoreDisplayMode() { setScreen(startScreen_); }
 CalendarTime SdlPlatform::calendar(bool utc) const {
     const auto now = std::chrono::system_clock::now();
     const std::time_t t = std::chrono::system_clock::to_time_t(now);
-    const int ms = static_cast<int>(
-        std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000);
+    const int ms =
+        static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000);
     std::tm tm{};
     if (utc) {
         gmtime_r(&t, &tm);
@@ -261,6 +329,14 @@ void SdlPlatform::translate(const SDL_Event& e) {
                     return;
                 case SDL_WINDOWEVENT_RESTORED:
                     layout::Surface::setMinimised(false);
+                    repaint();
+                    return;
+                case SDL_WINDOWEVENT_EXPOSED:
+                case SDL_WINDOWEVENT_SIZE_CHANGED:
+                case SDL_WINDOWEVENT_SHOWN:
+                    // The window's image may be gone: show the last picture
+                    // again from the texture, which always holds it whole.
+                    repaint();
                     return;
                 default:
                     return;
@@ -331,12 +407,12 @@ bool SdlPlatform::loadCursor(const std::string& path) {
     try {
         cur = layout::decodeCursorFile(*bytes);
     } catch (const layout::DecodeError& e) {
-        logOnce("cursor:" + path, "pointer file " + path + " at offset " + std::to_string(e.offset()) + ": " + e.what());
+        logOnce("cursor:" + path,
+                "pointer file " + path + " at offset " + std::to_string(e.offset()) + ": " + e.what());
         return false;
     }
-    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(cur.image.pixels.data(), cur.image.width,
-                                                              cur.image.height, 32, cur.image.width * 4,
-                                                              SDL_PIXELFORMAT_ARGB8888);
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(
+        cur.image.pixels.data(), cur.image.width, cur.image.height, 32, cur.image.width * 4, SDL_PIXELFORMAT_ARGB8888);
     SDL_Cursor* made = surface ? SDL_CreateColorCursor(surface, cur.hotX, cur.hotY) : nullptr;
     if (surface) SDL_FreeSurface(surface);
     if (!made) {
