@@ -57,7 +57,9 @@ TEST(Compositor, DrawingWhatChangedGivesThePictureDrawnFromScratch) {
     std::ostringstream out;
     app::ScriptRunner runner(game, *f.loop, out);
     for (const app::ScriptCommand& c : script->commands) {
-        app::Script one{"walk", {c}};
+        app::Script one;
+        one.fileName = "walk";
+        one.commands = {c};
         ASSERT_EQ(runner.run(one), app::kScriptPassed) << out.str();
         check(c.source);
     }
