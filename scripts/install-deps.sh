@@ -17,6 +17,7 @@ packages=(
   libpng-dev
   libcairo2-dev
   libsdl2-dev
+  libx11-dev
   libsdl2-mixer-dev
   libsdl2-ttf-dev
   libfontconfig-dev

@@ -12,6 +12,7 @@
 #include <chrono>
 #include <ctime>
 #include <deque>
+#include <optional>
 #include <string_view>
 
 #include "layout/cursor_file.h"
@@ -21,6 +22,7 @@
 #include "platform/log.h"
 #include "platform/sdl/sdl_audio.h"
 #include "platform/sdl/ttf_text.h"
+#include "platform/sdl/x11_wait.h"
 
 namespace kvarnel::platform {
 
@@ -45,6 +47,7 @@ bool rendersOnTheProcessor(SDL_Renderer* renderer) {
 namespace {
 
 constexpr int kDesignWidth = 1024;
+constexpr uint64_t kPumpAtLeastEveryMs = 100;
 constexpr int kDesignHeight = 768;
 
 CalendarTime toCalendar(const std::tm& tm, int ms) {
@@ -108,11 +111,15 @@ public:
 private:
     CalendarTime calendar(bool utc) const;
     void setScreen(Size size);
+    void useSoftwareRenderer();
+    bool shouldPump() const;
     void applyLook();
     void repaint();
     void translate(const SDL_Event& e);
 
     SDL_Window* window_ = nullptr;
+    std::optional<X11Connection> x11_;
+    uint64_t lastPumpMs_ = 0;
     SDL_Renderer* renderer_ = nullptr;
     SDL_Texture* texture_ = nullptr;
     bool softwareRenderer_ = false;  // drawing into the window's own image
@@ -154,17 +161,20 @@ bool SdlPlatform::init(const SdlOptions& options, std::string& error) {
         error = std::string("cannot open a window: ") + SDL_GetError();
         return false;
     }
-    renderer_ = SDL_CreateRenderer(window_, -1, 0);
-    if (renderer_ && rendersOnTheProcessor(renderer_)) {
-        // OpenGL without a graphics card (a virtual display, a remote
-        // session): every present runs a shader on the processor over the
-        // whole picture, several times dearer than SDL's own software
-        // renderer writing into the window's shared-memory image.
-        SDL_DestroyRenderer(renderer_);
-        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-        renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
-        softwareRenderer_ = true;
-        logInfo("no graphics card for OpenGL: drawing with the software renderer");
+    x11_.emplace(window_);
+    // OpenGL without a graphics card (a virtual display, a remote session)
+    // runs a shader on the processor over the whole picture at every
+    // present, several times dearer than SDL's own software renderer
+    // writing into the window's shared-memory image; and merely trying it
+    // maps Mesa's rasteriser and its compiler, tens of megabytes.
+    if (x11_->present() && !x11_->offersDirectRendering()) {
+        useSoftwareRenderer();
+    } else {
+        renderer_ = SDL_CreateRenderer(window_, -1, 0);
+        if (renderer_ && rendersOnTheProcessor(renderer_)) {
+            SDL_DestroyRenderer(renderer_);
+            useSoftwareRenderer();
+        }
     }
     if (!renderer_) {
         error = std::string("cannot draw into the window: ") + SDL_GetError();
@@ -178,6 +188,13 @@ bool SdlPlatform::init(const SdlOptions& options, std::string& error) {
     active_ = (windowFlags & SDL_WINDOW_INPUT_FOCUS) != 0 || SDL_GetKeyboardFocus() == window_ ||
               SDL_GetKeyboardFocus() == nullptr;
     return true;
+}
+
+void SdlPlatform::useSoftwareRenderer() {
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+    softwareRenderer_ = true;
+    logInfo("no graphics card for OpenGL: drawing with the software renderer");
 }
 
 SdlPlatform::~SdlPlatform() {
@@ -355,7 +372,10 @@ bool SdlPlatform::pollEvent(Event& event) {
         return true;
     }
     SDL_Event e;
-    while (events_.empty() && SDL_PollEvent(&e)) translate(e);
+    if (events_.empty() && shouldPump()) {
+        lastPumpMs_ = nowMs();
+        while (events_.empty() && SDL_PollEvent(&e)) translate(e);
+    }
     if (events_.empty()) {
         audio_.update(nowMs());
         int player = -1;
@@ -372,12 +392,32 @@ bool SdlPlatform::pollEvent(Event& event) {
     return true;
 }
 
+bool SdlPlatform::shouldPump() const {
+    if (!x11_ || !x11_->present()) return true;
+    // An X11 pump reads the socket several times over even when nothing
+    // came; with nothing pending it is skipped, but still made now and then
+    // for what SDL does in it besides reading X (a Ctrl+C turned into a
+    // quit, the screensaver kept off).
+    return SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT) || x11_->inputPending() ||
+           nowMs() >= lastPumpMs_ + kPumpAtLeastEveryMs;
+}
+
 void SdlPlatform::waitUntil(uint64_t untilMs) {
     if (!injected_.empty() || !events_.empty()) return;
     const uint64_t until = std::min(untilMs, audio_.nextDeadline());
     const uint64_t now = nowMs();
     if (until <= now) return;
     const uint64_t wait = std::min<uint64_t>(until - now, 1000);
+    if (x11_ && x11_->present()) {
+        // SDL's own wait pumps X twice around its sleep, and at the frame
+        // timer's hundred passes a second those pumps are most of what an
+        // idle game costs. The next pass pumps whatever woke us. Events SDL
+        // queued by itself meanwhile (a window change it reports at once)
+        // cut the sleep short.
+        if (SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT)) return;
+        x11_->waitForInput(static_cast<uint32_t>(wait));
+        return;
+    }
     SDL_WaitEventTimeout(nullptr, static_cast<int>(wait));
 }
 
