@@ -171,6 +171,26 @@ TEST_P(SdlAudioWaves, CopiesStartedTogetherAllSound) {
 // Twenty copies need more than the mixer's initial eight channels.
 INSTANTIATE_TEST_SUITE_P(Copies, SdlAudioWaves, ::testing::Values(WaveCase{1, 1000}, WaveCase{20, 20000}));
 
+TEST_F(SdlAudioOnDisk, OpenedInTheBackgroundTheWavesHandedOverMeanwhileSoundAtTheFirstPlay) {
+    const Bytes wave = levelWave(1000, 200);
+    audio_.openInBackground();
+    // Handed over while the device may still be opening.
+    audio_.setWaves({wave});
+    audio_.playWave(0);
+    sleepMs(400);
+    EXPECT_TRUE(audio_.isOpen());
+    audio_.close();
+    EXPECT_NEAR(peak(output(), 0, output().size()), 1000, 20) << "the wave played once the device was open";
+
+    ::setenv("SDL_AUDIODRIVER", "nonexistent", 1);
+    SdlAudio silent;
+    silent.openInBackground();
+    silent.setWaves({wave});
+    silent.playWave(0);
+    EXPECT_FALSE(silent.isOpen()) << "a device that cannot open leaves the object silent";
+    EXPECT_FALSE(silent.open());
+}
+
 TEST_F(SdlAudioOnDisk, MidiTrackEndsAtItsMusicalEndAndLoopsWithoutAGap) {
     const MidiNote notes[] = {{60, 0, 300}};
     ASSERT_TRUE(audio_.open());

@@ -1,13 +1,14 @@
 // Process entry: command line, then the game's life on the chosen platform.
 //
 //   kvarnel [--window | --headless] [--script FILE] [--record FILE] [--game-dir DIR]
-//           [--screen WxH] [--start-scene NAME]
+//           [--screen WxH] [--start-scene NAME] [--first-frame]
 //   kvarnel --dump-layout FILE
 //
 // The game folder is the executable's folder unless --game-dir or the
 // environment variable KVARNEL_GAME_DIR names another.
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -39,12 +40,13 @@ struct Options {
     platform::Size screen{1024, 768};
     bool screenGiven = false;
     std::string startScene;
+    bool firstFrame = false;
 };
 
 int usage(const char* message) {
     if (message) std::cerr << "kvarnel: " << message << "\n";
     std::cerr << "usage: kvarnel [--window | --headless] [--script FILE] [--record FILE] [--game-dir DIR]\n"
-                 "               [--screen WxH] [--start-scene NAME]\n"
+                 "               [--screen WxH] [--start-scene NAME] [--first-frame]\n"
                  "       kvarnel --dump-layout FILE\n"
                  "  --window      a 1024x768 window instead of the whole desktop (Alt+Enter switches)\n"
                  "  --headless    no display and no sound; time runs as fast as the machine allows\n"
@@ -52,7 +54,9 @@ int usage(const char* message) {
                  "  --record FILE write the session as a script that replays it (kvarnel --headless --script FILE),\n"
                  "                and the state it ended in to FILE.dump\n"
                  "  --screen WxH  the headless screen's size (default 1024x768, or a script's screen line)\n"
-                 "  --start-scene NAME  begin play in a location (Natrzisti, Les1, ...) as after the intro\n";
+                 "  --start-scene NAME  begin play in a location (Natrzisti, Les1, ...) as after the intro\n"
+                 "  --first-frame present the first frame, print \"first frame at NS\" (the wall clock in\n"
+                 "                nanoseconds since 1970) and quit: for timing start-up from outside\n";
     return 2;
 }
 
@@ -157,7 +161,13 @@ int run(const Options& opt) {
         }
     }
     int code = 0;
-    if (script) {
+    if (opt.firstFrame) {
+        loop.pass();
+        timespec t{};
+        clock_gettime(CLOCK_REALTIME, &t);
+        std::cout << "first frame at " << (static_cast<int64_t>(t.tv_sec) * 1000000000 + t.tv_nsec) << std::endl;
+        if (!loop.quit()) game.close();
+    } else if (script) {
         app::ScriptRunner runner(game, loop, std::cout);
         code = runner.run(*script);
         if (recorder) recorder->finish();
@@ -224,6 +234,8 @@ int main(int argc, char** argv) {
             const char* name = next();
             if (!name) return usage("--start-scene needs a location's name");
             opt.startScene = name;
+        } else if (arg == "--first-frame") {
+            opt.firstFrame = true;
         } else if (arg == "--help" || arg == "-h") {
             usage(nullptr);
             return 0;

@@ -15,6 +15,7 @@
 #include <atomic>
 #include <climits>
 #include <filesystem>
+#include <future>
 #include <limits>
 #include <optional>
 #include <string>
@@ -64,12 +65,55 @@ struct SdlAudio::Impl {
     std::array<Track, MediaClock::kPlayerCount> tracks{};
     MediaClock clock;
     MidiSynth synth;
+    // The device and the soundfont open on a thread of their own while the
+    // window shows its first frame: a sound server that is slow to answer
+    // and a compressed General MIDI font to expand take a tenth of a second
+    // or more. Nothing touches the mixer or `synth` before settle() has
+    // taken the result.
+    std::future<bool> opening;
+    bool synthOpened = false;
     int sounding = -1;
     uint64_t lingerUntilMs = 0;  // 0: `sounding` is not lingering
 
     static bool validPlayer(int player) { return player >= 0 && player < MediaClock::kPlayerCount; }
     bool lingering() const { return lingerUntilMs != 0; }
 
+    // On the opening thread: the subsystem, the mixer and the synthesiser.
+    bool openDevice() {
+        if (gMixerTaken.exchange(true)) {
+            logOnce("sdl-audio-taken", "no sound: the mixer is already in use");
+            return false;
+        }
+        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+            logOnce("sdl-audio-open", std::string("no sound: cannot start audio: ") + SDL_GetError());
+            gMixerTaken = false;
+            return false;
+        }
+        if (Mix_OpenAudio(kSampleRate, AUDIO_S16SYS, kOutputChannels, kChunkSamples) != 0) {
+            logOnce("sdl-audio-open", std::string("no sound: cannot open the audio device: ") + Mix_GetError());
+            SDL_QuitSubSystem(SDL_INIT_AUDIO);
+            gMixerTaken = false;
+            return false;
+        }
+        int rate = kSampleRate;
+        Uint16 format = AUDIO_S16SYS;
+        int channels = kOutputChannels;
+        Mix_QuerySpec(&rate, &format, &channels);
+        std::string error;
+        synthOpened = synth.open(kSoundFonts, rate, format, channels, error);
+        if (!synthOpened) logOnce("sdl-audio-midi", "music is silent: " + error);
+        return true;
+    }
+    // Takes the opening's result, waiting for it if it is still under way.
+    void settle() {
+        if (!opening.valid()) return;
+        if (!opening.get()) return;  // openFailed stays set
+        if (synthOpened) Mix_HookMusic(renderMusic, &synth);
+        audioOpen = true;
+        openFailed = false;
+        // Waves handed over before the device opened sound now.
+        loadWaves();
+    }
     void haltMusic() {
         if (sounding < 0) return;
         synth.halt();
@@ -109,6 +153,7 @@ struct SdlAudio::Impl {
             return 0;
         }
         lingerUntilMs = 0;
+        settle();
         if (!audioOpen || !synth.isOpen()) {
             haltMusic();
             return fromMs;
@@ -144,49 +189,28 @@ SdlAudio::~SdlAudio() {
 // ---------------------------------------------------------------------------
 // [SECTION] Opening
 // ---------------------------------------------------------------------------
-bool SdlAudio::open() {
+void SdlAudio::openInBackground() {
     Impl& d = *impl_;
-    if (d.audioOpen) return true;
-    if (d.openFailed) return false;
-    d.openFailed = true;  // until everything below succeeded
-    if (gMixerTaken.exchange(true)) {
-        logOnce("sdl-audio-taken", "no sound: the mixer is already in use");
-        return false;
-    }
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        logOnce("sdl-audio-open", std::string("no sound: cannot start audio: ") + SDL_GetError());
-        gMixerTaken = false;
-        return false;
-    }
-    if (Mix_OpenAudio(kSampleRate, AUDIO_S16SYS, kOutputChannels, kChunkSamples) != 0) {
-        logOnce("sdl-audio-open", std::string("no sound: cannot open the audio device: ") + Mix_GetError());
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        gMixerTaken = false;
-        return false;
-    }
-    int rate = kSampleRate;
-    Uint16 format = AUDIO_S16SYS;
-    int channels = kOutputChannels;
-    Mix_QuerySpec(&rate, &format, &channels);
-    std::string error;
-    if (d.synth.open(kSoundFonts, rate, format, channels, error)) {
-        Mix_HookMusic(renderMusic, &d.synth);
-    } else {
-        logOnce("sdl-audio-midi", "music is silent: " + error);
-    }
-    d.audioOpen = true;
-    d.openFailed = false;
-    // Waves handed over before the device opened sound now.
-    d.loadWaves();
-    return true;
+    if (d.audioOpen || d.openFailed || d.opening.valid()) return;
+    d.openFailed = true;  // until settle() takes a success
+    // Both policies: when no thread can be made, it opens at the first need.
+    d.opening = std::async(std::launch::async | std::launch::deferred, [&d] { return d.openDevice(); });
+}
+
+bool SdlAudio::open() {
+    openInBackground();
+    impl_->settle();
+    return impl_->audioOpen;
 }
 
 bool SdlAudio::isOpen() const {
+    impl_->settle();
     return impl_->audioOpen;
 }
 
 void SdlAudio::close() {
     Impl& d = *impl_;
+    d.settle();
     if (!d.audioOpen) return;
     Mix_HookMusic(nullptr, nullptr);
     Mix_HaltChannel(-1);
@@ -212,6 +236,7 @@ void SdlAudio::setWaves(const std::vector<std::span<const uint8_t>>& waves) {
 
 void SdlAudio::playWave(int index) {
     Impl& d = *impl_;
+    d.settle();
     if (!d.audioOpen || index < 0 || static_cast<size_t>(index) >= d.waves.size()) return;
     Mix_Chunk* chunk = d.waves[static_cast<size_t>(index)];
     if (chunk == nullptr) return;

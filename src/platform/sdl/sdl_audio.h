@@ -32,7 +32,8 @@
 // when a stopped track is played again without a rewind.
 //
 // Threads. Every method is for the game's thread; the synthesiser renders
-// on the audio thread inside the mixer's callback.
+// on the audio thread inside the mixer's callback, and openInBackground()
+// opens the device on a thread of its own until the first call needing it.
 //
 // Failure. When open() fails (no audio device, no driver) the object stays
 // silent for the run and still accepts every call: the players keep their
@@ -63,6 +64,10 @@ public:
     // sound font only silences the music (logged once) and still returns
     // true. Only one SdlAudio may be open at a time (the mixer is global).
     bool open();
+    // The same opening on a thread of its own, so that the caller goes on
+    // (the first frame shows meanwhile); the first call that needs the
+    // device waits for it. open() or isOpen() afterwards tell how it went.
+    void openInBackground();
     bool isOpen() const;
 
     // Loads the wave list's RIFF WAVE files; the bytes are copied, so the

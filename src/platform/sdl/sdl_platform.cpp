@@ -183,7 +183,7 @@ bool SdlPlatform::init(const SdlOptions& options, std::string& error) {
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
     setScreen(startScreen_);
     text_ = makeTtfTextRasterizer(options.fontsConfPath);
-    audio_.open();
+    audio_.openInBackground();
     const Uint32 windowFlags = SDL_GetWindowFlags(window_);
     active_ = (windowFlags & SDL_WINDOW_INPUT_FOCUS) != 0 || SDL_GetKeyboardFocus() == window_ ||
               SDL_GetKeyboardFocus() == nullptr;
