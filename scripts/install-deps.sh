@@ -33,6 +33,7 @@ packages=(
   fonts-dejavu-extra
   xvfb
   xauth
+  time
 )
 
 missing=()

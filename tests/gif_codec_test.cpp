@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -325,6 +326,80 @@ TEST(GifDecode, CorruptedBytesNeverCrash) {
             }
         }
     }
+}
+
+// The frames a GifFrameStream gives, one by one, to the end.
+std::vector<Image> streamed(std::span<const uint8_t> bytes) {
+    GifFrameStream stream(bytes);
+    std::vector<Image> frames;
+    while (stream.next()) {
+        frames.push_back(stream.frame());
+        EXPECT_EQ(stream.framesRead(), frames.size());
+    }
+    return frames;
+}
+
+// Frame by frame or all at once, a file gives the same screens, and a
+// damaged one the same error at the same offset: every prefix and every
+// corrupted byte of the composition fixture, and the interlaced one.
+TEST(GifFrameStream, GivesWhatDecodingEveryFrameGivesAndFailsAlike) {
+    std::vector<std::vector<uint8_t>> inputs;
+    const std::vector<uint8_t> composed = encodeGif(compositionSpec());
+    for (size_t length = 0; length <= composed.size(); ++length) {
+        inputs.emplace_back(composed.begin(), composed.begin() + static_cast<std::ptrdiff_t>(length));
+    }
+    for (size_t i = 0; i < composed.size(); ++i) {
+        std::vector<uint8_t> damaged = composed;
+        damaged[i] ^= 0x55;
+        inputs.push_back(damaged);
+    }
+    int decodedFiles = 0;
+    for (const std::vector<uint8_t>& bytes : inputs) {
+        std::optional<GifAnimation> all;
+        std::optional<size_t> allError;
+        try {
+            all = decodeGif(bytes);
+        } catch (const DecodeError& e) {
+            allError = e.offset();
+        }
+        std::optional<std::vector<Image>> one;
+        std::optional<size_t> oneError;
+        try {
+            one = streamed(bytes);
+        } catch (const DecodeError& e) {
+            oneError = e.offset();
+        }
+        ASSERT_EQ(allError, oneError) << "input of " << bytes.size() << " bytes";
+        if (!all) continue;
+        ASSERT_TRUE(one);
+        ASSERT_EQ(one->size(), all->frames.size());
+        for (size_t f = 0; f < one->size(); ++f) ASSERT_EQ((*one)[f], all->frames[f].image) << "frame " << f;
+        ++decodedFiles;
+    }
+    EXPECT_GT(decodedFiles, 5);
+
+    // Held: the screen, the frame shown and one screen to restore, however
+    // many frames the file has.
+    GifFrameStream stream(composed);
+    while (stream.next()) {
+        EXPECT_LE(stream.bytesHeld(), 3 * sizeof(uint32_t) * 4 * 3 + 64);
+    }
+}
+
+TEST(GifFrameStream, ReadsTheGifInsideAControlValueWithOffsetsFromTheValue) {
+    const std::vector<uint8_t> gif = tinyGif({}, {});
+    const std::vector<uint8_t> value = encodeGifControlValue(gif);
+    size_t allOffset = 0;
+    try {
+        decodeGifControlValue(value);
+    } catch (const DecodeError& e) {
+        allOffset = e.offset();
+    }
+    ASSERT_GT(allOffset, 4u);
+    EXPECT_TRUE(throwsDecodeError([&] { GifFrameStream::ofControlValue(value)->next(); }, allOffset, "colour map"));
+    std::vector<uint8_t> overlong = value;
+    putU16(overlong, 0, 0xFFFF);
+    EXPECT_TRUE(throwsDecodeError([&] { GifFrameStream::ofControlValue(overlong); }, 0, "runs past"));
 }
 
 TEST(GifEncode, FromImagesReproducesEveryFrame) {

@@ -43,12 +43,25 @@ TEST(LazyPayload, DecodedWhenFirstUsedTheSameAsAtOnce) {
         }
         if (const auto* gif = as<GifAnimator>(e)) {
             const auto* lgif = as<GifAnimator>(l);
+            const size_t before = pictures.decodedBytes();
             // Size and delays are known before any pixel is decoded.
             ASSERT_EQ(lgif->Image_.frameCount(), gif->Image_.frames().size());
             EXPECT_EQ(lgif->Image_.width, gif->Image_.width);
             EXPECT_EQ(lgif->Image_.height, gif->Image_.height);
             for (size_t f = 0; f < lgif->Image_.frameCount(); ++f) {
                 EXPECT_EQ(lgif->Image_.delayMs(f), gif->Image_.frames()[f].delayMs) << f;
+            }
+            // Frame by frame in the order an animation asks: forward, the
+            // loop starting over, a jump back, past the end.
+            const size_t n = lgif->Image_.frameCount();
+            std::vector<size_t> order;
+            for (size_t f = 0; f < n; ++f) order.push_back(f);
+            order.insert(order.end(), {0, n - 1, n / 2, 0, n + 3});
+            for (const size_t f : order) {
+                const Image& expected = gif->Image_.frames()[std::min(f, n - 1)].image;
+                ASSERT_EQ(lgif->Image_.frame(f), expected) << "frame " << f << " of " << n;
+                // Only the frame shown is held, not every frame.
+                EXPECT_LE(pictures.decodedBytes() - before, 3 * expected.pixels.size() * sizeof(uint32_t));
             }
             EXPECT_EQ(lgif->Image_.frames(), gif->Image_.frames());
             ++gifs;

@@ -182,11 +182,11 @@ void Compositor::drawControl(Image& fb, Control& c, const ScreenRect& clip) {
         }
         case ComponentClass::GifAnimator: {
             auto& gif = static_cast<GifAnimator&>(c);
-            const auto& frames = gif.Image_.frames();
-            if (frames.empty()) break;
-            const auto i =
-                static_cast<size_t>(std::clamp<int32_t>(gif.FrameIndex, 0, static_cast<int32_t>(frames.size()) - 1));
-            const Image& frame = frames[i].image;
+            const size_t count = gif.Image_.frameCount();
+            if (count == 0) break;
+            const auto i = static_cast<size_t>(std::clamp<int64_t>(gif.FrameIndex, 0, static_cast<int64_t>(count) - 1));
+            const Image& frame = gif.Image_.frame(i);
+            if (frame.empty()) break;
             const BlitOptions opt{gif.Transparent ? BlitMode::Alpha : BlitMode::Opaque, 0};
             drawPlaced(fb, clip, frame, b, gif.Stretch, gif.Center, opt);
             break;

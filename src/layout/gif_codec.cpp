@@ -102,6 +102,15 @@ public:
     GifDecoder(std::span<const uint8_t> data, bool outlineOnly) : reader_{data, 0}, outlineOnly_(outlineOnly) {}
 
     GifAnimation run(size_t maxFrames) {
+        open();
+        while (composed_ < maxFrames && step()) {
+        }
+        if (composed_ == 0) throw DecodeError("GIF: the file holds no image", reader_.pos);
+        return std::move(anim_);
+    }
+
+    // Reads the screen descriptor; the frames follow with step().
+    void open() {
         int error = 0;
         handle_.gif = DGifOpen(&reader_, readFromSpan, &error);
         if (handle_.gif == nullptr) throw DecodeError("GIF: " + gifErrorText(error), reader_.pos);
@@ -110,27 +119,38 @@ public:
         anim_.width = gif_->SWidth;
         anim_.height = gif_->SHeight;
         if (!outlineOnly_) canvas_.assign(static_cast<size_t>(anim_.width) * anim_.height, 0);
+    }
 
-        while (anim_.frames.size() < maxFrames) {
+    // Reads up to and including the next image; false at the file's end.
+    bool step() {
+        while (true) {
             const size_t recordStart = reader_.pos;
             GifRecordType type = UNDEFINED_RECORD_TYPE;
             if (DGifGetRecordType(gif_, &type) == GIF_ERROR) {
                 // Some writers leave out the trailer byte; a file that ends
                 // exactly after a complete frame is still whole.
-                if (!anim_.frames.empty() && recordStart == reader_.data.size()) break;
+                if (composed_ > 0 && recordStart == reader_.data.size()) return false;
                 throw libraryError();
             }
-            if (type == TERMINATE_RECORD_TYPE) break;
+            if (type == TERMINATE_RECORD_TYPE) return false;
             if (type == EXTENSION_RECORD_TYPE) {
                 readExtension();
             } else if (type == IMAGE_DESC_RECORD_TYPE) {
                 if (DGifGetImageDesc(gif_) == GIF_ERROR) throw libraryError();
                 composeFrame();
                 control_ = FrameControl{};
+                return true;
             }
         }
-        if (anim_.frames.empty()) throw DecodeError("GIF: the file holds no image", reader_.pos);
-        return std::move(anim_);
+    }
+
+    // Frames composed so far, and (streaming) the last of them.
+    size_t composed() const { return composed_; }
+    const Image& current() const { return current_; }
+    // Streaming: each frame replaces the one before instead of being kept.
+    void keepOnlyTheLastFrame() { keepFrames_ = false; }
+    size_t bytesHeld() const {
+        return (canvas_.capacity() + current_.pixels.capacity() + before_.capacity()) * sizeof(uint32_t);
     }
 
 private:
@@ -156,7 +176,7 @@ private:
 
     void composeFrame() {
         const GifImageDesc& desc = gif_->Image;
-        const size_t frameNumber = anim_.frames.size() + 1;
+        const size_t frameNumber = composed_ + 1;
         const ColorMapObject* map = desc.ColorMap != nullptr ? desc.ColorMap : gif_->SColorMap;
         if (map == nullptr || map->Colors == nullptr) {
             throw DecodeError(
@@ -183,6 +203,7 @@ private:
             }
             anim_.frames.push_back(GifFrame{Image{}, delayMs(control_)});
             composedPixels_ += screenPixels;
+            ++composed_;
             return;
         }
 
@@ -193,8 +214,7 @@ private:
             colours.push_back(argb(c.Red, c.Green, c.Blue));
         }
         const int disposal = control_.disposal;
-        std::vector<uint32_t> before;
-        if (disposal == DISPOSE_PREVIOUS) before = canvas_;
+        if (disposal == DISPOSE_PREVIOUS) before_ = canvas_;
 
         if (desc.Width <= 0 || desc.Height <= 0) {
             // Nothing to draw, but the (empty) image data must be consumed.
@@ -206,13 +226,20 @@ private:
             drawRows(desc, colours);
         }
 
-        anim_.frames.push_back(GifFrame{Image{anim_.width, anim_.height, canvas_}, delayMs(control_)});
+        if (keepFrames_) {
+            anim_.frames.push_back(GifFrame{Image{anim_.width, anim_.height, canvas_}, delayMs(control_)});
+        } else {
+            current_.width = anim_.width;
+            current_.height = anim_.height;
+            current_.pixels.assign(canvas_.begin(), canvas_.end());
+        }
         composedPixels_ += screenPixels;
+        ++composed_;
 
         if (disposal == DISPOSE_BACKGROUND) {
             forEachVisible(desc, [](uint32_t& pixel) { pixel = 0; });
         } else if (disposal == DISPOSE_PREVIOUS) {
-            canvas_ = std::move(before);
+            canvas_.swap(before_);
         }
     }
 
@@ -250,8 +277,12 @@ private:
     GifFileType* gif_ = nullptr;
     GifAnimation anim_;
     std::vector<uint32_t> canvas_;
+    std::vector<uint32_t> before_;  // the screen a "restore to previous" frame goes back to
     FrameControl control_;
     int64_t composedPixels_ = 0;
+    size_t composed_ = 0;
+    bool keepFrames_ = true;
+    Image current_;
 };
 
 // --------------------------------------------------------------- [Encoder]
@@ -322,6 +353,56 @@ void checkPlan(const GifPlan& plan, int mapSize) {
 }
 
 }  // namespace
+
+struct GifFrameStream::Decoder {
+    Decoder(std::span<const uint8_t> gif, size_t offsetShift) : decoder(gif, false), shift(offsetShift) {}
+    GifDecoder decoder;
+    size_t shift;  // bytes before the GIF file in what the caller holds
+};
+
+GifFrameStream::GifFrameStream(std::span<const uint8_t> gif, size_t offsetShift)
+    : d_(std::make_unique<Decoder>(gif, offsetShift)) {
+    try {
+        d_->decoder.keepOnlyTheLastFrame();
+        d_->decoder.open();
+    } catch (const DecodeError& e) {
+        throw DecodeError(e.what(), e.offset() + offsetShift);
+    }
+}
+
+GifFrameStream::~GifFrameStream() = default;
+
+bool GifFrameStream::next() {
+    try {
+        if (d_->decoder.step()) return true;
+        if (d_->decoder.composed() == 0) throw DecodeError("GIF: the file holds no image", 0);
+        return false;
+    } catch (const DecodeError& e) {
+        throw DecodeError(e.what(), e.offset() + d_->shift);
+    }
+}
+
+const Image& GifFrameStream::frame() const {
+    return d_->decoder.current();
+}
+
+size_t GifFrameStream::framesRead() const {
+    return d_->decoder.composed();
+}
+
+size_t GifFrameStream::bytesHeld() const {
+    return d_->decoder.bytesHeld();
+}
+
+std::unique_ptr<GifFrameStream> GifFrameStream::ofControlValue(std::span<const uint8_t> value) {
+    const uint32_t count = detail::readU32(value, 0, "GIF byte count");
+    if (count > value.size() - 4) {
+        throw DecodeError("GIF byte count " + std::to_string(count) + " runs past the value's " +
+                              std::to_string(value.size() - 4) + " bytes",
+                          0);
+    }
+    return std::make_unique<GifFrameStream>(value.subspan(4, count), 4);
+}
 
 GifAnimation decodeGif(std::span<const uint8_t> gif, size_t maxFrames) {
     GifDecoder decoder(gif, false);

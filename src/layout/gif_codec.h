@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -36,6 +37,38 @@ GifAnimation decodeGif(std::span<const uint8_t> gif, size_t maxFrames = SIZE_MAX
 // left empty. Cheap; damage inside the compressed pixels shows only when the
 // file is decoded.
 GifAnimation outlineGif(std::span<const uint8_t> gif);
+
+// A GIF decoded one frame at a time, holding only the screen it composes
+// (and the one a "restore to previous" frame returns to), for playing an
+// animation in order without every frame expanded in memory. The bytes must
+// outlive the stream. Each frame is what decodeGif() gives for it; the same
+// limits apply and the same errors are thrown (as DecodeError, offsets
+// counted from the start of what the caller holds).
+class GifFrameStream {
+public:
+    // Reads the screen descriptor. `offsetShift`: bytes before `gif` in
+    // what the caller holds, added to error offsets.
+    explicit GifFrameStream(std::span<const uint8_t> gif, size_t offsetShift = 0);
+    // The GIF inside an animated-GIF control's value.
+    static std::unique_ptr<GifFrameStream> ofControlValue(std::span<const uint8_t> value);
+    ~GifFrameStream();
+    GifFrameStream(const GifFrameStream&) = delete;
+    GifFrameStream& operator=(const GifFrameStream&) = delete;
+
+    // Composes the next frame; false when the file has no more (a file with
+    // no frame at all throws).
+    bool next();
+    // The last frame composed (empty before the first next()).
+    const Image& frame() const;
+    // How many frames next() has composed; frame() is number framesRead() - 1.
+    size_t framesRead() const;
+    // The pixels held, in bytes.
+    size_t bytesHeld() const;
+
+private:
+    struct Decoder;
+    std::unique_ptr<Decoder> d_;
+};
 
 // One frame for encodeGif. `indices` holds width x height palette indices,
 // rows top to bottom in display order (the encoder reorders interlaced rows).

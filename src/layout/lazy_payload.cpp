@@ -32,13 +32,16 @@ struct LazyEntry {
     // Decoded: one of the two, by kind.
     std::optional<Image> image;
     std::optional<std::vector<GifFrame>> frames;
+    // A GIF played in order: the decoder at the frame last asked for.
+    std::unique_ptr<GifFrameStream> stream;
     size_t decodedBytes = 0;
     uint64_t lastUse = 0;
 
-    bool decoded() const { return image.has_value() || frames.has_value(); }
+    bool decoded() const { return image.has_value() || frames.has_value() || stream != nullptr; }
     void drop() {
         image.reset();
         frames.reset();
+        stream.reset();
         decodedBytes = 0;
     }
     ~LazyEntry() {
@@ -109,6 +112,17 @@ void DecodedPictures::touch(LazyEntry& e) {
 void DecodedPictures::added(LazyEntry& e) {
     entries_.push_back(&e);
     decodedBytes_ += e.decodedBytes;
+    trim();
+}
+
+void DecodedPictures::resized(LazyEntry& e, size_t bytes) {
+    if (std::find(entries_.begin(), entries_.end(), &e) == entries_.end()) {
+        e.decodedBytes = bytes;
+        added(e);
+        return;
+    }
+    decodedBytes_ = decodedBytes_ - e.decodedBytes + bytes;
+    e.decodedBytes = bytes;
     trim();
 }
 
@@ -205,10 +219,41 @@ const std::vector<GifFrame>& LazyGif::frames() const {
     DecodedPictures& pictures = DecodedPictures::instance();
     pictures.touch(e);
     if (!e.frames && !e.failed) {
+        if (e.stream) {  // played frame by frame so far: all of them replace it
+            pictures.removed(e);
+            e.drop();
+        }
         decode(e);
         if (e.frames) pictures.added(e);
     }
     return e.frames ? *e.frames : kNoFrames;
+}
+
+const Image& LazyGif::frame(size_t index) const {
+    if (eager_) return index < eager_->frames.size() ? eager_->frames[index].image : kNoImage;
+    if (!entry_ || entry_->failed) return kNoImage;
+    LazyEntry& e = *entry_;
+    DecodedPictures& pictures = DecodedPictures::instance();
+    pictures.touch(e);
+    if (e.frames) return index < e.frames->size() ? (*e.frames)[index].image : kNoImage;
+    try {
+        // Forward from where the decoder stands; anything earlier (the loop
+        // starting over) begins the file again.
+        if (!e.stream || e.stream->framesRead() > index + 1) {
+            e.stream = GifFrameStream::ofControlValue(e.bytes);
+        }
+        while (e.stream->framesRead() < index + 1 && e.stream->next()) {
+        }
+    } catch (const DecodeError& err) {
+        if (e.decoded()) pictures.removed(e);
+        e.drop();
+        e.failed = true;
+        logWarning(e.origin.message(err.what(), err.offset()) + "; the control shows nothing");
+        return kNoImage;
+    }
+    pictures.resized(e, e.stream->bytesHeld());
+    // An index past the file's last frame shows the last one.
+    return e.stream ? e.stream->frame() : kNoImage;
 }
 
 }  // namespace kvarnel::layout

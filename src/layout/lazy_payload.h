@@ -63,10 +63,12 @@ private:
     void touch(detail::LazyEntry& e);
     void added(detail::LazyEntry& e);
     void removed(detail::LazyEntry& e);
+    // Registers a decoded entry, or changes its size.
+    void resized(detail::LazyEntry& e, size_t bytes);
     void trim();
 
     uint64_t frame_ = 1;
-    size_t budget_ = size_t{64} << 20;
+    size_t budget_ = size_t{24} << 20;
     size_t decodedBytes_ = 0;
     std::vector<detail::LazyEntry*> entries_;  // those holding decoded pixels
 };
@@ -114,6 +116,11 @@ public:
 
     // Every frame, composed; empty when decoding failed (logged).
     const std::vector<GifFrame>& frames() const;
+    // One frame, composed; empty when decoding failed (logged). A lazy GIF
+    // keeps only the frame last asked for: asked in order, as an animation
+    // plays, each frame costs one frame's decoding; an earlier one starts
+    // the file again.
+    const Image& frame(size_t index) const;
 
 private:
     std::shared_ptr<detail::LazyEntry> entry_;
