@@ -1,16 +1,17 @@
 // The control runtime: stacking and mouse routing, labels, GIF stepping,
 // drawing surfaces and the composed screen.
+#include "layout/screen.h"
+
 #include <gtest/gtest.h>
 
 #include "codec_test_support.h"
+#include "layout/bitmap_codec.h"
 #include "layout/blit.h"
 #include "layout/compositor.h"
 #include "layout/gif_codec.h"
 #include "layout/jpeg_codec.h"
 #include "layout/picture_record.h"
-#include "layout/bitmap_codec.h"
 #include "layout/record_builder.h"
-#include "layout/screen.h"
 #include "layout/surface.h"
 
 namespace kvarnel::layout {
@@ -29,7 +30,9 @@ public:
     }
 };
 
-Image solid(int w, int h, uint32_t c) { return Image{w, h, std::vector<uint32_t>(static_cast<size_t>(w) * h, c)}; }
+Image solid(int w, int h, uint32_t c) {
+    return Image{w, h, std::vector<uint32_t>(static_cast<size_t>(w) * h, c)};
+}
 
 struct Fixture {
     BoxText text;
@@ -40,7 +43,8 @@ struct Fixture {
 
     explicit Fixture(ObjectRecord root) : layout(loadLayout(writeStream(root))) {
         for (const char* name : {"Down", "Click", "Up", "Enter", "Leave", "Move", "Stop"}) {
-            handlers.add(name, [this, name](const EventArgs& a) { events.push_back(std::string(name) + " " + a.sender->Name); });
+            handlers.add(
+                name, [this, name](const EventArgs& a) { events.push_back(std::string(name) + " " + a.sender->Name); });
         }
         layout.bindHandlers(handlers);
         screen = std::make_unique<Screen>(layout, text);
@@ -67,7 +71,7 @@ ObjectRecord routingLayout() {
                    .ident("OnMouseDown", "Down")
                    .child(hotspot("Background", 0, 0, 400, 300).binary("Picture.Data", picture))
                    .child(hotspot("Early", 10, 10, 100, 100))
-                   .child(hotspot("Late", 50, 50, 100, 100))       // over Early where they overlap
+                   .child(hotspot("Late", 50, 50, 100, 100))  // over Early where they overlap
                    .child(hotspot("Hidden", 60, 60, 20, 20).boolean("Visible", false))
                    .child(hotspot("Disabled", 20, 80, 20, 20).boolean("Enabled", false))
                    .child(hotspot("Sticking", 380, 10, 100, 50))  // runs out of its panel
@@ -99,10 +103,10 @@ TEST(ScreenRouting, TheTopmostShowingControlTakesTheMouse) {
         {100 + 350, 50 + 20, "Cover"},      // a windowed control covers drawn siblings, even later ones
         {100 + 390, 50 + 80, "Cover"},
         {100 + 390, 50 + 150, "Background"},
-        {520, 70, "Form1"},                 // Sticking is clipped to its panel
-        {160, 110, "Late"},                 // the panel covers UnderPanel on the window
+        {520, 70, "Form1"},  // Sticking is clipped to its panel
+        {160, 110, "Late"},  // the panel covers UnderPanel on the window
         {600, 600, "Form1"},
-        {100 + 210, 50 + 210, "Exit"},      // a caption-less label takes clicks
+        {100 + 210, 50 + 210, "Exit"},  // a caption-less label takes clicks
     };
     for (const auto& c : cases) {
         Control* hit = f.screen->hitTest(c.x, c.y);
@@ -160,13 +164,15 @@ TEST(ScreenRouting, LabelsHearTheMouseEnterAndLeave) {
 
 TEST(ScreenRouting, AlignClientFillsTheParentAndAutoSizeTakesThePicture) {
     Obj form("TForm1", "Form1");
-    form.child(Obj("TPanel", "P")
-                   .bounds(10, 20, 300, 200)
-                   .child(Obj("TImage", "Fill").bounds(5, 5, 10, 10).ident("Align", "alClient"))
-                   .child(Obj("TImage", "Auto")
-                              .bounds(0, 0, 1, 1)
-                              .boolean("AutoSize", true)
-                              .binary("Picture.Data", encodePictureRecord("TBitmap", encodeBmpFile(solid(33, 44, argb(1, 2, 3)), 24)))));
+    form.child(
+        Obj("TPanel", "P")
+            .bounds(10, 20, 300, 200)
+            .child(Obj("TImage", "Fill").bounds(5, 5, 10, 10).ident("Align", "alClient"))
+            .child(Obj("TImage", "Auto")
+                       .bounds(0, 0, 1, 1)
+                       .boolean("AutoSize", true)
+                       .binary("Picture.Data",
+                               encodePictureRecord("TBitmap", encodeBmpFile(solid(33, 44, argb(1, 2, 3)), 24)))));
     Fixture f(std::move(form).record());
     EXPECT_EQ(f.screen->bounds(*f.layout.findAs<ImageControl>("Fill")), (ScreenRect{10, 20, 300, 200}));
     EXPECT_EQ(f.screen->bounds(*f.layout.findAs<ImageControl>("Auto")), (ScreenRect{10, 20, 33, 44}));
@@ -175,8 +181,11 @@ TEST(ScreenRouting, AlignClientFillsTheParentAndAutoSizeTakesThePicture) {
 TEST(ScreenLabels, AutoSizeFollowsEveryCaptionChange) {
     Obj form("TForm1", "Form1");
     form.integer("Font.Height", -11);
-    form.child(Obj("TLabel", "Auto").bounds(0, 0, 4, 20).text("Caption", "abc").integer("Font.Height", -16).boolean(
-        "ParentFont", false));
+    form.child(Obj("TLabel", "Auto")
+                   .bounds(0, 0, 4, 20)
+                   .text("Caption", "abc")
+                   .integer("Font.Height", -16)
+                   .boolean("ParentFont", false));
     form.child(Obj("TLabel", "Fixed").bounds(0, 0, 50, 20).boolean("AutoSize", false).text("Caption", "abc"));
     form.child(Obj("TLabel", "Inherits").bounds(0, 0, 4, 4).text("Caption", "ab"));
     Fixture f(std::move(form).record());
@@ -195,7 +204,8 @@ TEST(ScreenLabels, AutoSizeFollowsEveryCaptionChange) {
 
 // Three frames of 100, 200 and 50 ms.
 ObjectRecord gifLayout(bool loop) {
-    std::vector<Image> frames = {solid(4, 4, argb(255, 0, 0)), solid(4, 4, argb(0, 255, 0)), solid(4, 4, argb(0, 0, 255))};
+    std::vector<Image> frames = {solid(4, 4, argb(255, 0, 0)), solid(4, 4, argb(0, 255, 0)),
+                                 solid(4, 4, argb(0, 0, 255))};
     Obj gif("TRxGIFAnimator", "Gif");
     gif.bounds(0, 0, 4, 4).binary("Image.Data", encodeGifControlValue(encodeGifFromImages(frames, {100, 200, 50})));
     gif.ident("OnStop", "Stop");
@@ -270,19 +280,22 @@ TEST(ScreenCompositor, DrawsEveryControlKindInStackingOrder) {
     frames[0].at(5, 5) = 0;
     Obj form("TForm1", "Form1");
     form.ident("Color", "clBlack");
-    form.child(Obj("TPanel", "Scene")
-                   .bounds(100, 100, 200, 100)
-                   .ident("Color", "clMaroon")
-                   .child(Obj("TImage", "Bg")
-                              .bounds(0, 0, 100, 100)
-                              .binary("Picture.Data", encodePictureRecord("TJPEGImage", encodeJpeg(solid(50, 50, argb(250, 250, 250)), 95)))
-                              .boolean("Stretch", true))
-                   .child(Obj("TImage", "Sprite")
-                              .bounds(20, 20, 20, 20)
-                              .boolean("Transparent", true)
-                              .binary("Picture.Data", encodePictureRecord("TBitmap", encodeBmpFile(sprite, 24))))
-                   .child(Obj("TRxGIFAnimator", "Gif").bounds(60, 60, 10, 10).binary(
-                       "Image.Data", encodeGifControlValue(encodeGifFromImages(frames, {})))));
+    form.child(
+        Obj("TPanel", "Scene")
+            .bounds(100, 100, 200, 100)
+            .ident("Color", "clMaroon")
+            .child(Obj("TImage", "Bg")
+                       .bounds(0, 0, 100, 100)
+                       .binary("Picture.Data",
+                               encodePictureRecord("TJPEGImage", encodeJpeg(solid(50, 50, argb(250, 250, 250)), 95)))
+                       .boolean("Stretch", true))
+            .child(Obj("TImage", "Sprite")
+                       .bounds(20, 20, 20, 20)
+                       .boolean("Transparent", true)
+                       .binary("Picture.Data", encodePictureRecord("TBitmap", encodeBmpFile(sprite, 24))))
+            .child(Obj("TRxGIFAnimator", "Gif")
+                       .bounds(60, 60, 10, 10)
+                       .binary("Image.Data", encodeGifControlValue(encodeGifFromImages(frames, {})))));
     form.child(Obj("TLabel", "Text")
                    .bounds(400, 400, 4, 4)
                    .text("Caption", "ab")
@@ -297,7 +310,8 @@ TEST(ScreenCompositor, DrawsEveryControlKindInStackingOrder) {
     ASSERT_EQ(fb.width, 1024);
     auto near = [](uint32_t actual, uint32_t expected) {
         for (int shift : {0, 8, 16}) {
-            if (std::abs(static_cast<int>((actual >> shift) & 0xFF) - static_cast<int>((expected >> shift) & 0xFF)) > 6) return false;
+            if (std::abs(static_cast<int>((actual >> shift) & 0xFF) - static_cast<int>((expected >> shift) & 0xFF)) > 6)
+                return false;
         }
         return true;
     };
@@ -333,12 +347,67 @@ TEST(ScreenCompositor, DrawsEveryControlKindInStackingOrder) {
     EXPECT_NE(compositor.fingerprint(), before);
 }
 
+// What an opaque picture covers is not filled first, and everything beside
+// it still is: a centred picture and one at its natural size smaller than
+// their controls, a transparent bitmap (not opaque), on a panel on a window
+// whose colours differ from the black a new buffer starts with.
+TEST(ScreenCompositor, FillsStayWhereNoOpaquePictureCoversThem) {
+    const auto jpeg = encodePictureRecord("TJPEGImage", encodeJpeg(solid(20, 20, argb(250, 250, 250)), 95));
+    Image keyed = solid(20, 20, argb(0, 200, 0));
+    for (int x = 0; x < 20; ++x) keyed.at(x, 19) = argb(255, 0, 255);  // the key colour: its bottom row
+    Obj form("TForm1", "Form1");
+    form.ident("Color", "clNavy");
+    form.child(
+        Obj("TPanel", "Scene")
+            .bounds(100, 100, 300, 100)
+            .ident("Color", "clMaroon")
+            .child(Obj("TImage", "Centred").bounds(0, 0, 60, 60).boolean("Center", true).binary("Picture.Data", jpeg))
+            .child(Obj("TImage", "Natural").bounds(100, 0, 60, 60).binary("Picture.Data", jpeg))
+            .child(Obj("TImage", "Keyed")
+                       .bounds(200, 0, 20, 20)
+                       .boolean("Transparent", true)
+                       .binary("Picture.Data", encodePictureRecord("TBitmap", encodeBmpFile(keyed, 24)))));
+    Fixture f(std::move(form).record());
+    Compositor compositor(*f.screen);
+    Image fb;
+    compositor.compose(fb);
+    struct Spot {
+        int x, y;
+        uint32_t colour;
+        const char* what;
+    };
+    const uint32_t white = argb(250, 250, 250), maroon = argb(0x80, 0, 0), navy = argb(0, 0, 0x80);
+    const Spot spots[] = {
+        {130, 130, white, "the centred picture"},
+        {105, 105, maroon, "the panel around the centred picture"},
+        {155, 155, maroon, "the panel below the centred picture"},
+        {205, 105, white, "the natural-size picture at the top left"},
+        {225, 125, maroon, "the panel beside it"},
+        {205, 125, maroon, "the panel below it"},
+        {305, 105, argb(0, 200, 0), "the keyed bitmap"},
+        {305, 119, maroon, "the panel through the key colour"},
+        {50, 50, navy, "the window"},
+        {250, 250, navy, "the window below the panel"},
+        {450, 150, navy, "the window beside the panel"},
+    };
+    for (const auto& s : spots) {
+        const uint32_t actual = fb.at(s.x, s.y);
+        bool near = true;
+        for (int shift : {0, 8, 16}) {
+            near = near && std::abs(static_cast<int>((actual >> shift) & 0xFF) -
+                                    static_cast<int>((s.colour >> shift) & 0xFF)) <= 6;
+        }
+        EXPECT_TRUE(near) << s.what << ": " << testing::hexPixel(actual) << " vs " << testing::hexPixel(s.colour);
+    }
+}
+
 // An asymmetric 2x3 picture (columns a b, rows 0 1 2) turned about each
 // anchor, checked against where its corners must land.
 TEST(SurfaceDrawing, TurnedDrawingAboutEachAnchor) {
     Image src{2, 3, {}};
     for (int y = 0; y < 3; ++y) {
-        for (int x = 0; x < 2; ++x) src.pixels.push_back(argb(static_cast<uint8_t>(10 + x), static_cast<uint8_t>(20 + y), 1));
+        for (int x = 0; x < 2; ++x)
+            src.pixels.push_back(argb(static_cast<uint8_t>(10 + x), static_cast<uint8_t>(20 + y), 1));
     }
     auto draw = [&](int x, int y, int ax, int ay, int degrees) {
         Image dst = solid(20, 20, argb(0, 0, 0));
@@ -381,11 +450,13 @@ TEST(SurfaceDrawing, ItemsWithTransparencyScaledAndFlipped) {
     picture.at(1, 1) = argb(10, 20, 30);
     Obj form("TForm1", "Form1");
     form.child(Obj("TDXDraw", "Draw").bounds(0, 0, 16, 16));
-    form.child(Obj("TDXImageList", "List")
-                   .ident("DXDraw", "Draw")
-                   .collection("Items", {item({{"Picture.Data", Value::binary(encodePictureRecord("TDIB", encodeDib(picture, 24)))},
-                                               {"Transparent", Value::boolean(true)},
-                                               {"TransparentColor", Value::ident("clWhite")}})}));
+    form.child(
+        Obj("TDXImageList", "List")
+            .ident("DXDraw", "Draw")
+            .collection("Items",
+                        {item({{"Picture.Data", Value::binary(encodePictureRecord("TDIB", encodeDib(picture, 24)))},
+                               {"Transparent", Value::boolean(true)},
+                               {"TransparentColor", Value::ident("clWhite")}})}));
     Fixture f(std::move(form).record());
     auto& draw = *f.layout.findAs<DXDraw>("Draw");
     auto& list = *f.layout.findAs<DXImageList>("List");
@@ -397,11 +468,11 @@ TEST(SurfaceDrawing, ItemsWithTransparencyScaledAndFlipped) {
     s.fillBlack();
     s.drawItem(list, 0, 2, 2);
     s.drawScaled(list, 0, 8, 8, 8, 8);
-    s.drawItem(list, 9, 0, 0);  // no such item: nothing
+    s.drawItem(list, 9, 0, 0);        // no such item: nothing
     EXPECT_TRUE(draw.front.empty());  // nothing shows before the flip
     s.flip();
     EXPECT_EQ(draw.front.at(3, 3), argb(10, 20, 30));
-    EXPECT_EQ(draw.front.at(2, 2), argb(0, 0, 0));   // white is the item's transparent colour
+    EXPECT_EQ(draw.front.at(2, 2), argb(0, 0, 0));       // white is the item's transparent colour
     EXPECT_EQ(draw.front.at(10, 10), argb(10, 20, 30));  // the scaled pixel covers 2x2
     EXPECT_EQ(draw.front.at(11, 11), argb(10, 20, 30));
     EXPECT_EQ(draw.front.at(12, 12), argb(0, 0, 0));

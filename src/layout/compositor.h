@@ -47,6 +47,10 @@ private:
     void mixShowing(uint64_t& h, const Control& parent) const;
     // Mixes what decides the picture of `c` itself.
     void mixOwn(uint64_t& h, Control& c) const;
+    // Where `c` writes every pixel of its own (empty: it lets things show through).
+    ScreenRect opaqueArea(Control& c) const;
+    // The largest such area among `parent`'s showing children, within `clip`.
+    ScreenRect largestOpaqueChild(Control& parent, const ScreenRect& clip) const;
     void drawControl(Image& fb, Control& c, const ScreenRect& clip);
     void drawChildren(Image& fb, Control& parent, const ScreenRect& clip);
     void drawText(Image& fb, const ScreenRect& clip, const Font& font, const std::string& text, int x, int y);
