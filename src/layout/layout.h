@@ -89,6 +89,10 @@ enum class PayloadDecoding : uint8_t { AtOnce, WhenFirstUsed };
 
 Layout buildLayout(const ObjectRecord& root, std::string_view source = "layout stream",
                    PayloadDecoding decoding = PayloadDecoding::AtOnce);
+// The same from records that are not needed afterwards: their payload bytes
+// move into the components rather than being copied.
+Layout buildLayout(ObjectRecord&& root, std::string_view source = "layout stream",
+                   PayloadDecoding decoding = PayloadDecoding::AtOnce);
 
 // readStream() and buildLayout() in one.
 Layout loadLayout(std::span<const uint8_t> bytes, std::string_view source = "layout stream",

@@ -100,6 +100,10 @@ struct Ctx {
     std::map<size_t, std::string>* summaries = nullptr;
     std::string_view itemOf;  // "Items[3]" inside a collection
     bool lazy = false;        // pictures and GIFs decoded when first used
+    // The records are the builder's to take from: their payload bytes move
+    // into the components instead of being copied (the records are dropped
+    // right after the build).
+    bool consume = false;
 
     [[noreturn]] void fail(const std::string& what, size_t offset) const {
         std::ostringstream msg;
@@ -139,6 +143,25 @@ struct Ctx {
     const std::vector<uint8_t>& binary() const {
         expect(value->tag == ValueTag::Binary, "binary data");
         return value->bytes;
+    }
+    // The binary value's bytes for a component to keep: taken from the
+    // record when the build consumes the records, copied otherwise.
+    std::vector<uint8_t> keepBinary() const {
+        expect(value->tag == ValueTag::Binary, "binary data");
+        // The build was handed the records as its own (an rvalue tree).
+        if (consume) return std::move(const_cast<Value*>(value)->bytes);
+        return value->bytes;
+    }
+    // Gives a payload reader the bytes to keep, turning its relative offsets
+    // into stream ones.
+    template <class F>
+    auto decodeKept(F&& f) const -> decltype(f(std::vector<uint8_t>{})) {
+        std::vector<uint8_t> bytes = keepBinary();
+        try {
+            return f(std::move(bytes));
+        } catch (const DecodeError& e) {
+            fail(e.what(), value->binaryDataOffset() + e.offset());
+        }
     }
     // Runs a payload decoder, turning its relative offsets into stream ones.
     template <class F>
@@ -212,8 +235,8 @@ void setAlign(Component& c, const Ctx& ctx) {
 }
 template <auto M>
 void setBytes(Component& c, const Ctx& ctx) {
-    Member<M>::of(c) = ctx.binary();
-    ctx.summarise(std::to_string(ctx.binary().size()) + " bytes");
+    Member<M>::of(c) = ctx.keepBinary();
+    ctx.summarise(std::to_string(Member<M>::of(c).size()) + " bytes");
 }
 
 std::string describe(const Picture& p) {
@@ -231,9 +254,8 @@ PayloadOrigin originOf(const Ctx& ctx) {
 LazyPicture readPicture(const Ctx& ctx) {
     if (ctx.lazy) {
         // Only the class name is read now; the pixels when first drawn.
-        LazyPicture p = ctx.decode([&](std::span<const uint8_t> b) {
-            return LazyPicture::fromRecord(std::vector<uint8_t>(b.begin(), b.end()), originOf(ctx));
-        });
+        LazyPicture p = ctx.decodeKept(
+            [&](std::vector<uint8_t> b) { return LazyPicture::fromRecord(std::move(b), originOf(ctx)); });
         ctx.summarise(p.className);
         return p;
     }
@@ -252,9 +274,8 @@ void setGif(Component& c, const Ctx& ctx) {
     LazyGif anim;
     if (ctx.lazy) {
         // The blocks are walked now for the size and the frames' delays.
-        anim = ctx.decode([&](std::span<const uint8_t> b) {
-            return LazyGif::fromControlValue(std::vector<uint8_t>(b.begin(), b.end()), originOf(ctx));
-        });
+        anim = ctx.decodeKept(
+            [&](std::vector<uint8_t> b) { return LazyGif::fromControlValue(std::move(b), originOf(ctx)); });
     } else {
         anim = ctx.decode([](std::span<const uint8_t> b) { return decodeGifControlValue(b); });
     }
@@ -464,7 +485,7 @@ const ItemRule<WaveItem> kWaveItemRules[] = {
     {"Wave.WAVE",
      [](WaveItem& i, const Ctx& ctx) {
          i.format = ctx.decode([](std::span<const uint8_t> b) { return checkWave(b); });
-         i.Wave = ctx.binary();
+         i.Wave = ctx.keepBinary();
          ctx.summarise(describe(i.format));
      }},
 };
@@ -613,7 +634,8 @@ uint32_t colorToArgb(TColor color) {
 // ---------------------------------------------------------------------------
 class LayoutBuilder {
 public:
-    LayoutBuilder(Layout& layout, std::string_view source, bool lazy) : layout_(layout), source_(source), lazy_(lazy) {}
+    LayoutBuilder(Layout& layout, std::string_view source, bool lazy, bool consume)
+        : layout_(layout), source_(source), lazy_(lazy), consume_(consume) {}
 
     void build(const ObjectRecord& root) {
         if (root.className != "TForm1") {
@@ -632,7 +654,7 @@ public:
 private:
     void applyProperties(Component& c, const ObjectRecord& rec, const ClassInfo& info) {
         for (const auto& p : rec.properties) {
-            Ctx ctx{source_, &rec, p.name, &p.value, &layout_.bindings_, &layout_.summaries_, {}, lazy_};
+            Ctx ctx{source_, &rec, p.name, &p.value, &layout_.bindings_, &layout_.summaries_, {}, lazy_, consume_};
             const auto rule = std::find_if(info.rules.begin(), info.rules.end(),
                                            [&](const PropertyRule& r) { return r.name == p.name; });
             if (rule == info.rules.end()) ctx.fail("class " + rec.className + " has no such property", p.offset);
@@ -698,11 +720,18 @@ private:
     Layout& layout_;
     std::string_view source_;
     bool lazy_ = false;
+    bool consume_ = false;
 };
 
 Layout buildLayout(const ObjectRecord& root, std::string_view source, PayloadDecoding decoding) {
     Layout layout;
-    LayoutBuilder(layout, source, decoding == PayloadDecoding::WhenFirstUsed).build(root);
+    LayoutBuilder(layout, source, decoding == PayloadDecoding::WhenFirstUsed, false).build(root);
+    return layout;
+}
+
+Layout buildLayout(ObjectRecord&& root, std::string_view source, PayloadDecoding decoding) {
+    Layout layout;
+    LayoutBuilder(layout, source, decoding == PayloadDecoding::WhenFirstUsed, true).build(root);
     return layout;
 }
 
