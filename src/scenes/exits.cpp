@@ -147,7 +147,9 @@ void pastTheRanger(Context& ctx) {
     c.hranicarpusa->Visible = false;
     c.Rozhovor->Font_.Color = layout::clRed;
     if (auto line = inLanguage(ctx, kRangerWarning)) setCaption(ctx, *c.Rozhovor, *line);
+    // Timed from its start, as every new line (see timeLine()).
     s.TalkTime = textLength(c.Rozhovor->Caption) * s.SpeechSpeed;
+    s.TalkElapsed = 0;
     s.TalkTimerOn = 1;
 }
 
