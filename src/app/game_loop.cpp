@@ -152,6 +152,7 @@ void GameLoop::runUntilQuit() {
 }
 
 void GameLoop::presentIfChanged() {
+    if (!drawing_) return;
     const layout::Image& picture = framebuffer();
     if (presented_ && presentedFingerprint_ == composedFingerprint_) return;
     // Everything composed since the last present; all of it the first time.

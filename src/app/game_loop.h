@@ -43,6 +43,10 @@ public:
     // pass itself completes, as it would on a replay that ends there.
     void requestStop() { stopRequested_ = true; }
     bool stopRequested() const { return stopRequested_; }
+    // Whether passes compose and present the picture (on by default). A run
+    // that nobody watches (the monkey's) turns it off: composing is most of
+    // a headless pass's cost, and nothing of the game's state depends on it.
+    void setDrawing(bool on) { drawing_ = on; }
     uint64_t gameTicks() const { return gameTicks_; }
     uint64_t frameTicks() const { return frameTicks_; }
 
@@ -58,6 +62,7 @@ private:
     Game& game_;
     bool quit_ = false;
     bool stopRequested_ = false;
+    bool drawing_ = true;
     std::function<void()> tickObserver_;
     uint64_t nextGameTick_ = 0;
     bool gameTimerWasOn_ = false;

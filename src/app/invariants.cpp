@@ -54,9 +54,8 @@ std::optional<Violation> checkOneView(const Game& game) {
     const bool caveOverLocation = shown(game.c.Vjeskyni) && !locations.empty();
     const bool nothing = locations.empty() && screens.empty() && (!menu || game.state.GameInProgress == 1);
     if (locations.size() > 1 || screens.size() > 1 || caveOverLocation || nothing) {
-        return Violation{Invariant::OneView, "locations shown: " + namesOf(locations) +
-                                                 "; screens shown: " + namesOf(screens) + "; menu " +
-                                                 (menu ? "shown" : "hidden")};
+        return Violation{Invariant::OneView, "locations shown: " + namesOf(locations) + "; screens shown: " +
+                                                 namesOf(screens) + "; menu " + (menu ? "shown" : "hidden")};
     }
     return std::nullopt;
 }
@@ -78,12 +77,12 @@ std::optional<Violation> checkItems(const Game& game, Invariant which) {
         const int32_t slot = s.*info.slot;
         const std::string name(info.picture);
         if (slot < 0 || slot >= held) {
-            return Violation{which, name + " in slot " + std::to_string(slot) + " of " + std::to_string(held) +
-                                        " items held"};
+            return Violation{which,
+                             name + " in slot " + std::to_string(slot) + " of " + std::to_string(held) + " items held"};
         }
         if (const core::ItemInfo* other = taken[static_cast<size_t>(slot)]) {
-            return Violation{which, name + " and " + std::string(other->picture) + " both in slot " +
-                                        std::to_string(slot)};
+            return Violation{which,
+                             name + " and " + std::string(other->picture) + " both in slot " + std::to_string(slot)};
         }
         taken[static_cast<size_t>(slot)] = &info;
     }
@@ -109,13 +108,16 @@ std::optional<Violation> checkCave(const Game& game) {
     if (s.CaveNumber < 0 || s.CaveNumber > 7) {
         return Violation{Invariant::CaveCells, "CaveNumber " + std::to_string(s.CaveNumber)};
     }
-    if (s.InCave != 1 && !shown(game.c.Vjeskyni)) return std::nullopt;
+    // The cells are set when the first cave begins; before it (the
+    // entrance's message, CaveNumber 0) they are not yet anywhere.
+    if ((s.InCave != 1 && !shown(game.c.Vjeskyni)) || s.CaveNumber < 1) return std::nullopt;
     const std::pair<const char*, int32_t> cells[] = {{"DetectiveColumn", s.DetectiveColumn},
                                                      {"DetectiveRow", s.DetectiveRow},
                                                      {"MonsterColumn", s.MonsterColumn},
                                                      {"MonsterRow", s.MonsterRow}};
     for (const auto& [name, cell] : cells) {
-        if (cell < 1 || cell > 6) return Violation{Invariant::CaveCells, std::string(name) + " " + std::to_string(cell)};
+        if (cell < 1 || cell > 6)
+            return Violation{Invariant::CaveCells, std::string(name) + " " + std::to_string(cell)};
     }
     return std::nullopt;
 }
@@ -126,13 +128,12 @@ bool choicesShown(const Game& game) {
                        [](const layout::Label* l) { return l->Visible && scenes::hasText(*l); });
 }
 
-// The story's clock stands, or waits on the player: the menu, a small game,
-// the language screen, reply choices.
+// The line is out of view or the story waits on the player: a full-screen
+// screen covers the texts (an interlude keeps the line that led to it until
+// it ends), the menu or a small game stands the story's clock still, reply
+// choices wait for an answer.
 bool storyWaits(const Game& game) {
-    const scenes::Controls& c = game.c;
-    const core::GameState& s = game.state;
-    return shown(c.Menu1) || shown(c.VyberJazyk) || shown(c.Vjeskyni) || shown(c.BonusHra) || shown(c.Rukpal) ||
-           c.Start->Enabled || s.TableGameRunning == 1 || choicesShown(game);
+    return fullScreenShown(game) || game.c.Start->Enabled || game.state.TableGameRunning == 1 || choicesShown(game);
 }
 
 // Something under way that will change the game without the player: a
@@ -170,8 +171,7 @@ std::optional<Violation> checkState(const Game& game) {
     return std::nullopt;
 }
 
-std::optional<Violation> InvariantWatch::checkCaption(const Game& game, const layout::Label& label,
-                                                      CaptionAge& age) {
+std::optional<Violation> InvariantWatch::checkCaption(const Game& game, const layout::Label& label, CaptionAge& age) {
     if (label.Caption != age.text) age = CaptionAge{label.Caption};
     if (age.text.empty()) return std::nullopt;
     const core::GameState& s = game.state;

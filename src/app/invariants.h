@@ -25,7 +25,7 @@ enum class Invariant : uint8_t {
     ItemCount,     // ItemCount in 0..7 and equal to the items held
     ItemSlots,     // every held item in a slot of its own, 0 .. held-1
     CountLabels,   // the coins, bottles and table coins show a number
-    CaveCells,     // in the cave the detective and the monster stand on its 6x6 cells
+    CaveCells,     // CaveNumber 0..7; in a cave the detective and the monster stand on its 6x6 cells
     CaptionTimed,  // a line in Popis or Rozhovor goes when its time is up
     PlayerStuck,   // the player can act, or something is under way that will let them
     Count
@@ -64,8 +64,8 @@ public:
 private:
     struct CaptionAge {
         std::string text;
-        int32_t shownMs = 0;    // game time it stood while the story ran
-        int32_t limitMs = 0;    // the longest time the game gave it
+        int32_t shownMs = 0;  // game time it stood while the story ran
+        int32_t limitMs = 0;  // the longest time the game gave it
     };
     std::optional<Violation> checkCaption(const Game& game, const layout::Label& label, CaptionAge& age);
 

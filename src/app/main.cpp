@@ -73,7 +73,7 @@ int usage(const char* message) {
                  "  --screen WxH  the headless screen's size (default 1024x768, or a script's screen line)\n"
                  "  --start-scene NAME  begin play in a location (Natrzisti, Les1, ...) as after the intro\n"
                  "  --monkey EVENTS  play EVENTS random moves from start-up, checking the game's invariants after\n"
-                 "                every tick (exit 0 none broke, 1 one broke: seed, event, invariant and state printed)\n"
+                 "                every tick (exit 0 none broke; 1 one broke, and what, where and the state)\n"
                  "  --seed N      the monkey's seed: the same seed plays the same moves\n"
                  "  --monkey-script FILE  where the monkey writes its moves as a script that replays them\n"
                  "                (kept; without it a failing run's moves go to the temporary folder)\n";
@@ -275,8 +275,7 @@ int main(int argc, char** argv) {
         if (!opt.script.empty() || !opt.record.empty() || !opt.startScene.empty() || opt.screenGiven) {
             return usage("--monkey takes no --script, --record, --start-scene or --screen");
         }
-        const std::string gameDir =
-            withSlash(opt.gameDir.empty() ? platform::host::executableFolder() : opt.gameDir);
+        const std::string gameDir = withSlash(opt.gameDir.empty() ? platform::host::executableFolder() : opt.gameDir);
         std::string fontsConf = gameDir + "fonts.conf";
         if (!platform::host::exists(fontsConf)) fontsConf = platform::host::executableFolder() + "fonts.conf";
         return app::runMonkey(gameDir, fontsConf, *opt.monkeyEvents, *opt.seed, opt.monkeyScript, std::cout);

@@ -380,6 +380,7 @@ int runMonkey(const std::string& gameDir, const std::string& fontsConf, uint64_t
         }
         game.create();
         GameLoop loop(game);
+        loop.setDrawing(false);
         recorder.setDumper([&game, &loop](std::ostream& dumpOut) {
             std::ostringstream ignored;
             ScriptRunner(game, loop, ignored).dump(dumpOut);

@@ -48,7 +48,9 @@ public:
     // 0 .. n-1; n must be at least 1.
     uint32_t below(uint32_t n) { return static_cast<uint32_t>(next() % n); }
     // lo .. hi, both included.
-    int32_t between(int32_t lo, int32_t hi) { return lo + static_cast<int32_t>(below(static_cast<uint32_t>(hi - lo + 1))); }
+    int32_t between(int32_t lo, int32_t hi) {
+        return lo + static_cast<int32_t>(below(static_cast<uint32_t>(hi - lo + 1)));
+    }
 
 private:
     uint64_t state_;
