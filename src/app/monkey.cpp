@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <array>
 #include <filesystem>
-#include <fstream>
 
 #include "app/recording_platform.h"
 #include "layout/errors.h"

@@ -81,7 +81,7 @@ public:
     // invariant.
     MonkeyResult play(uint64_t events);
 
-    // The next move, as the script line that plays it, for messages.
+    // The move played last, as the script line that plays it, for messages.
     const std::string& lastMove() const { return lastMove_; }
 
 private:
