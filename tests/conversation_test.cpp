@@ -285,6 +285,42 @@ TEST_F(ConversationTest, ANewLineIsTimedFromItsStartWhateverTheCountdownItTakesO
     }
 }
 
+TEST_F(ConversationTest, NoExitOpensBetweenAReplyAndTheNextTick) {
+    // Descriptions are still on from before the choices (no tick has run
+    // since): a reply clicked, or choices on show, keep the detective in.
+    struct Case {
+        scenes::Scene at;
+        const char* exit;
+        scenes::Scene to;
+    };
+    const Case cases[] = {
+        {scenes::Scene::Vhospode, "prechodpredhospoduClick", scenes::Scene::Predhospodou},
+        {scenes::Scene::Veveznici, "Label22Click", scenes::Scene::Predveznici},
+        {scenes::Scene::Les1, "Label37Click", scenes::Scene::Les2},
+    };
+    for (const Case& k : cases) {
+        for (const bool replied : {true, false}) {
+            SCOPED_TRACE(std::string(k.exit) + (replied ? ", a reply clicked" : ", choices on show"));
+            go(scenes::Scene::Natrzisti, k.at);
+            scenes::setCaption(ctx(), *c().Otazka[0], "A question?");
+            c().Otazka[0]->Visible = true;
+            if (replied) fire("Otazka1Click");
+            s().DescriptionsOn = 1;
+            fire(k.exit);
+            EXPECT_TRUE(scenes::sceneShown(ctx(), k.at));
+            EXPECT_FALSE(scenes::sceneShown(ctx(), k.to));
+            // With the exchange over the same exit leads out.
+            scenes::endExchangeAtOnce(ctx());
+            scenes::setCaption(ctx(), *c().Rozhovor, "");
+            for (layout::Label* o : c().Otazka) o->Visible = false;
+            s().DescriptionsOn = 1;
+            fire(k.exit);
+            EXPECT_TRUE(scenes::sceneShown(ctx(), k.to));
+            go(k.to, scenes::Scene::Natrzisti);
+        }
+    }
+}
+
 TEST_F(ConversationTest, EveryNameTheScriptsUseIsInTheLayout) {
     EXPECT_EQ(missingConversationNames(f.game->layout), std::vector<std::string>{});
     // A row naming what the layout lacks, or a sprite row on a still

@@ -45,17 +45,24 @@ std::vector<std::string> exitLabels() {
     return out;
 }
 
+// Leaving takes descriptions on. The tick turns them off while a line is in
+// Rozhovor or reply choices show, but clicks come between ticks: a reply
+// clicked and an exit clicked before the next tick would carry the reply's
+// line into a location whose characters have no step for it, where it would
+// stay for good and keep every exit and the menu shut. So the exits look at
+// the conversation themselves.
+bool exitAllowed(const Context& ctx) {
+    const Controls& c = ctx.c;
+    return ctx.state.DescriptionsOn == 1 && !hasText(*c.Rozhovor) && !c.Otazka[0]->Visible;
+}
+
 // A plain exit: the guard, the idle clock and the common scene change.
 // False when the guard refuses.
 bool walk(Context& ctx, Scene from, Scene to) {
-    if (ctx.state.DescriptionsOn != 1) return false;
+    if (!exitAllowed(ctx)) return false;
     ctx.state.IdleTime = 0;
     switchScene(ctx, from, to);
     return true;
-}
-
-bool exitAllowed(const Context& ctx) {
-    return ctx.state.DescriptionsOn == 1;
 }
 
 void leavePrison(Context& ctx) {
