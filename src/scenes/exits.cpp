@@ -4,6 +4,8 @@
 // pointer that shows an exit or a talk hotspot under it.
 #include "scenes/exits.h"
 
+#include <algorithm>
+
 #include "scenes/exit_handlers.h"
 #include "scenes/failed_use.h"
 #include "scenes/inventory.h"
@@ -53,7 +55,10 @@ std::vector<std::string> exitLabels() {
 // the conversation themselves.
 bool exitAllowed(const Context& ctx) {
     const Controls& c = ctx.c;
-    return ctx.state.DescriptionsOn == 1 && !hasText(*c.Rozhovor) && !c.Otazka[0]->Visible;
+    // Any of the choices: a step may show the second and third alone.
+    const bool choices =
+        std::any_of(c.Otazka.begin(), c.Otazka.end(), [](const layout::Label* o) { return o->Visible; });
+    return ctx.state.DescriptionsOn == 1 && !hasText(*c.Rozhovor) && !choices;
 }
 
 // A plain exit: the guard, the idle clock and the common scene change.
