@@ -61,5 +61,21 @@ check "a folder without a layout exits non-zero" test $rc -ne 0
 "$kvarnel" --bogus >/dev/null 2>&1; rc=$?
 check "an unknown option is a usage error" test $rc -eq 2
 
-echo "$((18 - failures)) passed, $failures failed"
+# The monkey: its usage errors, and a short run that leaves the game
+# folder as it was (it plays in a copy) and writes its moves.
+for args in "--headless --monkey 10" "--headless --monkey ten --seed 1" "--monkey 10 --seed 1" \
+            "--headless --monkey 10 --seed 1 --script x.script"; do
+  # shellcheck disable=SC2086
+  "$kvarnel" $args >/dev/null 2>&1; rc=$?
+  check "the monkey's usage error: $args" test $rc -eq 2
+done
+check "--help lists the monkey's options" grep -q -- '--monkey EVENTS' <<<"$("$kvarnel" --help 2>&1)"
+before=$(md5sum "$game/data.dat")
+out=$("$kvarnel" --headless --game-dir "$game" --monkey 300 --seed 3 --monkey-script "$game/m.script" 2>/dev/null); rc=$?
+check "a short monkey run exits 0" test $rc -eq 0
+check "it says every event was played" grep -q 'seed 3: 300 events played, no invariant broken' <<<"$out"
+check "it wrote its moves as a recording" grep -q '^# A session recorded' "$game/m.script"
+check "the game folder's data.dat is untouched" test "$before" = "$(md5sum "$game/data.dat")"
+
+echo "$((27 - failures)) passed, $failures failed"
 test $failures -eq 0

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
+#include "core/countdown.h"
 #include "game_fixture.h"
 #include "scenes/actions.h"
 #include "scenes/exits.h"
@@ -235,6 +238,88 @@ TEST_F(ConversationTest, TheMayorGreetsOnceThenOnlyHurries) {
     EXPECT_EQ(c().Rozhovor->Font_.Color, layout::clRed);
     EXPECT_EQ(s().EndTalkAfterLine, 1);
     EXPECT_EQ(s().SpeechTimerOn, 1);
+}
+
+TEST_F(ConversationTest, ANewLineIsTimedFromItsStartWhateverTheCountdownItTakesOver) {
+    // The talk countdown still runs from a longer line (the ranger's
+    // warning runs it on), well past the greeting's limit: the greeting must
+    // still end on its own, for each way a line is timed.
+    struct Case {
+        const char* what;
+        std::function<void()> open;  // puts a new line on and times it
+        uint8_t GameState::*timerOn;
+        int32_t GameState::*elapsed;
+    };
+    const Case cases[] = {
+        {"the mayor's greeting (a talk line)", [&] { fire("PokecRadniceClick"); }, &GameState::TalkTimerOn,
+         &GameState::TalkElapsed},
+        {"his hurry (a speech line)",
+         [&] {
+             s().MayorGreeted = 1;
+             fire("PokecRadniceClick");
+         },
+         &GameState::SpeechTimerOn, &GameState::SpeechElapsed},
+    };
+    go(scenes::Scene::Natrzisti, scenes::Scene::Radnice);
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.what);
+        s().MayorGreeted = 0;
+        s().TalkTimerOn = 1;
+        s().TalkTime = 5115;
+        s().TalkElapsed = 4300;
+        s().SpeechTimerOn = 1;
+        s().SpeechTime = 5115;
+        s().SpeechElapsed = 4300;
+        k.open();
+        const std::string line = c().Rozhovor->Caption;
+        ASSERT_FALSE(line.empty());
+        EXPECT_EQ(s().*k.elapsed, 0);
+        EXPECT_EQ(s().*k.timerOn, 1);
+        // Its own time at the reading speed, and a tick or two.
+        const int ticks = scenes::textLength(line) * s().SpeechSpeed / core::kCountdownStep + 3;
+        tick(ticks);
+        EXPECT_NE(c().Rozhovor->Caption, line) << "still on the screen after " << ticks << " ticks";
+        scenes::endExchangeAtOnce(ctx());
+        s().TalkTimerOn = 0;
+        s().SpeechTimerOn = 0;
+    }
+}
+
+TEST_F(ConversationTest, NoExitOpensBetweenAReplyAndTheNextTick) {
+    // Descriptions are still on from before the choices (no tick has run
+    // since): a reply clicked, or choices on show, keep the detective in.
+    struct Case {
+        scenes::Scene at;
+        const char* exit;
+        scenes::Scene to;
+    };
+    const Case cases[] = {
+        {scenes::Scene::Vhospode, "prechodpredhospoduClick", scenes::Scene::Predhospodou},
+        {scenes::Scene::Veveznici, "Label22Click", scenes::Scene::Predveznici},
+        {scenes::Scene::Les1, "Label37Click", scenes::Scene::Les2},
+    };
+    for (const Case& k : cases) {
+        for (const bool replied : {true, false}) {
+            // The second choice alone, as some steps show it.
+            SCOPED_TRACE(std::string(k.exit) + (replied ? ", a reply clicked" : ", choices on show"));
+            go(scenes::Scene::Natrzisti, k.at);
+            scenes::setCaption(ctx(), *c().Otazka[1], "A question?");
+            c().Otazka[1]->Visible = true;
+            if (replied) fire("Otazka2Click");
+            s().DescriptionsOn = 1;
+            fire(k.exit);
+            EXPECT_TRUE(scenes::sceneShown(ctx(), k.at));
+            EXPECT_FALSE(scenes::sceneShown(ctx(), k.to));
+            // With the exchange over the same exit leads out.
+            scenes::endExchangeAtOnce(ctx());
+            scenes::setCaption(ctx(), *c().Rozhovor, "");
+            for (layout::Label* o : c().Otazka) o->Visible = false;
+            s().DescriptionsOn = 1;
+            fire(k.exit);
+            EXPECT_TRUE(scenes::sceneShown(ctx(), k.to));
+            go(k.to, scenes::Scene::Natrzisti);
+        }
+    }
 }
 
 TEST_F(ConversationTest, EveryNameTheScriptsUseIsInTheLayout) {

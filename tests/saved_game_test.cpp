@@ -263,6 +263,28 @@ TEST_F(SavedGameTest, DamagedFilesLoadToAPlayableGame) {
     EXPECT_EQ(s().MonsterRow, 6);
 }
 
+TEST_F(SavedGameTest, LoadEndsTheExchangeThatRanWhenTheMenuOpened) {
+    // A saved game at the prison; the druid's choices on show in the forest
+    // when Load is pressed.
+    writeFile("[Other]\r\nData1=1\r\n");
+    scenes::switchScene(ctx(), scenes::Scene::Natrzisti, scenes::Scene::Les1);
+    for (layout::Label* choice : f.game->c.Otazka) {
+        scenes::setCaption(ctx(), *choice, "A question?");
+        choice->Visible = true;
+    }
+    f.game->c.zrusit->Visible = true;
+    scenes::setCaption(ctx(), *f.game->c.Rozhovor, "A line of the druid's.");
+    s().TalkTimerOn = 1;
+    loadGame(ctx());
+    for (layout::Label* choice : f.game->c.Otazka) {
+        EXPECT_FALSE(choice->Visible) << choice->Name;
+        EXPECT_EQ(choice->Caption, "") << choice->Name;
+    }
+    EXPECT_FALSE(f.game->c.zrusit->Visible);
+    EXPECT_EQ(f.game->c.Rozhovor->Caption, "");
+    EXPECT_EQ(s().TalkTimerOn, 0);
+}
+
 TEST_F(SavedGameTest, LoadRebuildsTheFacesTheMusicAndTheCave) {
     const struct {
         const char* what;

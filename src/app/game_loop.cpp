@@ -64,6 +64,7 @@ void GameLoop::runTimers(uint64_t now) {
             nextGameTick_ += interval;
             ++gameTicks_;
             game_.c.Casodavac->OnTimer.fire({game_.c.Casodavac});
+            if (tickObserver_) tickObserver_();
         }
     }
 
@@ -123,7 +124,7 @@ uint64_t GameLoop::nextWake() const {
 
 void GameLoop::runUntil(uint64_t untilMs) {
     pass();
-    while (!quit_ && game_.platform.nowMs() < untilMs) {
+    while (!quit_ && !stopRequested_ && game_.platform.nowMs() < untilMs) {
         game_.platform.waitUntil(std::min(untilMs, std::max(nextWake(), game_.platform.nowMs() + 1)));
         pass();
     }
@@ -133,7 +134,7 @@ void GameLoop::runOneTick() {
     const uint64_t before = gameTicks_;
     const uint64_t deadline = game_.platform.nowMs() + 50;
     pass();
-    while (!quit_ && gameTicks_ == before) {
+    while (!quit_ && !stopRequested_ && gameTicks_ == before) {
         if (!game_.c.Casodavac->Enabled && game_.platform.nowMs() >= deadline) break;
         game_.platform.waitUntil(std::max(nextWake(), game_.platform.nowMs() + 1));
         pass();
@@ -151,6 +152,7 @@ void GameLoop::runUntilQuit() {
 }
 
 void GameLoop::presentIfChanged() {
+    if (!drawing_) return;
     const layout::Image& picture = framebuffer();
     if (presented_ && presentedFingerprint_ == composedFingerprint_) return;
     // Everything composed since the last present; all of it the first time.

@@ -11,6 +11,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "app/game.h"
@@ -34,6 +35,18 @@ public:
     void runUntilQuit();
 
     bool quit() const { return quit_; }
+
+    // Called after every game tick, in the pass that runs it (the monkey
+    // checks the game's invariants there). One observer; empty for none.
+    void setTickObserver(std::function<void()> observer) { tickObserver_ = std::move(observer); }
+    // Ends runUntil() and runOneTick() after the pass that is running: the
+    // pass itself completes, as it would on a replay that ends there.
+    void requestStop() { stopRequested_ = true; }
+    bool stopRequested() const { return stopRequested_; }
+    // Whether passes compose and present the picture (on by default). A run
+    // that nobody watches (the monkey's) turns it off: composing is most of
+    // a headless pass's cost, and nothing of the game's state depends on it.
+    void setDrawing(bool on) { drawing_ = on; }
     uint64_t gameTicks() const { return gameTicks_; }
     uint64_t frameTicks() const { return frameTicks_; }
 
@@ -48,6 +61,9 @@ private:
 
     Game& game_;
     bool quit_ = false;
+    bool stopRequested_ = false;
+    bool drawing_ = true;
+    std::function<void()> tickObserver_;
     uint64_t nextGameTick_ = 0;
     bool gameTimerWasOn_ = false;
     uint64_t lastFrameTick_ = 0;

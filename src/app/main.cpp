@@ -2,20 +2,24 @@
 //
 //   kvarnel [--window | --headless] [--script FILE] [--record FILE] [--game-dir DIR]
 //           [--screen WxH] [--start-scene NAME] [--first-frame]
+//   kvarnel --headless --monkey EVENTS --seed N [--monkey-script FILE]
 //   kvarnel --dump-layout FILE
 //
 // The game folder is the executable's folder unless --game-dir or the
 // environment variable KVARNEL_GAME_DIR names another.
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <sstream>
 #include <string>
 
 #include "app/game.h"
 #include "app/game_loop.h"
+#include "app/monkey.h"
 #include "app/recording_platform.h"
 #include "app/script.h"
 #include "layout/errors.h"
@@ -41,12 +45,27 @@ struct Options {
     bool screenGiven = false;
     std::string startScene;
     bool firstFrame = false;
+    std::optional<uint64_t> monkeyEvents;
+    std::optional<uint64_t> seed;
+    std::string monkeyScript;
 };
+
+// A whole decimal number, nothing else.
+std::optional<uint64_t> parseCount(const char* text) {
+    if (!text || !*text) return std::nullopt;
+    uint64_t value = 0;
+    for (const char* p = text; *p; ++p) {
+        if (*p < '0' || *p > '9' || value > (UINT64_MAX - 9) / 10) return std::nullopt;
+        value = value * 10 + static_cast<uint64_t>(*p - '0');
+    }
+    return value;
+}
 
 int usage(const char* message) {
     if (message) std::cerr << "kvarnel: " << message << "\n";
     std::cerr << "usage: kvarnel [--window | --headless] [--script FILE] [--record FILE] [--game-dir DIR]\n"
                  "               [--screen WxH] [--start-scene NAME] [--first-frame]\n"
+                 "       kvarnel --headless --monkey EVENTS --seed N [--monkey-script FILE]\n"
                  "       kvarnel --dump-layout FILE\n"
                  "  --window      a 1024x768 window instead of the whole desktop (Alt+Enter switches)\n"
                  "  --headless    no display and no sound; time runs as fast as the machine allows\n"
@@ -56,7 +75,12 @@ int usage(const char* message) {
                  "  --screen WxH  the headless screen's size (default 1024x768, or a script's screen line)\n"
                  "  --start-scene NAME  begin play in a location (Natrzisti, Les1, ...) as after the intro\n"
                  "  --first-frame present the first frame, print \"first frame at NS\" (the wall clock in\n"
-                 "                nanoseconds since 1970) and quit: for timing start-up from outside\n";
+                 "                nanoseconds since 1970) and quit: for timing start-up from outside\n"
+                 "  --monkey EVENTS  play EVENTS random moves from start-up, checking the game's invariants after\n"
+                 "                every tick (exit 0 none broke; 1 one broke, and what, where and the state)\n"
+                 "  --seed N      the monkey's seed: the same seed plays the same moves\n"
+                 "  --monkey-script FILE  where the monkey writes its moves as a script that replays them\n"
+                 "                (kept; without it a failing run's moves go to the temporary folder)\n";
     return 2;
 }
 
@@ -236,6 +260,16 @@ int main(int argc, char** argv) {
             opt.startScene = name;
         } else if (arg == "--first-frame") {
             opt.firstFrame = true;
+        } else if (arg == "--monkey") {
+            opt.monkeyEvents = parseCount(next());
+            if (!opt.monkeyEvents) return usage("--monkey needs a number of events");
+        } else if (arg == "--seed") {
+            opt.seed = parseCount(next());
+            if (!opt.seed) return usage("--seed needs a whole number");
+        } else if (arg == "--monkey-script") {
+            const char* file = next();
+            if (!file) return usage("--monkey-script needs a file");
+            opt.monkeyScript = file;
         } else if (arg == "--help" || arg == "-h") {
             usage(nullptr);
             return 0;
@@ -246,6 +280,17 @@ int main(int argc, char** argv) {
     if (opt.headless && opt.windowed) return usage("--window and --headless exclude each other");
     if (opt.headless && !opt.record.empty() && opt.script.empty()) {
         return usage("--record on the headless platform needs --script (nobody plays it otherwise)");
+    }
+    if (opt.monkeyEvents || opt.seed || !opt.monkeyScript.empty()) {
+        if (!opt.monkeyEvents || !opt.seed) return usage("the monkey needs --monkey EVENTS and --seed N");
+        if (!opt.headless) return usage("the monkey plays on the headless platform (--headless)");
+        if (!opt.script.empty() || !opt.record.empty() || !opt.startScene.empty() || opt.screenGiven) {
+            return usage("--monkey takes no --script, --record, --start-scene or --screen");
+        }
+        const std::string gameDir = withSlash(opt.gameDir.empty() ? platform::host::executableFolder() : opt.gameDir);
+        std::string fontsConf = gameDir + "fonts.conf";
+        if (!platform::host::exists(fontsConf)) fontsConf = platform::host::executableFolder() + "fonts.conf";
+        return app::runMonkey(gameDir, fontsConf, *opt.monkeyEvents, *opt.seed, opt.monkeyScript, std::cout);
     }
     return run(opt);
 }

@@ -199,9 +199,11 @@ public:
     bool holdsAll(const std::vector<ScriptCondition>& parts, std::string& found);
     // The state dump (also used by the "dump" command).
     void dump(std::ostream& out);
+    // Runs one command now, as run() does (the monkey plays its moves
+    // through it); false with `failure` set when it fails.
+    bool execute(const ScriptCommand& c, std::string& failure);
 
 private:
-    bool execute(const ScriptCommand& c, std::string& failure);
     bool pointOf(const ScriptCommand& c, int& x, int& y, std::string& failure);
     void clickAt(int x, int y, platform::MouseButton button);
 

@@ -85,15 +85,22 @@ void timeLine(Context& ctx, Timing timing, int32_t extraMs) {
     core::GameState& s = ctx.state;
     const layout::Label& line = hasText(*ctx.c.Rozhovor) ? *ctx.c.Rozhovor : *ctx.c.Popis;
     const int32_t limit = textLength(line.Caption) * s.SpeechSpeed + extraMs;
+    // A new line is timed from its start. The countdown it takes over may
+    // still be running from an earlier line (the talk countdown runs on
+    // after the ranger's warning, say); carried over, an elapsed time past
+    // the new, shorter limit would never expire and the line would stay on
+    // the screen for good.
     switch (timing) {
         case Timing::None:
             break;
         case Timing::Talk:
             s.TalkTime = limit;
+            s.TalkElapsed = 0;
             s.TalkTimerOn = 1;
             break;
         case Timing::Speech:
             s.SpeechTime = limit;
+            s.SpeechElapsed = 0;
             s.SpeechTimerOn = 1;
             break;
         case Timing::SpeechLimitOnly:
@@ -101,6 +108,7 @@ void timeLine(Context& ctx, Timing timing, int32_t extraMs) {
             break;
         case Timing::Description:
             s.DescriptionTime = limit;
+            s.DescriptionElapsed = 0;
             s.DescriptionTimerOn = 1;
             break;
     }

@@ -4,6 +4,8 @@
 // pointer that shows an exit or a talk hotspot under it.
 #include "scenes/exits.h"
 
+#include <algorithm>
+
 #include "scenes/exit_handlers.h"
 #include "scenes/failed_use.h"
 #include "scenes/inventory.h"
@@ -45,17 +47,27 @@ std::vector<std::string> exitLabels() {
     return out;
 }
 
+// Leaving takes descriptions on. The tick turns them off while a line is in
+// Rozhovor or reply choices show, but clicks come between ticks: a reply
+// clicked and an exit clicked before the next tick would carry the reply's
+// line into a location whose characters have no step for it, where it would
+// stay for good and keep every exit and the menu shut. So the exits look at
+// the conversation themselves.
+bool exitAllowed(const Context& ctx) {
+    const Controls& c = ctx.c;
+    // Any of the choices: a step may show the second and third alone.
+    const bool choices =
+        std::any_of(c.Otazka.begin(), c.Otazka.end(), [](const layout::Label* o) { return o->Visible; });
+    return ctx.state.DescriptionsOn == 1 && !hasText(*c.Rozhovor) && !choices;
+}
+
 // A plain exit: the guard, the idle clock and the common scene change.
 // False when the guard refuses.
 bool walk(Context& ctx, Scene from, Scene to) {
-    if (ctx.state.DescriptionsOn != 1) return false;
+    if (!exitAllowed(ctx)) return false;
     ctx.state.IdleTime = 0;
     switchScene(ctx, from, to);
     return true;
-}
-
-bool exitAllowed(const Context& ctx) {
-    return ctx.state.DescriptionsOn == 1;
 }
 
 void leavePrison(Context& ctx) {
@@ -147,7 +159,9 @@ void pastTheRanger(Context& ctx) {
     c.hranicarpusa->Visible = false;
     c.Rozhovor->Font_.Color = layout::clRed;
     if (auto line = inLanguage(ctx, kRangerWarning)) setCaption(ctx, *c.Rozhovor, *line);
+    // Timed from its start, as every new line (see timeLine()).
     s.TalkTime = textLength(c.Rozhovor->Caption) * s.SpeechSpeed;
+    s.TalkElapsed = 0;
     s.TalkTimerOn = 1;
 }
 

@@ -33,9 +33,6 @@ struct Button {
     Bilingual normal;
 };
 
-// MenuRect1 .. MenuRect10, as indices.
-constexpr size_t kRectButton1 = 0, kRectButton2 = 1, kRectSave = 2, kRectOptions = 3, kRectCredits = 4, kRectExit = 5,
-                 kRectOk = 6, kRectKnob = 7, kRectMusic = 8, kRectSound = 9;
 
 constexpr Bilingual kBackdrop{.cz = {0, 289, 101}, .en = {48, 289, 101}};
 constexpr Pic kMakerLogo{44, 5, 710};

@@ -11,6 +11,14 @@
 
 namespace kvarnel::screens {
 
+// MenuRect1 .. MenuRect10, as indices of GameState::MenuRect: what each hit
+// rectangle stands for. Button1 is New game (Back to game while a story
+// runs; the story on the choice page), Button2 Load (the two-player game on
+// the choice page); Ok, Knob, Music and Sound belong to the options and the
+// two-player pages.
+inline constexpr size_t kRectButton1 = 0, kRectButton2 = 1, kRectSave = 2, kRectOptions = 3, kRectCredits = 4,
+                        kRectExit = 5, kRectOk = 6, kRectKnob = 7, kRectMusic = 8, kRectSound = 9;
+
 // Binds HlavniMenuClick, HlavniMenuMouseDown and HlavniMenuMouseUp.
 void bindMenuHandlers(scenes::Context& ctx, layout::HandlerRegistry& handlers);
 

@@ -10,6 +10,7 @@
 #include "core/items.h"
 #include "core/settings_file.h"
 #include "platform/log.h"
+#include "scenes/actions.h"
 #include "scenes/exits.h"
 #include "scenes/inventory.h"
 #include "scenes/scene_faces.h"
@@ -314,6 +315,14 @@ void loadGame(scenes::Context& ctx) {
     scenes::leaveCourt(ctx);
     c.Casodavac->Enabled = true;
     s.TableGameRunning = 0;
+    // The exchange that ran when the menu opened ends here: its reply
+    // choices and line belong to the place left behind, and answered in the
+    // loaded one, where no character has a step for them, the line would
+    // stay for good and keep every exit shut. What the file holds is read
+    // over this below.
+    scenes::endExchangeAtOnce(ctx);
+    s.TalkTimerOn = 0;
+    s.SpeechTimerOn = 0;
 
     // 2. Every key.
     const core::SettingsFile file(ctx.platform, dataFile(ctx));
