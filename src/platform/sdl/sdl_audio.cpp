@@ -19,6 +19,7 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <thread>
 
 #include "platform/host_files.h"
 #include "platform/log.h"
@@ -194,7 +195,13 @@ void SdlAudio::openInBackground() {
     if (d.audioOpen || d.openFailed || d.opening.valid()) return;
     d.openFailed = true;  // until settle() takes a success
     // Both policies: when no thread can be made, it opens at the first need.
-    d.opening = std::async(std::launch::async | std::launch::deferred, [&d] { return d.openDevice(); });
+    d.opening = std::async(std::launch::async | std::launch::deferred, [&d, caller = std::this_thread::get_id()] {
+        const bool opened = d.openDevice();
+        // SDL keeps per-thread data (its error text) that only its own
+        // threads free when they end; this one is not SDL's.
+        if (std::this_thread::get_id() != caller) SDL_TLSCleanup();
+        return opened;
+    });
 }
 
 bool SdlAudio::open() {
