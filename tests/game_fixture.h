@@ -8,6 +8,7 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <string>
 
 #include "app/game.h"
 #include "app/game_loop.h"
@@ -16,6 +17,12 @@
 #include "standin/standin_layout.h"
 
 namespace kvarnel::testing {
+
+// A whole file as it is on disk; empty when it cannot be read.
+inline std::string readText(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
 
 // The stand-in layout as the build wrote it beside the game; drawn here
 // only when that file is missing (drawing it takes a while, most of all

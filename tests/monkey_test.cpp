@@ -26,12 +26,7 @@ namespace {
 using testing::GameFixture;
 using testing::standinLayoutBytes;
 
-std::string readText(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using testing::readText;
 
 // A game in the fixture's folder on a headless platform that draws real
 // text, recorded to `record` when it is named, as `kvarnel --headless`

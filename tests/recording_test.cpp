@@ -19,12 +19,7 @@ namespace {
 using testing::GameFixture;
 using testing::standinLayoutBytes;
 
-std::string readText(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using testing::readText;
 
 // ---------------------------------------------------------------------------
 // The calendar's spelling
@@ -531,10 +526,6 @@ TEST(RecordingDataFile, AFoldersOwnDataFileIsKeptBeforeAReplayReplacesIt) {
     const auto folder = std::filesystem::temp_directory_path() / ("kvarnel-keep-" + std::to_string(getpid()));
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
-    const auto read = [](const std::filesystem::path& p) {
-        std::ifstream in(p, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    };
     std::ofstream(folder / "data.dat", std::ios::binary) << "[Nastaveni]\r\nData93=1\r\n";
     const struct {
         const char* script;
@@ -549,11 +540,11 @@ TEST(RecordingDataFile, AFoldersOwnDataFileIsKeptBeforeAReplayReplacesIt) {
         ASSERT_TRUE(script) << error;
         ASSERT_TRUE(prepareDataFile(*script, folder.string() + "/", error)) << error;
         if (r.dataAfter) {
-            EXPECT_EQ(read(folder / "data.dat"), r.dataAfter);
+            EXPECT_EQ(readText(folder / "data.dat"), r.dataAfter);
         } else {
             EXPECT_FALSE(std::filesystem::exists(folder / "data.dat"));
         }
-        EXPECT_EQ(read(folder / "data.dat.before-replay"), "[Nastaveni]\r\nData93=1\r\n") << "the folder's own";
+        EXPECT_EQ(readText(folder / "data.dat.before-replay"), "[Nastaveni]\r\nData93=1\r\n") << "the folder's own";
     }
     std::filesystem::remove_all(folder);
 }

@@ -22,10 +22,7 @@ using core::GameState;
 using testing::GameFixture;
 using K = SavedGameKey::Kind;
 
-std::string readText(const std::filesystem::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
+using testing::readText;
 
 class SavedGameTest : public ::testing::Test {
 protected:

@@ -269,6 +269,26 @@ TEST(ScreenGif, WithoutLoopItStopsAtFrameZeroAndPlaysAgainWhenStarted) {
     }
 }
 
+// A spot of a composed picture and the colour it must show, within the
+// rounding a JPEG leaves (6 in each channel).
+struct Spot {
+    int x, y;
+    uint32_t colour;
+    const char* what;
+};
+
+void expectSpots(const Image& fb, std::initializer_list<Spot> spots) {
+    for (const auto& s : spots) {
+        const uint32_t actual = fb.at(s.x, s.y);
+        bool near = true;
+        for (int shift : {0, 8, 16}) {
+            near = near && std::abs(static_cast<int>((actual >> shift) & 0xFF) -
+                                    static_cast<int>((s.colour >> shift) & 0xFF)) <= 6;
+        }
+        EXPECT_TRUE(near) << s.what << ": " << testing::hexPixel(actual) << " vs " << testing::hexPixel(s.colour);
+    }
+}
+
 // A screen with a JPEG background, a transparent bitmap sprite, a GIF with a
 // transparent hole, and labels; checked pixel by pixel at known spots.
 TEST(ScreenCompositor, DrawsEveryControlKindInStackingOrder) {
@@ -308,38 +328,22 @@ TEST(ScreenCompositor, DrawsEveryControlKindInStackingOrder) {
     Image fb;
     compositor.compose(fb);
     ASSERT_EQ(fb.width, 1024);
-    auto near = [](uint32_t actual, uint32_t expected) {
-        for (int shift : {0, 8, 16}) {
-            if (std::abs(static_cast<int>((actual >> shift) & 0xFF) - static_cast<int>((expected >> shift) & 0xFF)) > 6)
-                return false;
-        }
-        return true;
-    };
-    struct Spot {
-        int x, y;
-        uint32_t colour;
-        const char* what;
-    };
-    const Spot spots[] = {
-        {5, 5, argb(0, 0, 0), "the black window"},
-        {150, 150, argb(250, 250, 250), "the background stretched to 100x100"},
-        {250, 150, argb(0x80, 0, 0), "the panel's own colour"},
-        {135, 125, argb(0, 200, 0), "the sprite"},
-        {125, 135, argb(250, 250, 250), "the sprite's key colour leaves the background"},
-        {161, 161, argb(0, 0, 250), "the GIF frame"},
-        {165, 165, argb(250, 250, 250), "the GIF's transparent pixel"},
-        {403, 403, argb(255, 255, 0), "the label's letters"},
-        {401, 401 + 14, argb(0, 0, 0x80), "the label's background below the letters"},
-        {399, 401, argb(0, 0, 0), "beside the label"},
-    };
     // The box letters fill the label but for what lies below the text line.
     f.layout.findAs<Label>("Text")->AutoSize = false;
     f.layout.findAs<Label>("Text")->Height = 20;
     compositor.compose(fb);
-    for (const auto& s : spots) {
-        EXPECT_TRUE(near(fb.at(s.x, s.y), s.colour))
-            << s.what << ": " << testing::hexPixel(fb.at(s.x, s.y)) << " vs " << testing::hexPixel(s.colour);
-    }
+    expectSpots(fb, {
+                        {5, 5, argb(0, 0, 0), "the black window"},
+                        {150, 150, argb(250, 250, 250), "the background stretched to 100x100"},
+                        {250, 150, argb(0x80, 0, 0), "the panel's own colour"},
+                        {135, 125, argb(0, 200, 0), "the sprite"},
+                        {125, 135, argb(250, 250, 250), "the sprite's key colour leaves the background"},
+                        {161, 161, argb(0, 0, 250), "the GIF frame"},
+                        {165, 165, argb(250, 250, 250), "the GIF's transparent pixel"},
+                        {403, 403, argb(255, 255, 0), "the label's letters"},
+                        {401, 401 + 14, argb(0, 0, 0x80), "the label's background below the letters"},
+                        {399, 401, argb(0, 0, 0), "beside the label"},
+                    });
     // Nothing changed: same fingerprint; a caption change shows.
     const uint64_t before = compositor.fingerprint();
     EXPECT_EQ(compositor.fingerprint(), before);
@@ -371,34 +375,20 @@ TEST(ScreenCompositor, FillsStayWhereNoOpaquePictureCoversThem) {
     Compositor compositor(*f.screen);
     Image fb;
     compositor.compose(fb);
-    struct Spot {
-        int x, y;
-        uint32_t colour;
-        const char* what;
-    };
     const uint32_t white = argb(250, 250, 250), maroon = argb(0x80, 0, 0), navy = argb(0, 0, 0x80);
-    const Spot spots[] = {
-        {130, 130, white, "the centred picture"},
-        {105, 105, maroon, "the panel around the centred picture"},
-        {155, 155, maroon, "the panel below the centred picture"},
-        {205, 105, white, "the natural-size picture at the top left"},
-        {225, 125, maroon, "the panel beside it"},
-        {205, 125, maroon, "the panel below it"},
-        {305, 105, argb(0, 200, 0), "the keyed bitmap"},
-        {305, 119, maroon, "the panel through the key colour"},
-        {50, 50, navy, "the window"},
-        {250, 250, navy, "the window below the panel"},
-        {450, 150, navy, "the window beside the panel"},
-    };
-    for (const auto& s : spots) {
-        const uint32_t actual = fb.at(s.x, s.y);
-        bool near = true;
-        for (int shift : {0, 8, 16}) {
-            near = near && std::abs(static_cast<int>((actual >> shift) & 0xFF) -
-                                    static_cast<int>((s.colour >> shift) & 0xFF)) <= 6;
-        }
-        EXPECT_TRUE(near) << s.what << ": " << testing::hexPixel(actual) << " vs " << testing::hexPixel(s.colour);
-    }
+    expectSpots(fb, {
+                        {130, 130, white, "the centred picture"},
+                        {105, 105, maroon, "the panel around the centred picture"},
+                        {155, 155, maroon, "the panel below the centred picture"},
+                        {205, 105, white, "the natural-size picture at the top left"},
+                        {225, 125, maroon, "the panel beside it"},
+                        {205, 125, maroon, "the panel below it"},
+                        {305, 105, argb(0, 200, 0), "the keyed bitmap"},
+                        {305, 119, maroon, "the panel through the key colour"},
+                        {50, 50, navy, "the window"},
+                        {250, 250, navy, "the window below the panel"},
+                        {450, 150, navy, "the window beside the panel"},
+                    });
 }
 
 // An asymmetric 2x3 picture (columns a b, rows 0 1 2) turned about each

@@ -27,10 +27,7 @@ using platform::Size;
 
 using testing::standinLayoutBytes;
 
-std::string readText(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
+using testing::readText;
 
 void writeText(const fs::path& p, const std::string& text) {
     fs::create_directories(p.parent_path());

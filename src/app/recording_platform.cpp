@@ -537,14 +537,7 @@ void RecordingPlatform::setCursorPos(platform::Point p) {
 }
 
 void RecordingPlatform::settleMedia() {
-    media_.update(now_);
-    int player = -1;
-    while (media_.takeEnded(player)) {
-        Event e;
-        e.type = Event::Type::MediaEnded;
-        e.player = player;
-        queue_.push_back({e, false});
-    }
+    media_.settle(now_, [this](int player) { queue_.push_back({Event::mediaEnded(player), false}); });
 }
 
 void RecordingPlatform::mediaSetFileName(int player, const std::string& path) {

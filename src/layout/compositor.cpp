@@ -50,6 +50,16 @@ void fillAround(Image& fb, const ScreenRect& area, uint32_t colour, const Screen
     }
 }
 
+// How a picture control's picture is laid over what is under it: a bitmap as
+// it is, or leaving out the colour of its bottom-left pixel when transparent;
+// a JPEG as it is; anything else (GIF) by its own transparency. Known from
+// the class alone, so nothing is decoded to ask.
+BlitMode pictureMode(const ImageControl& img) {
+    if (img.Picture_.className == "TBitmap" || img.Picture_.className == "TDIB")
+        return img.Transparent ? BlitMode::ColorKey : BlitMode::Opaque;
+    return img.Picture_.className == "TJPEGImage" ? BlitMode::Opaque : BlitMode::Alpha;
+}
+
 }  // namespace
 
 Compositor::Compositor(Screen& screen) : screen_(screen) {}
@@ -61,8 +71,7 @@ ScreenRect Compositor::opaqueArea(Control& c) const {
             return b;  // its colour fills its whole box
         case ComponentClass::Image: {
             auto& img = static_cast<ImageControl&>(c);
-            const bool bitmap = img.Picture_.className == "TBitmap" || img.Picture_.className == "TDIB";
-            if (!(bitmap && !img.Transparent) && img.Picture_.className != "TJPEGImage") return {};
+            if (pictureMode(img) != BlitMode::Opaque) return {};
             const Image& pic = img.Picture_.image();
             if (pic.empty()) return {};
             if (img.Stretch) return b;
@@ -228,13 +237,8 @@ void Compositor::drawControl(Image& fb, Control& c, const ScreenRect& clip) {
             auto& img = static_cast<ImageControl&>(c);
             const Image& pic = img.Picture_.image();
             if (pic.empty()) break;
-            BlitOptions opt;
-            if (img.Picture_.className == "TBitmap" || img.Picture_.className == "TDIB") {
-                // A transparent bitmap leaves out the colour of its bottom-left pixel.
-                if (img.Transparent) opt = {BlitMode::ColorKey, pic.at(0, pic.height - 1) & 0xFFFFFF};
-            } else if (img.Picture_.className != "TJPEGImage") {
-                opt.mode = BlitMode::Alpha;  // GIF pictures carry their own transparency
-            }
+            BlitOptions opt{pictureMode(img), 0};
+            if (opt.mode == BlitMode::ColorKey) opt.key = pic.at(0, pic.height - 1) & 0xFFFFFF;
             drawPlaced(fb, clip, pic, b, img.Stretch, img.Center, opt);
             break;
         }

@@ -61,6 +61,14 @@ public:
 
     // Pops the oldest queued notification; false when none is queued.
     bool takeEnded(int& player);
+    // update() at `nowMs`, then hands every queued notification's player to
+    // `onEnded`, oldest first.
+    template <class OnEnded>
+    void settle(uint64_t nowMs, OnEnded&& onEnded) {
+        update(nowMs);
+        int player = -1;
+        while (takeEnded(player)) onEnded(player);
+    }
     // When the playing track's end is due, or UINT64_MAX when nothing plays
     // or its length is unknown. Notifications already queued do not count.
     uint64_t nextDeadline() const;
@@ -81,7 +89,7 @@ private:
         std::optional<uint64_t> durationMs;
         uint64_t positionMs = 0;  // while playing: the position at startedAt
         bool atEnd = false;
-        bool notify = false;      // the current playback asked for a notification
+        bool notify = false;  // the current playback asked for a notification
         uint64_t startedAtMs = 0;
     };
 

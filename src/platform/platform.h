@@ -85,6 +85,13 @@ struct Event {
     MouseButton button = MouseButton::Left;
     Point position;  // screen coordinates
     int player = -1;
+
+    static Event mediaEnded(int player) {
+        Event e;
+        e.type = Type::MediaEnded;
+        e.player = player;
+        return e;
+    }
 };
 
 class TextRasterizer;

@@ -34,14 +34,7 @@ void HeadlessPlatform::record(std::string line) {
 }
 
 void HeadlessPlatform::settleMedia() {
-    media_.update(now_);
-    int player = -1;
-    while (media_.takeEnded(player)) {
-        Event e;
-        e.type = Event::Type::MediaEnded;
-        e.player = player;
-        events_.push_back(e);
-    }
+    media_.settle(now_, [this](int player) { events_.push_back(Event::mediaEnded(player)); });
 }
 
 bool HeadlessPlatform::pollEvent(Event& event) {

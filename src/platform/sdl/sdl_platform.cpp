@@ -380,9 +380,7 @@ bool SdlPlatform::pollEvent(Event& event) {
         audio_.update(nowMs());
         int player = -1;
         if (audio_.takeEnded(player)) {
-            event = Event{};
-            event.type = Event::Type::MediaEnded;
-            event.player = player;
+            event = Event::mediaEnded(player);
             return true;
         }
         return false;

@@ -32,10 +32,6 @@ void X11Connection::waitForInput(uint32_t ms) const {
     poll(&p, 1, static_cast<int>(ms));
 }
 
-}  // namespace kvarnel::platform
-
-namespace kvarnel::platform {
-
 bool X11Connection::inputPending() const {
     auto* display = static_cast<Display*>(display_);
     if (XEventsQueued(display, QueuedAlready) > 0) return true;
