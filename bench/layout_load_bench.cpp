@@ -144,7 +144,7 @@ namespace {
 
 // What the game does at start-up beside its floor, timed in alternate turns
 // of the same iterations so that both see the same machine: the game reads
-// the file, builds the layout with the pictures left encoded and decodes
+// (maps) the file, builds the layout with the pictures left encoded and decodes
 // those its first location shows (one background and ten faces); the floor
 // reads the file and decodes the same pictures straight from their bytes,
 // which no loader can avoid. The counter `ratio` is the first over the
@@ -156,7 +156,7 @@ void BM_LayoutAsTheGameLoadsItBesideItsFloor(benchmark::State& state) {
     // The first location's payloads, found once, for the floor.
     const auto fileBytes = *kvarnel::platform::host::readWholeFile(path);
     const ObjectRecord root = readStream(fileBytes);
-    std::vector<std::vector<uint8_t>> pictures, gifs;
+    std::vector<kvarnel::layout::Bytes> pictures, gifs;
     for (const ObjectRecord& child : root.children) {
         for (const auto& p : child.properties) {
             if (child.name == "Pozadi0" && p.name == "Picture.Data") pictures.push_back(p.value.bytes);
@@ -169,8 +169,8 @@ void BM_LayoutAsTheGameLoadsItBesideItsFloor(benchmark::State& state) {
     for (auto _ : state) {
         const auto t0 = Clock::now();
         {
-            const auto bytes = kvarnel::platform::host::readWholeFile(path);
-            Layout layout = loadLayout(*bytes, path, PayloadDecoding::WhenFirstUsed);
+            const auto bytes = kvarnel::platform::host::mapWholeFile(path);
+            Layout layout = loadLayoutSharing(*bytes, path, PayloadDecoding::WhenFirstUsed);
             benchmark::DoNotOptimize(layout.findAs<ImageControl>("Pozadi0")->Picture_.image().pixels.data());
             for (int i = 0; i < kFaces; ++i) {
                 const auto* gif = layout.findAs<GifAnimator>("Gif" + std::to_string(i));
@@ -179,7 +179,7 @@ void BM_LayoutAsTheGameLoadsItBesideItsFloor(benchmark::State& state) {
         }
         const auto t1 = Clock::now();
         {
-            const auto bytes = kvarnel::platform::host::readWholeFile(path);
+            const auto bytes = kvarnel::platform::host::mapWholeFile(path);
             benchmark::DoNotOptimize(bytes->data());
             for (const auto& p : pictures) benchmark::DoNotOptimize(decodePictureRecord(p).image.pixels.data());
             for (const auto& g : gifs) benchmark::DoNotOptimize(decodeGifControlValue(g).frames.data());

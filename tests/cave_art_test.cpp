@@ -45,10 +45,10 @@ const Lists& lists() {
     return kLists;
 }
 
-const std::vector<uint8_t>& pictureBytes(const CollectionItem& item) {
+const kvarnel::layout::Bytes& pictureBytes(const CollectionItem& item) {
     for (const auto& p : item.properties)
         if (p.name == "Picture.Data") return p.value.bytes;
-    static const std::vector<uint8_t> kNone;
+    static const kvarnel::layout::Bytes kNone;
     return kNone;
 }
 
@@ -69,11 +69,11 @@ std::string caseName(const ItemCase& c) {
 }
 
 // The bit count of a "TDIB" record: class name, then the 40-byte header.
-int dibBits(const std::vector<uint8_t>& record) {
+int dibBits(std::span<const uint8_t> record) {
     const size_t header = 1 + record[0];
     return record[header + 14] | (record[header + 15] << 8);
 }
-int dibCompression(const std::vector<uint8_t>& record) {
+int dibCompression(std::span<const uint8_t> record) {
     const size_t header = 1 + record[0];
     return record[header + 16];
 }

@@ -1,13 +1,19 @@
 // The "TPF0" stream: writer and reader agree, and malformed bytes give an
 // error that says where, never a crash or an overread.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <filesystem>
+#include <fstream>
+#include <functional>
 #include <map>
 #include <random>
 
 #include "layout/cp1250.h"
 #include "layout/errors.h"
+#include "layout/layout.h"
 #include "layout_fixture.h"
+#include "platform/host_files.h"
 
 namespace kvarnel::layout {
 namespace {
@@ -44,11 +50,61 @@ TEST(LayoutStream, RoundTripKeepsTheTreeAndTheBytes) {
     // The fixture really exercises every tag the format has.
     std::map<ValueTag, int> counts;
     countTags(read, counts);
-    for (ValueTag tag : {ValueTag::Int8, ValueTag::Int16, ValueTag::Int32, ValueTag::String, ValueTag::Ident,
-                         ValueTag::False, ValueTag::True, ValueTag::Binary, ValueTag::Set, ValueTag::Collection,
-                         ValueTag::Utf8String}) {
+    for (ValueTag tag :
+         {ValueTag::Int8, ValueTag::Int16, ValueTag::Int32, ValueTag::String, ValueTag::Ident, ValueTag::False,
+          ValueTag::True, ValueTag::Binary, ValueTag::Set, ValueTag::Collection, ValueTag::Utf8String}) {
         EXPECT_GT(counts[tag], 0) << "no value with tag " << tagName(tag);
     }
+}
+
+void forEachBinary(const std::vector<Property>& props, const std::function<void(const Value&)>& f) {
+    for (const auto& p : props) {
+        if (p.value.tag == ValueTag::Binary) f(p.value);
+        for (const auto& item : p.value.items) forEachBinary(item.properties, f);
+    }
+}
+void forEachBinary(const ObjectRecord& rec, const std::function<void(const Value&)>& f) {
+    forEachBinary(rec.properties, f);
+    for (const auto& c : rec.children) forEachBinary(c, f);
+}
+
+// The game maps its layout file and the payloads refer into the mapping:
+// the same tree as a copying read, every payload at its own offset of the
+// file, and the mapping alive for as long as any payload is, after the
+// handle the game read it through is gone.
+TEST(LayoutStream, ReadSharingRefersIntoTheMappedFileAndKeepsItAlive) {
+    const std::vector<uint8_t> bytes = writeStream(fixtureLayout());
+    const auto dir = std::filesystem::temp_directory_path() / ("kvarnel-map-" + std::to_string(getpid()));
+    std::filesystem::create_directories(dir);
+    const auto file = (dir / "form1.layout").string();
+    std::ofstream(file, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+
+    auto mapped = platform::host::mapWholeFile(file);
+    ASSERT_TRUE(mapped.has_value());
+    ASSERT_EQ(mapped->size(), bytes.size());
+    const uint8_t* start = mapped->data();
+    ObjectRecord shared = readStreamSharing(*mapped, file);
+    std::string where;
+    EXPECT_TRUE(sameTree(readStream(bytes), shared, &where)) << where;
+    int payloads = 0;
+    forEachBinary(shared, [&](const Value& v) {
+        ++payloads;
+        EXPECT_EQ(v.bytes.data(), start + v.binaryDataOffset()) << "a payload was copied";
+    });
+    EXPECT_GT(payloads, 0);
+
+    Layout layout = loadLayoutSharing(*mapped, file, PayloadDecoding::WhenFirstUsed);
+    mapped.reset();
+    std::filesystem::remove_all(dir);  // a mapping outlives its file's name
+    EXPECT_EQ(writeStream(shared), bytes) << "the payloads still read after the handle went";
+    const auto* list = layout.findAs<DXImageList>("DXImageList1");
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->ColorTable.size(), 1024u);
+
+    EXPECT_FALSE(platform::host::mapWholeFile(dir.string()).has_value()) << "missing";
+    EXPECT_FALSE(platform::host::mapWholeFile(std::filesystem::temp_directory_path().string()).has_value())
+        << "a folder";
 }
 
 TEST(LayoutStream, OffsetsPointAtTheRecords) {
@@ -101,8 +157,8 @@ TEST(LayoutStream, WriterPicksTheNarrowestIntegerAndTheRightStringTag) {
 
 TEST(LayoutStream, SingleByteStringsAreReadAsCodePage1250) {
     // "Zrušit" in code page 1250 as a plain String value.
-    const auto bytes = bytesOf({'T', 'P', 'F', '0', 6, 'T', 'F', 'o', 'r', 'm', '1', 5, 'F', 'o', 'r', 'm', '1', 1,
-                                'C', 6, 6, 'Z', 'r', 'u', 0x9A, 'i', 't', 0, 0});
+    const auto bytes = bytesOf({'T', 'P', 'F', '0', 6, 'T', 'F', 'o', 'r', 'm',  '1', 5,   'F', 'o', 'r',
+                                'm', '1', 1,   'C', 6, 6,   'Z', 'r', 'u', 0x9A, 'i', 't', 0,   0});
     const ObjectRecord root = readStream(bytes);
     ASSERT_EQ(root.properties.size(), 1u);
     EXPECT_EQ(root.properties[0].value.text, "Zrušit");
@@ -132,7 +188,8 @@ TEST(LayoutStream, MalformedStreamsNameTheOffsetAndWhatWentWrong) {
         std::vector<uint8_t> bytes;
         std::vector<std::string> expected;  // parts of the message
     };
-    const std::vector<uint8_t> head = bytesOf({'T', 'P', 'F', '0', 6, 'T', 'F', 'o', 'r', 'm', '1', 5, 'F', 'o', 'r', 'm', '1'});
+    const std::vector<uint8_t> head =
+        bytesOf({'T', 'P', 'F', '0', 6, 'T', 'F', 'o', 'r', 'm', '1', 5, 'F', 'o', 'r', 'm', '1'});
     auto with = [&](std::initializer_list<int> tail) {
         std::vector<uint8_t> out = head;
         for (int b : tail) out.push_back(static_cast<uint8_t>(b));
@@ -143,7 +200,8 @@ TEST(LayoutStream, MalformedStreamsNameTheOffsetAndWhatWentWrong) {
         {"empty file", {}, {"offset 0", "TPF0"}},
         {"truncated after the names", head, {"offset 17", "truncated"}},
         {"truncated Int16", with({1, 'L', 3, 0x10}), {"offset 20", "property 'L'", "truncated Int16"}},
-        {"binary length past the end", with({1, 'B', 10, 0xFF, 0xFF, 0xFF, 0x7F, 1, 2}),
+        {"binary length past the end",
+         with({1, 'B', 10, 0xFF, 0xFF, 0xFF, 0x7F, 1, 2}),
          {"property 'B'", "truncated Binary data"}},
         {"UTF8String length past the end", with({1, 'U', 20, 9, 0, 0, 0, 'a'}), {"truncated UTF8String"}},
         {"unknown tag", with({1, 'X', 5, 0, 0}), {"offset 19", "property 'X'", "unknown value tag 5"}},

@@ -45,14 +45,14 @@ const Menu& menu() {
     return kMenu;
 }
 
-const std::vector<uint8_t>& pictureBytes(const CollectionItem& item) {
+const kvarnel::layout::Bytes& pictureBytes(const CollectionItem& item) {
     for (const auto& p : item.properties)
         if (p.name == "Picture.Data") return p.value.bytes;
-    static const std::vector<uint8_t> kNone;
+    static const kvarnel::layout::Bytes kNone;
     return kNone;
 }
 
-uint32_t le32(const std::vector<uint8_t>& b, size_t at) {
+uint32_t le32(std::span<const uint8_t> b, size_t at) {
     return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (uint32_t{b[at + 3]} << 24);
 }
 

@@ -191,6 +191,25 @@ TEST_F(SdlAudioOnDisk, OpenedInTheBackgroundTheWavesHandedOverMeanwhileSoundAtTh
     EXPECT_FALSE(silent.open());
 }
 
+// The platform starts the opening only once its first frame is up; a sound
+// wanted before that opens the device itself. One closed before it ever
+// opened stays silent.
+TEST_F(SdlAudioOnDisk, TheFirstNeedOpensTheDeviceWhenNobodyStartedIt) {
+    const Bytes wave = levelWave(1000, 200);
+    audio_.setWaves({wave});
+    audio_.playWave(0);
+    EXPECT_TRUE(audio_.isOpen());
+    sleepMs(400);
+    audio_.close();
+    EXPECT_NEAR(peak(output(), 0, output().size()), 1000, 20) << "the wave played at its first call";
+
+    SdlAudio closed;
+    closed.close();
+    closed.setWaves({wave});
+    closed.playWave(0);
+    EXPECT_FALSE(closed.isOpen()) << "nothing opens after close()";
+}
+
 TEST_F(SdlAudioOnDisk, MidiTrackEndsAtItsMusicalEndAndLoopsWithoutAGap) {
     const MidiNote notes[] = {{60, 0, 300}};
     ASSERT_TRUE(audio_.open());

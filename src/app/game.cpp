@@ -1,6 +1,7 @@
 #include "app/game.h"
 
 #include "layout/errors.h"
+#include "platform/host_files.h"
 #include "scenes/descriptions.h"
 #include "scenes/exits.h"
 #include "scenes/inventory.h"
@@ -14,6 +15,19 @@
 #include "story/tick.h"
 
 namespace kvarnel::app {
+
+namespace {
+
+std::string layoutPath(const std::string& programFolder) {
+    return programFolder + std::string(kLayoutFileName);
+}
+
+layout::Layout buildFrom(const std::optional<layout::Bytes>& bytes, const std::string& path) {
+    if (!bytes) throw layout::LayoutError(path + ": cannot read the layout stream (missing or unreadable)");
+    return layout::loadLayoutSharing(*bytes, path, layout::PayloadDecoding::WhenFirstUsed);
+}
+
+}  // namespace
 
 Game::Game(platform::Platform& p, std::string folder)
     : platform(p),
@@ -47,7 +61,11 @@ void Game::registerHandlers() {
 }
 
 void Game::load(std::span<const uint8_t> layoutBytes, std::string_view source) {
-    layout = layout::loadLayout(layoutBytes, source, layout::PayloadDecoding::WhenFirstUsed);
+    install(layout::loadLayout(layoutBytes, source, layout::PayloadDecoding::WhenFirstUsed), source);
+}
+
+void Game::install(layout::Layout&& loaded, std::string_view source) {
+    layout = std::move(loaded);
     layout.bindHandlers(handlers);
     c = scenes::resolveControls(layout, source);
     story::checkConversationNames(layout, source);
@@ -65,10 +83,17 @@ void Game::load(std::span<const uint8_t> layoutBytes, std::string_view source) {
 }
 
 void Game::loadFromGameFolder() {
-    const std::string path = programFolder + std::string(kLayoutFileName);
-    const auto bytes = platform.readFile(path);
-    if (!bytes) throw layout::LayoutError(path + ": cannot read the layout stream (missing or unreadable)");
-    load(*bytes, path);
+    const std::string path = layoutPath(programFolder);
+    install(buildFrom(platform.mapFile(path), path), path);
+}
+
+void Game::loadBuilt(layout::Layout&& built) {
+    install(std::move(built), layoutPath(programFolder));
+}
+
+layout::Layout buildGameFolderLayout(const std::string& programFolder) {
+    const std::string path = layoutPath(programFolder);
+    return buildFrom(platform::host::mapWholeFile(platform::nativePath(path)), path);
 }
 
 void Game::create() {

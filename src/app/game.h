@@ -18,9 +18,9 @@
 #include <string>
 #include <string_view>
 
-#include "core/settings_file.h"
 #include "core/game_state.h"
 #include "core/random.h"
+#include "core/settings_file.h"
 #include "layout/compositor.h"
 #include "layout/layout.h"
 #include "layout/movie_controls.h"
@@ -34,6 +34,11 @@ namespace kvarnel::app {
 // File name of the layout stream in the game folder.
 inline constexpr std::string_view kLayoutFileName = "form1.layout";
 
+// The layout of a game folder as loadFromGameFolder reads and builds it,
+// from the host's own files. It touches no game, so it may run on a thread
+// of its own while the window opens. Throws layout::LayoutError.
+layout::Layout buildGameFolderLayout(const std::string& programFolder);
+
 class Game {
 public:
     // `programFolder` ends with '/': every file name of the game is relative
@@ -46,8 +51,11 @@ public:
     // Reads and builds the layout stream, binds the handlers, resolves the
     // controls and sets up the screen. Throws layout::LayoutError.
     void load(std::span<const uint8_t> layoutBytes, std::string_view source);
-    // Reads programFolder + kLayoutFileName and loads it.
+    // Reads programFolder + kLayoutFileName and loads it; the layout refers
+    // into the file as mapped rather than copying its payloads.
     void loadFromGameFolder();
+    // Loads a layout that buildGameFolderLayout(programFolder) built.
+    void loadBuilt(layout::Layout&& built);
 
     // Runs the window's OnCreate (the start-up sequence); the screen then
     // takes the platform's screen size.
@@ -88,6 +96,8 @@ public:
     scenes::Context ctx;
 
 private:
+    // Takes a built layout as the game's: binds, resolves, sets up the screen.
+    void install(layout::Layout&& loaded, std::string_view source);
     void registerHandlers();
 };
 

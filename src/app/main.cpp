@@ -12,6 +12,7 @@
 #include <cstring>
 #include <ctime>
 #include <fstream>
+#include <future>
 #include <iostream>
 #include <optional>
 #include <sstream>
@@ -124,6 +125,10 @@ int run(const Options& opt) {
         }
     }
 
+    // The layout is read and built while the window opens.
+    std::future<layout::Layout> built =
+        std::async(std::launch::async, [gameDir] { return app::buildGameFolderLayout(gameDir); });
+
     // A recorded session names its screen; the command line still wins.
     const platform::Size screen = script && script->screen && !opt.screenGiven ? *script->screen : opt.screen;
     std::unique_ptr<platform::Platform> host;
@@ -154,7 +159,7 @@ int run(const Options& opt) {
     }
     app::Game game(recorder ? static_cast<platform::Platform&>(*recorder) : *host, gameDir);
     try {
-        game.loadFromGameFolder();
+        game.loadBuilt(built.get());
     } catch (const layout::LayoutError& e) {
         std::cerr << "kvarnel: " << e.what() << "\n";
         return 1;

@@ -136,6 +136,7 @@ public:
     std::optional<std::vector<uint8_t>> readFile(const std::string& path) const override {
         return inner_.readFile(path);
     }
+    std::optional<layout::Bytes> mapFile(const std::string& path) const override { return inner_.mapFile(path); }
     bool writeFileAtomically(const std::string& path, std::span<const uint8_t> bytes) override {
         return inner_.writeFileAtomically(path, bytes);
     }

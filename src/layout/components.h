@@ -20,6 +20,7 @@
 #include <string_view>
 #include <vector>
 
+#include "layout/bytes.h"
 #include "layout/image.h"
 #include "layout/lazy_payload.h"
 
@@ -256,7 +257,7 @@ public:
     ShockwaveFlash() : Control(ComponentClass::ShockwaveFlash) {}
     bool windowed() const override { return true; }
 
-    std::vector<uint8_t> ControlData;
+    Bytes ControlData;
 };
 
 // A hidden media player control; its file is set at run time.
@@ -335,7 +336,7 @@ public:
     DXDraw* DXDraw_ = nullptr;  // resolved after the whole stream is read
     std::vector<ImageListItem> Items;
     // The 256-entry colour table; kept, though it never changes drawing.
-    std::vector<uint8_t> ColorTable;
+    Bytes ColorTable;
 };
 
 class DXSound : public Component {
@@ -350,7 +351,7 @@ struct WaveItem {
     std::string Name;
     bool Looped = false;
     int32_t MaxPlayingCount = 0;
-    std::vector<uint8_t> Wave;  // the complete RIFF/WAVE file
+    Bytes Wave;  // the complete RIFF/WAVE file
     WaveFormat format;
 };
 

@@ -87,16 +87,18 @@ private:
 // nothing and is logged then).
 enum class PayloadDecoding : uint8_t { AtOnce, WhenFirstUsed };
 
+// The components keep their payloads' bytes by sharing the records' buffers
+// (the stream's, when it was read with readStreamSharing), not copying them.
 Layout buildLayout(const ObjectRecord& root, std::string_view source = "layout stream",
-                   PayloadDecoding decoding = PayloadDecoding::AtOnce);
-// The same from records that are not needed afterwards: their payload bytes
-// move into the components rather than being copied.
-Layout buildLayout(ObjectRecord&& root, std::string_view source = "layout stream",
                    PayloadDecoding decoding = PayloadDecoding::AtOnce);
 
 // readStream() and buildLayout() in one.
 Layout loadLayout(std::span<const uint8_t> bytes, std::string_view source = "layout stream",
                   PayloadDecoding decoding = PayloadDecoding::AtOnce);
+// readStreamSharing() and buildLayout() in one: the layout keeps `bytes`'s
+// buffer, which it refers into, alive.
+Layout loadLayoutSharing(const Bytes& bytes, std::string_view source = "layout stream",
+                         PayloadDecoding decoding = PayloadDecoding::AtOnce);
 
 // Writes the tree as indented text, one component a line: class, name and
 // stored properties in stream order; binary values as their summaries.

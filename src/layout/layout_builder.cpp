@@ -100,10 +100,6 @@ struct Ctx {
     std::map<size_t, std::string>* summaries = nullptr;
     std::string_view itemOf;  // "Items[3]" inside a collection
     bool lazy = false;        // pictures and GIFs decoded when first used
-    // The records are the builder's to take from: their payload bytes move
-    // into the components instead of being copied (the records are dropped
-    // right after the build).
-    bool consume = false;
 
     [[noreturn]] void fail(const std::string& what, size_t offset) const {
         std::ostringstream msg;
@@ -140,23 +136,18 @@ struct Ctx {
         if (!color) fail("unknown colour '" + value->text + "'");
         return *color;
     }
-    const std::vector<uint8_t>& binary() const {
+    const Bytes& binary() const {
         expect(value->tag == ValueTag::Binary, "binary data");
         return value->bytes;
     }
-    // The binary value's bytes for a component to keep: taken from the
-    // record when the build consumes the records, copied otherwise.
-    std::vector<uint8_t> keepBinary() const {
-        expect(value->tag == ValueTag::Binary, "binary data");
-        // The build was handed the records as its own (an rvalue tree).
-        if (consume) return std::move(const_cast<Value*>(value)->bytes);
-        return value->bytes;
-    }
+    // The binary value's bytes for a component to keep (sharing the
+    // record's buffer, which is the stream's when it was read sharing it).
+    Bytes keepBinary() const { return binary(); }
     // Gives a payload reader the bytes to keep, turning its relative offsets
     // into stream ones.
     template <class F>
-    auto decodeKept(F&& f) const -> decltype(f(std::vector<uint8_t>{})) {
-        std::vector<uint8_t> bytes = keepBinary();
+    auto decodeKept(F&& f) const -> decltype(f(Bytes{})) {
+        Bytes bytes = keepBinary();
         try {
             return f(std::move(bytes));
         } catch (const DecodeError& e) {
@@ -254,8 +245,7 @@ PayloadOrigin originOf(const Ctx& ctx) {
 LazyPicture readPicture(const Ctx& ctx) {
     if (ctx.lazy) {
         // Only the class name is read now; the pixels when first drawn.
-        LazyPicture p = ctx.decodeKept(
-            [&](std::vector<uint8_t> b) { return LazyPicture::fromRecord(std::move(b), originOf(ctx)); });
+        LazyPicture p = ctx.decodeKept([&](Bytes b) { return LazyPicture::fromRecord(std::move(b), originOf(ctx)); });
         ctx.summarise(p.className);
         return p;
     }
@@ -274,8 +264,7 @@ void setGif(Component& c, const Ctx& ctx) {
     LazyGif anim;
     if (ctx.lazy) {
         // The blocks are walked now for the size and the frames' delays.
-        anim = ctx.decodeKept(
-            [&](std::vector<uint8_t> b) { return LazyGif::fromControlValue(std::move(b), originOf(ctx)); });
+        anim = ctx.decodeKept([&](Bytes b) { return LazyGif::fromControlValue(std::move(b), originOf(ctx)); });
     } else {
         anim = ctx.decode([](std::span<const uint8_t> b) { return decodeGifControlValue(b); });
     }
@@ -634,8 +623,7 @@ uint32_t colorToArgb(TColor color) {
 // ---------------------------------------------------------------------------
 class LayoutBuilder {
 public:
-    LayoutBuilder(Layout& layout, std::string_view source, bool lazy, bool consume)
-        : layout_(layout), source_(source), lazy_(lazy), consume_(consume) {}
+    LayoutBuilder(Layout& layout, std::string_view source, bool lazy) : layout_(layout), source_(source), lazy_(lazy) {}
 
     void build(const ObjectRecord& root) {
         if (root.className != "TForm1") {
@@ -654,7 +642,7 @@ public:
 private:
     void applyProperties(Component& c, const ObjectRecord& rec, const ClassInfo& info) {
         for (const auto& p : rec.properties) {
-            Ctx ctx{source_, &rec, p.name, &p.value, &layout_.bindings_, &layout_.summaries_, {}, lazy_, consume_};
+            Ctx ctx{source_, &rec, p.name, &p.value, &layout_.bindings_, &layout_.summaries_, {}, lazy_};
             const auto rule = std::find_if(info.rules.begin(), info.rules.end(),
                                            [&](const PropertyRule& r) { return r.name == p.name; });
             if (rule == info.rules.end()) ctx.fail("class " + rec.className + " has no such property", p.offset);
@@ -720,23 +708,20 @@ private:
     Layout& layout_;
     std::string_view source_;
     bool lazy_ = false;
-    bool consume_ = false;
 };
 
 Layout buildLayout(const ObjectRecord& root, std::string_view source, PayloadDecoding decoding) {
     Layout layout;
-    LayoutBuilder(layout, source, decoding == PayloadDecoding::WhenFirstUsed, false).build(root);
-    return layout;
-}
-
-Layout buildLayout(ObjectRecord&& root, std::string_view source, PayloadDecoding decoding) {
-    Layout layout;
-    LayoutBuilder(layout, source, decoding == PayloadDecoding::WhenFirstUsed, true).build(root);
+    LayoutBuilder(layout, source, decoding == PayloadDecoding::WhenFirstUsed).build(root);
     return layout;
 }
 
 Layout loadLayout(std::span<const uint8_t> bytes, std::string_view source, PayloadDecoding decoding) {
     return buildLayout(readStream(bytes, source), source, decoding);
+}
+
+Layout loadLayoutSharing(const Bytes& bytes, std::string_view source, PayloadDecoding decoding) {
+    return buildLayout(readStreamSharing(bytes, source), source, decoding);
 }
 
 // ---------------------------------------------------------------------------

@@ -26,7 +26,7 @@ namespace detail {
 struct LazyEntry {
     enum class Kind : uint8_t { Picture, Gif };
     Kind kind = Kind::Picture;
-    std::vector<uint8_t> bytes;
+    Bytes bytes;
     PayloadOrigin origin;
     bool failed = false;
     // Decoded: one of the two, by kind.
@@ -157,7 +157,7 @@ LazyPicture::LazyPicture(Picture decoded)
       known(decoded.known),
       eager_(std::make_shared<const Image>(std::move(decoded.image))) {}
 
-LazyPicture LazyPicture::fromRecord(std::vector<uint8_t> record, PayloadOrigin origin) {
+LazyPicture LazyPicture::fromRecord(Bytes record, PayloadOrigin origin) {
     LazyPicture p;
     detail::requireBytes(record, 0, 1, "picture class name length");
     const size_t nameLength = record[0];
@@ -198,7 +198,7 @@ LazyGif::LazyGif(GifAnimation decoded) : width(decoded.width), height(decoded.he
     eager_ = std::make_shared<const GifAnimation>(std::move(decoded));
 }
 
-LazyGif LazyGif::fromControlValue(std::vector<uint8_t> value, PayloadOrigin origin) {
+LazyGif LazyGif::fromControlValue(Bytes value, PayloadOrigin origin) {
     const GifAnimation outline = outlineGifControlValue(value);
     LazyGif g;
     g.width = outline.width;

@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "layout/bytes.h"
 #include "layout/image.h"
 
 namespace kvarnel::layout {
@@ -82,7 +83,7 @@ public:
     // The bytes of a picture record ("Picture.Data"), decoded when first
     // needed. Reads the class name now; throws DecodeError when even that
     // is cut short.
-    static LazyPicture fromRecord(std::vector<uint8_t> record, PayloadOrigin origin);
+    static LazyPicture fromRecord(Bytes record, PayloadOrigin origin);
 
     std::string className;
     bool known = false;
@@ -106,7 +107,7 @@ public:
     LazyGif(GifAnimation decoded);  // NOLINT: implicit on purpose
     // The "Image.Data" value (a byte count, then a GIF file). Reads the
     // outline now; throws DecodeError when the file's blocks are damaged.
-    static LazyGif fromControlValue(std::vector<uint8_t> value, PayloadOrigin origin);
+    static LazyGif fromControlValue(Bytes value, PayloadOrigin origin);
 
     int width = 0;  // logical screen
     int height = 0;

@@ -18,17 +18,28 @@ namespace kvarnel::layout {
 
 const char* tagName(ValueTag tag) {
     switch (tag) {
-        case ValueTag::Int8: return "Int8";
-        case ValueTag::Int16: return "Int16";
-        case ValueTag::Int32: return "Int32";
-        case ValueTag::String: return "String";
-        case ValueTag::Ident: return "Ident";
-        case ValueTag::False: return "False";
-        case ValueTag::True: return "True";
-        case ValueTag::Binary: return "Binary";
-        case ValueTag::Set: return "Set";
-        case ValueTag::Collection: return "Collection";
-        case ValueTag::Utf8String: return "UTF8String";
+        case ValueTag::Int8:
+            return "Int8";
+        case ValueTag::Int16:
+            return "Int16";
+        case ValueTag::Int32:
+            return "Int32";
+        case ValueTag::String:
+            return "String";
+        case ValueTag::Ident:
+            return "Ident";
+        case ValueTag::False:
+            return "False";
+        case ValueTag::True:
+            return "True";
+        case ValueTag::Binary:
+            return "Binary";
+        case ValueTag::Set:
+            return "Set";
+        case ValueTag::Collection:
+            return "Collection";
+        case ValueTag::Utf8String:
+            return "UTF8String";
     }
     return "?";
 }
@@ -51,7 +62,7 @@ constexpr int kMaxDepth = 64;
 
 class Reader {
 public:
-    Reader(std::span<const uint8_t> data, std::string_view source) : data_(data), source_(source) {}
+    Reader(const Bytes& data, std::string_view source) : whole_(data), data_(data.span()), source_(source) {}
 
     ObjectRecord readAll() {
         if (data_.size() < 4 || std::memcmp(data_.data(), "TPF0", 4) != 0) {
@@ -198,13 +209,17 @@ private:
                 v.text = name("Ident");
                 if (v.text.empty()) fail(v.offset, "empty identifier");
                 break;
-            case 8: v.tag = ValueTag::False; break;
-            case 9: v.tag = ValueTag::True; break;
+            case 8:
+                v.tag = ValueTag::False;
+                break;
+            case 9:
+                v.tag = ValueTag::True;
+                break;
             case 10: {
                 v.tag = ValueTag::Binary;
                 const uint32_t n = u32("Binary length");
                 need(n, "Binary data");
-                v.bytes.assign(data_.begin() + pos_, data_.begin() + pos_ + n);
+                v.bytes = whole_.slice(pos_, n);
                 pos_ += n;
                 break;
             }
@@ -250,6 +265,7 @@ private:
         return v;
     }
 
+    Bytes whole_;
     std::span<const uint8_t> data_;
     std::string source_;
     size_t pos_ = 0;
@@ -260,6 +276,11 @@ private:
 }  // namespace
 
 ObjectRecord readStream(std::span<const uint8_t> data, std::string_view sourceName) {
+    // One copy of the whole, which the payloads then share.
+    return Reader(Bytes(std::vector<uint8_t>(data.begin(), data.end())), sourceName).readAll();
+}
+
+ObjectRecord readStreamSharing(const Bytes& data, std::string_view sourceName) {
     return Reader(data, sourceName).readAll();
 }
 

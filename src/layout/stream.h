@@ -18,6 +18,8 @@
 #include <string_view>
 #include <vector>
 
+#include "layout/bytes.h"
+
 namespace kvarnel::layout {
 
 // Value tags, with the numbers the stream uses.
@@ -52,20 +54,18 @@ struct Value {
     ValueTag tag = ValueTag::False;
     int32_t integer = 0;
     std::string text;
-    std::vector<uint8_t> bytes;
+    Bytes bytes;
     std::vector<std::string> names;
     std::vector<CollectionItem> items;
     size_t offset = 0;  // of the tag byte
 
-    bool isInteger() const {
-        return tag == ValueTag::Int8 || tag == ValueTag::Int16 || tag == ValueTag::Int32;
-    }
+    bool isInteger() const { return tag == ValueTag::Int8 || tag == ValueTag::Int16 || tag == ValueTag::Int32; }
     bool isBoolean() const { return tag == ValueTag::False || tag == ValueTag::True; }
     bool isText() const { return tag == ValueTag::String || tag == ValueTag::Utf8String; }
     // Offset of the first payload byte of a Binary value (after tag and length).
     size_t binaryDataOffset() const { return offset + 5; }
 
-    static Value integerValue(int32_t v);  // narrowest integer tag
+    static Value integerValue(int32_t v);      // narrowest integer tag
     static Value textValue(std::string utf8);  // String if pure ASCII, else Utf8String
     static Value ident(std::string name);
     static Value boolean(bool v);
@@ -97,6 +97,9 @@ struct ObjectRecord {
 // Throws LayoutError naming `sourceName`, the byte offset and, where known,
 // the object and property being read. Never reads outside `data`.
 ObjectRecord readStream(std::span<const uint8_t> data, std::string_view sourceName = "layout stream");
+// The same, but the Binary values refer into `data`'s buffer instead of
+// holding copies: no payload is copied.
+ObjectRecord readStreamSharing(const Bytes& data, std::string_view sourceName = "layout stream");
 
 // Writes `root` as a complete stream. Integers use the narrowest tag; text
 // is written as String when pure ASCII and as Utf8String otherwise,

@@ -1,117 +1,38 @@
-// Movie decoding and playback.
+// Movie opening and playback. The decoding itself is the movie module's
+// (platform/ffmpeg/): it is loaded when the first movie opens, or linked in.
 //
-// [1] Limits and small helpers
-// [2] Compressed SWF: inflated (swf_file.h) and read from memory
-// [3] MovieDecoder
+// [1] Reading a movie's start; compressed SWF inflated here
+// [2] Finding the decoder
+// [3] MovieDecoder::open
 // [4] MoviePlayback
 #include "platform/movie.h"
+
+#include <dlfcn.h>
 
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <limits>
+#include <future>
 #include <mutex>
 #include <utility>
 #include <vector>
 
+#include "platform/ffmpeg/ffmpeg_movie.h"
+#include "platform/host_files.h"
 #include "platform/log.h"
 #include "platform/swf_file.h"
 
-extern "C" {
-#include <libavcodec/avcodec.h>
-#include <libavformat/avformat.h>
-#include <libavutil/error.h>
-#include <libavutil/imgutils.h>
-#include <libavutil/mathematics.h>
-#include <libswscale/swscale.h>
-}
+// Defined when a program links the decoder in; the game itself loads it.
+extern "C" kvarnel::platform::MovieDecoder* kvarnel_ffmpeg_open_movie(kvarnel::platform::MovieSource* source,
+                                                                      std::string* whyNot) __attribute__((weak));
 
 namespace kvarnel::platform {
 
 // ---------------------------------------------------------------------------
-// [1] Limits and small helpers
+// [1] Reading a movie's start
 // ---------------------------------------------------------------------------
 namespace {
-
-// The largest picture we convert (the game's movies are 1024 x 768).
-constexpr int kMaxSide = 8192;
-constexpr int64_t kMaxPixels = int64_t{4096} * 4096;
-// Movie times are clamped to this (about 31 years) so sums cannot overflow.
-constexpr int64_t kMaxMs = int64_t{1'000'000'000'000};
-// Display time of a movie's last frame when neither the stream nor the frames
-// before it tell one.
-constexpr int64_t kFallbackFrameMs = 40;
-
-constexpr AVRational kMillisecond{1, 1000};
-
-std::string ffmpegError(int code) {
-    char text[AV_ERROR_MAX_STRING_SIZE] = {};
-    if (av_strerror(code, text, sizeof text) < 0) return "error " + std::to_string(code);
-    return text;
-}
-
-// FFmpeg reports damaged input on standard error by itself; the reasons that
-// matter reach our own log, so its chatter is kept to fatal errors.
-void quietFfmpeg() {
-    static std::once_flag once;
-    std::call_once(once, [] { av_log_set_level(AV_LOG_FATAL); });
-}
-
-bool sizeInRange(int width, int height) {
-    return width > 0 && height > 0 && width <= kMaxSide && height <= kMaxSide && int64_t{width} * height <= kMaxPixels;
-}
-
-int64_t clampMs(int64_t ms) {
-    return std::clamp<int64_t>(ms, 0, kMaxMs);
-}
-
-// ---------------------------------------------------------------------------
-// [2] Compressed SWF
-// ---------------------------------------------------------------------------
-// FFmpeg's own inflating of a "CWS" file loses the last frame, so such a file
-// is inflated here (swf_file.h) and FFmpeg reads the "FWS" image from memory.
-
-struct MemoryFile {
-    std::vector<uint8_t> bytes;
-    size_t position = 0;
-};
-
-int readMemory(void* opaque, uint8_t* buffer, int size) {
-    auto* file = static_cast<MemoryFile*>(opaque);
-    if (size <= 0) return 0;
-    const size_t left = file->bytes.size() - file->position;
-    if (left == 0) return AVERROR_EOF;
-    const size_t count = std::min(left, static_cast<size_t>(size));
-    std::memcpy(buffer, file->bytes.data() + file->position, count);
-    file->position += count;
-    return static_cast<int>(count);
-}
-
-int64_t seekMemory(void* opaque, int64_t offset, int whence) {
-    auto* file = static_cast<MemoryFile*>(opaque);
-    const auto size = static_cast<int64_t>(file->bytes.size());
-    if (whence & AVSEEK_SIZE) return size;
-    int64_t base = 0;
-    switch (whence & ~AVSEEK_FORCE) {
-        case SEEK_SET:
-            base = 0;
-            break;
-        case SEEK_CUR:
-            base = static_cast<int64_t>(file->position);
-            break;
-        case SEEK_END:
-            base = size;
-            break;
-        default:
-            return AVERROR(EINVAL);
-    }
-    // Offsets come from the demuxer, which takes them from the file: check
-    // before adding so that no value can overflow.
-    if (offset < -base || offset > size - base) return AVERROR(EINVAL);
-    file->position = static_cast<size_t>(base + offset);
-    return base + offset;
-}
 
 // Reads the start of the file into `head` (up to kSwfHeadBytes, as they are
 // once uncompressed). When the file is a compressed SWF, also sets
@@ -152,93 +73,59 @@ bool readMovieStart(const std::string& path, std::vector<uint8_t>& head, bool& i
     return true;
 }
 
-}  // namespace
-
 // ---------------------------------------------------------------------------
-// [3] MovieDecoder
+// [2] Finding the decoder
 // ---------------------------------------------------------------------------
-struct MovieDecoder::State {
-    std::unique_ptr<MemoryFile> memory;  // outlives `io` and `format`
-    AVIOContext* io = nullptr;
-    AVFormatContext* format = nullptr;
-    AVCodecContext* codec = nullptr;
-    AVPacket* packet = nullptr;
-    AVFrame* frame = nullptr;
-    SwsContext* scaler = nullptr;
-    int streamIndex = -1;
-    AVRational timeBase{0, 1};
-    int64_t nominalFrameMs = 0;
-    int64_t headerDurationMs = 0;  // from an SWF header; FFmpeg does not tell
+using OpenMovie = MovieDecoder* (*)(MovieSource*, std::string*);
 
-    // Time stamps: the first frame that carries one anchors the others.
-    int64_t anchorPts = AV_NOPTS_VALUE;
-    int64_t anchorMs = 0;
-    int64_t lastMs = -1;
-    bool draining = false;
-    bool finished = false;
+// The module's file name; it is installed beside the executable.
+constexpr const char* kMovieModule = "kvarnel_movies.so";
 
-    State() = default;
-    State(const State&) = delete;
-    State& operator=(const State&) = delete;
-    ~State() {
-        sws_freeContext(scaler);
-        av_frame_free(&frame);
-        av_packet_free(&packet);
-        avcodec_free_context(&codec);
-        avformat_close_input(&format);  // leaves a custom `io` alone
-        if (io) {
-            av_freep(&io->buffer);  // FFmpeg may have replaced the buffer we gave
-            avio_context_free(&io);
-        }
-    }
-
-    int64_t timeOf(const AVFrame& decoded) {
-        const int64_t pts = decoded.best_effort_timestamp;
-        const int64_t step = nominalFrameMs > 0 ? nominalFrameMs : kFallbackFrameMs;
-        const int64_t guess = lastMs < 0 ? 0 : clampMs(lastMs + step);
-        int64_t ms = guess;
-        if (pts != AV_NOPTS_VALUE) {
-            if (anchorPts == AV_NOPTS_VALUE) {
-                anchorPts = pts;
-                anchorMs = guess;
-            }
-            int64_t delta = 0;
-            if (!__builtin_sub_overflow(pts, anchorPts, &delta)) {
-                const int64_t scaled = av_rescale_q_rnd(
-                    delta, timeBase, kMillisecond, static_cast<AVRounding>(AV_ROUND_NEAR_INF | AV_ROUND_PASS_MINMAX));
-                ms = clampMs(anchorMs + clampMs(scaled));
-            }
-        }
-        ms = std::max(ms, lastMs < 0 ? int64_t{0} : lastMs);  // never backwards
-        lastMs = ms;
-        return ms;
-    }
-
-    // Converts the decoded frame into `image`; false when it cannot be shown.
-    bool convert(layout::Image& image) {
-        const int w = frame->width;
-        const int h = frame->height;
-        if (!sizeInRange(w, h) || frame->format < 0) return false;
-        scaler = sws_getCachedContext(scaler, w, h, static_cast<AVPixelFormat>(frame->format), w, h, AV_PIX_FMT_RGB32,
-                                      SWS_BILINEAR | SWS_ACCURATE_RND, nullptr, nullptr, nullptr);
-        if (!scaler) return false;
-        image.width = w;
-        image.height = h;
-        image.pixels.resize(static_cast<size_t>(w) * h);
-        uint8_t* planes[4] = {reinterpret_cast<uint8_t*>(image.pixels.data()), nullptr, nullptr, nullptr};
-        int strides[4] = {w * 4, 0, 0, 0};
-        if (sws_scale(scaler, frame->data, frame->linesize, 0, h, planes, strides) != h) return false;
-        // RGB32 is 0xAARRGGBB in native order; video carries no alpha.
-        for (uint32_t& pixel : image.pixels) pixel |= 0xFF000000u;
-        return true;
-    }
+struct Loaded {
+    OpenMovie open = nullptr;
+    std::string whyNot;  // when open is null
 };
 
-MovieDecoder::MovieDecoder(std::unique_ptr<State> state) : state_(std::move(state)) {}
-MovieDecoder::~MovieDecoder() = default;
+Loaded loadModule() {
+    const std::string path = host::executableFolder() + kMovieModule;
+    // The module is never unloaded: decoders it made may outlive any owner.
+    void* module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!module) {
+        const char* why = dlerror();
+        return {nullptr, "cannot load the movie module (" + std::string(why ? why : path) + ")"};
+    }
+    auto* open = reinterpret_cast<OpenMovie>(dlsym(module, "kvarnel_ffmpeg_open_movie"));
+    if (!open) return {nullptr, "the movie module " + path + " has no decoder in it"};
+    return {open, {}};
+}
 
+std::mutex loadMutex;
+std::shared_future<Loaded> loading;  // guarded by loadMutex
+
+std::shared_future<Loaded> startLoading() {
+    std::lock_guard lock(loadMutex);
+    if (!loading.valid()) {
+        if (kvarnel_ffmpeg_open_movie) {
+            std::promise<Loaded> linked;
+            linked.set_value({kvarnel_ffmpeg_open_movie, {}});
+            loading = linked.get_future().share();
+        } else {
+            loading = std::async(std::launch::async, loadModule).share();
+        }
+    }
+    return loading;
+}
+
+}  // namespace
+
+void preloadMovieSupport() {
+    startLoading();
+}
+
+// ---------------------------------------------------------------------------
+// [3] MovieDecoder::open
+// ---------------------------------------------------------------------------
 std::unique_ptr<MovieDecoder> MovieDecoder::open(const std::string& nativePath, std::string* whyNot) {
-    quietFfmpeg();
     std::string reason;
     auto fail = [&](std::string text) -> std::unique_ptr<MovieDecoder> {
         if (whyNot) *whyNot = std::move(text);
@@ -250,135 +137,17 @@ std::unique_ptr<MovieDecoder> MovieDecoder::open(const std::string& nativePath, 
     if (!std::filesystem::exists(status)) return fail("file not found");
     if (!std::filesystem::is_regular_file(status)) return fail("not a regular file");
 
-    auto state = std::make_unique<State>();
-    bool compressed = false;
+    MovieSource source;
+    source.nativePath = nativePath;
     std::vector<uint8_t> head;
-    std::vector<uint8_t> inflated;
-    if (!readMovieStart(nativePath, head, compressed, inflated, reason)) return fail(reason);
-    state->headerDurationMs = swfHeaderDurationMs(head);
+    if (!readMovieStart(nativePath, head, source.inflatedInMemory, source.inflated, reason)) return fail(reason);
+    source.headerDurationMs = swfHeaderDurationMs(head);
 
-    state->format = avformat_alloc_context();
-    if (!state->format) return fail("out of memory");
-    const AVInputFormat* forced = nullptr;
-    std::string url = "file:" + nativePath;  // a ':' in the path must not select a protocol
-    if (compressed) {
-        state->memory = std::make_unique<MemoryFile>(MemoryFile{std::move(inflated), 0});
-        constexpr int kBufferSize = 64 * 1024;
-        auto* buffer = static_cast<uint8_t*>(av_malloc(kBufferSize));
-        if (!buffer) return fail("out of memory");
-        state->io = avio_alloc_context(buffer, kBufferSize, 0, state->memory.get(), readMemory, nullptr, seekMemory);
-        if (!state->io) {
-            av_free(buffer);
-            return fail("out of memory");
-        }
-        state->format->pb = state->io;
-        state->format->flags |= AVFMT_FLAG_CUSTOM_IO;
-        forced = av_find_input_format("swf");
-        url = nativePath;
-    }
-
-    // A playlist-like container must not reach out to the network.
-    AVDictionary* options = nullptr;
-    av_dict_set(&options, "protocol_whitelist", "file", 0);
-    int result = avformat_open_input(&state->format, url.c_str(), forced, &options);
-    av_dict_free(&options);
-    if (result < 0) return fail("not a movie container FFmpeg reads (" + ffmpegError(result) + ")");
-
-    // A file with only vector shapes (or cut before its first video tag)
-    // ends while the streams are being looked for, with none found.
-    result = avformat_find_stream_info(state->format, nullptr);
-    if (result < 0 && state->format->nb_streams == 0) return fail("no video stream");
-    if (result < 0) return fail("cannot read the movie's streams (" + ffmpegError(result) + ")");
-
-    result = av_find_best_stream(state->format, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
-    if (result < 0) return fail("no video stream");
-    state->streamIndex = result;
-    AVStream* stream = state->format->streams[result];
-    // Only the picture is played; every other stream is dropped unread.
-    for (unsigned i = 0; i < state->format->nb_streams; ++i) {
-        if (static_cast<int>(i) != state->streamIndex) state->format->streams[i]->discard = AVDISCARD_ALL;
-    }
-    const AVCodecParameters* parameters = stream->codecpar;
-    const AVCodec* decoder = avcodec_find_decoder(parameters->codec_id);
-    if (!decoder) return fail(std::string("no decoder for video codec ") + avcodec_get_name(parameters->codec_id));
-    if (!sizeInRange(parameters->width, parameters->height)) {
-        return fail("picture size " + std::to_string(parameters->width) + " x " + std::to_string(parameters->height) +
-                    " out of range");
-    }
-
-    state->codec = avcodec_alloc_context3(decoder);
-    if (!state->codec) return fail("out of memory");
-    result = avcodec_parameters_to_context(state->codec, parameters);
-    if (result < 0) return fail("cannot set up the decoder (" + ffmpegError(result) + ")");
-    state->codec->thread_count = 1;  // the frames are small; keep decoding on this thread
-    result = avcodec_open2(state->codec, decoder, nullptr);
-    if (result < 0)
-        return fail(std::string("cannot open the ") + decoder->name + " decoder (" + ffmpegError(result) + ")");
-
-    state->packet = av_packet_alloc();
-    state->frame = av_frame_alloc();
-    if (!state->packet || !state->frame) return fail("out of memory");
-
-    state->timeBase = stream->time_base;
-    if (state->timeBase.num <= 0 || state->timeBase.den <= 0) state->timeBase = AVRational{1, AV_TIME_BASE};
-    const AVRational rate = av_guess_frame_rate(state->format, stream, nullptr);
-    if (rate.num > 0 && rate.den > 0) {
-        state->nominalFrameMs = clampMs(av_rescale(1000, rate.den, rate.num));
-    }
-    return std::unique_ptr<MovieDecoder>(new MovieDecoder(std::move(state)));
-}
-
-int MovieDecoder::width() const {
-    return state_->format->streams[state_->streamIndex]->codecpar->width;
-}
-int MovieDecoder::height() const {
-    return state_->format->streams[state_->streamIndex]->codecpar->height;
-}
-int64_t MovieDecoder::nominalFrameMs() const {
-    return state_->nominalFrameMs;
-}
-
-int64_t MovieDecoder::durationMs() const {
-    const AVFormatContext* format = state_->format;
-    if (format->duration != AV_NOPTS_VALUE && format->duration > 0) {
-        return clampMs(av_rescale_q(format->duration, AVRational{1, AV_TIME_BASE}, kMillisecond));
-    }
-    const AVStream* stream = format->streams[state_->streamIndex];
-    if (stream->duration != AV_NOPTS_VALUE && stream->duration > 0) {
-        return clampMs(av_rescale_q(stream->duration, state_->timeBase, kMillisecond));
-    }
-    return state_->headerDurationMs;
-}
-
-bool MovieDecoder::next(layout::Image& frame, int64_t& ptsMs) {
-    State& s = *state_;
-    while (!s.finished) {
-        const int received = avcodec_receive_frame(s.codec, s.frame);
-        if (received == 0) {
-            const bool shown = s.convert(frame);
-            if (shown) ptsMs = s.timeOf(*s.frame);
-            av_frame_unref(s.frame);
-            if (shown) return true;
-            continue;  // a frame we cannot show (absurd size) is skipped
-        }
-        if (received != AVERROR(EAGAIN) || s.draining) {
-            s.finished = true;  // drained, or the decoder gave up
-            break;
-        }
-        const int read = av_read_frame(s.format, s.packet);
-        if (read < 0) {
-            // End of file or unreadable rest: drain the frames the decoder
-            // still holds, so the last ones are not lost.
-            s.draining = true;
-            avcodec_send_packet(s.codec, nullptr);
-            continue;
-        }
-        if (s.packet->stream_index == s.streamIndex) {
-            avcodec_send_packet(s.codec, s.packet);  // a damaged packet is dropped; the next may decode
-        }
-        av_packet_unref(s.packet);
-    }
-    return false;
+    const Loaded& decoder = startLoading().get();
+    if (!decoder.open) return fail(decoder.whyNot);
+    std::unique_ptr<MovieDecoder> movie(decoder.open(&source, &reason));
+    if (!movie) return fail(reason);
+    return movie;
 }
 
 // ---------------------------------------------------------------------------
@@ -439,7 +208,7 @@ bool MoviePlayback::decodeAhead() {
 
 void MoviePlayback::update(uint64_t nowMs) {
     if (!playing_ || nowMs < startMs_) return;
-    const auto elapsed = static_cast<int64_t>(std::min<uint64_t>(nowMs - startMs_, kMaxMs * 2));
+    const auto elapsed = static_cast<int64_t>(std::min<uint64_t>(nowMs - startMs_, kMaxMovieMs * 2));
     while (haveAhead_ && aheadPtsMs_ <= elapsed) {
         if (haveCurrent_ && aheadPtsMs_ > currentPtsMs_) lastSpacingMs_ = aheadPtsMs_ - currentPtsMs_;
         std::swap(current_, ahead_);  // the old picture's buffer is reused for the next decode

@@ -1,11 +1,18 @@
-// Full-screen movies: a frame decoder over the FFmpeg libraries and the
-// clock-driven playback state that a movie control keeps.
+// Full-screen movies: a frame decoder and the clock-driven playback state
+// that a movie control keeps.
 //
 // The game's movies are SWF files that carry a video stream; any container
-// and codec that FFmpeg reads is accepted as well. A file that FFmpeg cannot
-// play (missing, not a container, vector shapes only, no decoder) is a
-// missing platform feature, not a data error: playback reports "not playing"
-// at once and the reason is logged once per file.
+// and codec that FFmpeg reads is accepted as well. A file that cannot be
+// played (missing, not a container, vector shapes only, no decoder, or the
+// movie module missing) is a missing platform feature, not a data error:
+// playback reports "not playing" at once and the reason is logged once per
+// file.
+//
+// The decoder over FFmpeg lives in a module of its own (platform/ffmpeg/),
+// which the game loads when the first movie opens: FFmpeg and the libraries
+// it brings take longer to load than everything else the game needs before
+// its first frame. Programs that link the decoder in (the tests, the tools)
+// use it directly.
 //
 // Audio streams are ignored: the game's movies are silent, and music and
 // sounds have their own players.
@@ -14,13 +21,20 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "layout/image.h"
 
 namespace kvarnel::platform {
 
+// Movie times are clamped to this (about 31 years) so sums cannot overflow.
+inline constexpr int64_t kMaxMovieMs = int64_t{1'000'000'000'000};
+// Display time of a movie's last frame when neither the stream nor the frames
+// before it tell one.
+inline constexpr int64_t kFallbackFrameMs = 40;
+
 // Reads the video frames of one movie file in order, converted to opaque
-// 0xAARRGGBB pixels. Not copyable; owns every FFmpeg object it opened.
+// 0xAARRGGBB pixels.
 class MovieDecoder {
 public:
     // Opens `nativePath` (a path of the host file system) and its best video
@@ -28,13 +42,14 @@ public:
     // is given, stores a one-line reason there.
     static std::unique_ptr<MovieDecoder> open(const std::string& nativePath, std::string* whyNot = nullptr);
 
-    ~MovieDecoder();
+    MovieDecoder() = default;
+    virtual ~MovieDecoder() = default;
     MovieDecoder(const MovieDecoder&) = delete;
     MovieDecoder& operator=(const MovieDecoder&) = delete;
 
     // Picture size that the stream declares; each frame carries its own size.
-    int width() const;
-    int height() const;
+    virtual int width() const = 0;
+    virtual int height() const = 0;
 
     // Decodes the next frame into `frame` (its buffer is reused when the size
     // stays) and its presentation time in ms from the start of the movie: the
@@ -42,23 +57,32 @@ public:
     // never go backwards. Returns false at the end of the movie, after the
     // frames the decoder still held were drained, or when the rest of the
     // file is unreadable; `frame` is then unchanged.
-    bool next(layout::Image& frame, int64_t& ptsMs);
+    virtual bool next(layout::Image& frame, int64_t& ptsMs) = 0;
 
     // Length of the movie in ms as far as the container tells it (for SWF,
     // frame count / frame rate from its header); 0 when unknown. Some
     // containers count it from time 0 rather than from the first frame.
-    int64_t durationMs() const;
+    virtual int64_t durationMs() const = 0;
 
     // How long one frame stays according to the stream's frame rate, in ms;
     // 0 when the stream declares no rate.
-    int64_t nominalFrameMs() const;
-
-    struct State;  // the FFmpeg objects; defined in movie.cpp
-
-private:
-    explicit MovieDecoder(std::unique_ptr<State> state);
-    std::unique_ptr<State> state_;
+    virtual int64_t nominalFrameMs() const = 0;
 };
+
+// What the decoder module is handed: a file it reads itself, or a
+// compressed SWF already inflated here (FFmpeg's own inflating of a "CWS"
+// file loses the last frame).
+struct MovieSource {
+    std::string nativePath;
+    bool inflatedInMemory = false;
+    std::vector<uint8_t> inflated;  // the whole "FWS" file when inflatedInMemory
+    int64_t headerDurationMs = 0;   // from an SWF header; FFmpeg does not tell
+};
+
+// Starts loading the movie module on a thread of its own, so that the first
+// movie need not wait for it; MovieDecoder::open waits for the result. Does
+// nothing when the decoder is linked in or loading has begun.
+void preloadMovieSupport();
 
 // What a movie control needs: start a file, advance on the platform clock,
 // report whether it still plays, stop and rewind. Times are the caller's

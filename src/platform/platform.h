@@ -27,6 +27,8 @@
 #include <string_view>
 #include <vector>
 
+#include "layout/bytes.h"
+
 namespace kvarnel::platform {
 
 struct Size {
@@ -165,6 +167,12 @@ public:
     virtual bool fileExists(const std::string& path) const = 0;
     // The whole file, or nullopt when it is missing or unreadable.
     virtual std::optional<std::vector<uint8_t>> readFile(const std::string& path) const = 0;
+    // The same, possibly mapped rather than copied (large data files).
+    virtual std::optional<layout::Bytes> mapFile(const std::string& path) const {
+        auto bytes = readFile(path);
+        if (!bytes) return std::nullopt;
+        return layout::Bytes(std::move(*bytes));
+    }
     // Replaces the file's content so that a crash at any moment leaves either
     // the old or the new content, never a mix or an empty file. Returns false
     // when the file could not be written (the old content then stays).

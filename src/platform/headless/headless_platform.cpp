@@ -124,6 +124,10 @@ std::optional<std::vector<uint8_t>> HeadlessPlatform::readFile(const std::string
     return host::readWholeFile(nativePath(path));
 }
 
+std::optional<layout::Bytes> HeadlessPlatform::mapFile(const std::string& path) const {
+    return host::mapWholeFile(nativePath(path));
+}
+
 bool HeadlessPlatform::writeFileAtomically(const std::string& path, std::span<const uint8_t> bytes) {
     const bool ok = !writesFail_ && host::writeAtomically(nativePath(path), bytes);
     record("writeFile " + path + " " + std::to_string(bytes.size()) + " bytes -> " + yesNo(ok));

@@ -76,6 +76,7 @@ public:
     bool renameFile(const std::string& from, const std::string& to) override;
     bool fileExists(const std::string& path) const override;
     std::optional<std::vector<uint8_t>> readFile(const std::string& path) const override;
+    std::optional<layout::Bytes> mapFile(const std::string& path) const override;
     bool writeFileAtomically(const std::string& path, std::span<const uint8_t> bytes) override;
     void setWaves(const std::vector<std::span<const uint8_t>>& waves) override;
     void playWave(int index, bool audible) override;

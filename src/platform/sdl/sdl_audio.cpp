@@ -72,6 +72,7 @@ struct SdlAudio::Impl {
     // or more. Nothing touches the mixer or `synth` before settle() has
     // taken the result.
     std::future<bool> opening;
+    bool started = false;  // the opening began (or close() ruled it out)
     bool synthOpened = false;
     int sounding = -1;
     uint64_t lingerUntilMs = 0;  // 0: `sounding` is not lingering
@@ -105,8 +106,23 @@ struct SdlAudio::Impl {
         if (!synthOpened) logOnce("sdl-audio-midi", "music is silent: " + error);
         return true;
     }
-    // Takes the opening's result, waiting for it if it is still under way.
+    void startOpening() {
+        if (started) return;
+        started = true;
+        openFailed = true;  // until settle() takes a success
+        // Both policies: when no thread can be made, it opens at the first need.
+        opening = std::async(std::launch::async | std::launch::deferred, [this, caller = std::this_thread::get_id()] {
+            const bool opened = openDevice();
+            // SDL keeps per-thread data (its error text) that only its own
+            // threads free when they end; this one is not SDL's.
+            if (std::this_thread::get_id() != caller) SDL_TLSCleanup();
+            return opened;
+        });
+    }
+    // Takes the opening's result, waiting for it if it is still under way;
+    // the first need of the device starts the opening when nobody did.
     void settle() {
+        startOpening();
         if (!opening.valid()) return;
         if (!opening.get()) return;  // openFailed stays set
         if (synthOpened) Mix_HookMusic(renderMusic, &synth);
@@ -191,17 +207,7 @@ SdlAudio::~SdlAudio() {
 // [SECTION] Opening
 // ---------------------------------------------------------------------------
 void SdlAudio::openInBackground() {
-    Impl& d = *impl_;
-    if (d.audioOpen || d.openFailed || d.opening.valid()) return;
-    d.openFailed = true;  // until settle() takes a success
-    // Both policies: when no thread can be made, it opens at the first need.
-    d.opening = std::async(std::launch::async | std::launch::deferred, [&d, caller = std::this_thread::get_id()] {
-        const bool opened = d.openDevice();
-        // SDL keeps per-thread data (its error text) that only its own
-        // threads free when they end; this one is not SDL's.
-        if (std::this_thread::get_id() != caller) SDL_TLSCleanup();
-        return opened;
-    });
+    impl_->startOpening();
 }
 
 bool SdlAudio::open() {
@@ -217,6 +223,10 @@ bool SdlAudio::isOpen() const {
 
 void SdlAudio::close() {
     Impl& d = *impl_;
+    if (!d.started) {
+        d.started = true;  // never opened, and not to be opened now
+        return;
+    }
     d.settle();
     if (!d.audioOpen) return;
     Mix_HookMusic(nullptr, nullptr);

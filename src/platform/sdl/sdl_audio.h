@@ -66,7 +66,8 @@ public:
     bool open();
     // The same opening on a thread of its own, so that the caller goes on
     // (the first frame shows meanwhile); the first call that needs the
-    // device waits for it. open() or isOpen() afterwards tell how it went.
+    // device waits for it, and starts it when nobody did. open() or
+    // isOpen() afterwards tell how it went.
     void openInBackground();
     bool isOpen() const;
 

@@ -20,6 +20,7 @@
 #include "layout/surface.h"
 #include "platform/host_files.h"
 #include "platform/log.h"
+#include "platform/movie.h"
 #include "platform/sdl/sdl_audio.h"
 #include "platform/sdl/ttf_text.h"
 #include "platform/sdl/x11_wait.h"
@@ -90,6 +91,9 @@ public:
     bool fileExists(const std::string& path) const override { return host::exists(nativePath(path)); }
     std::optional<std::vector<uint8_t>> readFile(const std::string& path) const override {
         return host::readWholeFile(nativePath(path));
+    }
+    std::optional<layout::Bytes> mapFile(const std::string& path) const override {
+        return host::mapWholeFile(nativePath(path));
     }
     bool writeFileAtomically(const std::string& path, std::span<const uint8_t> bytes) override {
         return host::writeAtomically(nativePath(path), bytes);
@@ -183,7 +187,6 @@ bool SdlPlatform::init(const SdlOptions& options, std::string& error) {
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
     setScreen(startScreen_);
     text_ = makeTtfTextRasterizer(options.fontsConfPath);
-    audio_.openInBackground();
     const Uint32 windowFlags = SDL_GetWindowFlags(window_);
     active_ = (windowFlags & SDL_WINDOW_INPUT_FOCUS) != 0 || SDL_GetKeyboardFocus() == window_ ||
               SDL_GetKeyboardFocus() == nullptr;
@@ -260,6 +263,13 @@ void SdlPlatform::present(const uint32_t* pixels, int width, int height, std::sp
         SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
     }
     SDL_RenderPresent(renderer_);
+    // The first picture is up: the sound device and the movie decoder can
+    // open meanwhile (whatever needs the device first waits for it, or
+    // opens it itself when that comes before this).
+    if (!presentedOnce_) {
+        audio_.openInBackground();
+        preloadMovieSupport();
+    }
     presentedOnce_ = true;
 }
 
