@@ -66,6 +66,22 @@ TEST_F(GameTickTest, AOneCharacterLineEndsTwoTicksAfterTheTickThatTimedIt) {
     EXPECT_EQ(game().state.FailedUseArmed, 1);
 }
 
+// A line replaced by a shorter one once more than the shorter one's time
+// has run (the countdown runs on across the change) still ends, at the next
+// step, instead of staying for good.
+TEST_F(GameTickTest, AShorterLineReplacingALongerOneLateStillEnds) {
+    GameState& s = game().state;
+    scenes::setCaption(game().ctx, *game().c.Popis, "A much longer line than the one that follows it.");
+    tick(20);
+    ASSERT_GT(s.DescriptionElapsed, 5 * 55);
+    scenes::setCaption(game().ctx, *game().c.Popis, "Ahoj.");
+    tick();
+    EXPECT_EQ(s.DescriptionTime, 5 * 55);
+    EXPECT_EQ(game().c.Popis->Caption, "Ahoj.");
+    tick();
+    EXPECT_EQ(game().c.Popis->Caption, "") << "ended at the step after it was timed";
+}
+
 TEST_F(GameTickTest, ADialogueLineHidesTheDescriptionWhichRunsOnUnderneath) {
     scenes::setCaption(game().ctx, *game().c.Popis, "Popis.");
     scenes::setCaption(game().ctx, *game().c.Rozhovor, "Rozhovor.");

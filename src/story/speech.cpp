@@ -24,6 +24,10 @@ void descriptionStart(scenes::Context& ctx) {
         // Re-timed every tick: the limit follows the caption (and the speed),
         // the elapsed time runs on.
         s.DescriptionTime = scenes::textLength(c.Popis->Caption) * s.SpeechSpeed;
+        // A shorter line put in place of a longer one after more than its
+        // own time ran ends at the next step: the countdown expires only on
+        // reaching its limit from below, so it would otherwise stay for good.
+        if (s.DescriptionElapsed > s.DescriptionTime) s.DescriptionElapsed = s.DescriptionTime;
         s.DescriptionTimerOn = 1;
     }
 }
