@@ -26,6 +26,7 @@
 #include <iterator>
 #include <map>
 #include <set>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -123,14 +124,14 @@ std::vector<uint8_t> tinyWave() {
 // [2] Payloads of the stand-in layout
 // ---------------------------------------------------------------------------
 
-std::string pictureClass(const std::vector<uint8_t>& record) {
+std::string pictureClass(std::span<const uint8_t> record) {
     if (record.empty() || record.size() < 1u + record[0]) return {};
     return {record.begin() + 1, record.begin() + 1 + record[0]};
 }
 
 // The payload after a picture record's class name (and its byte count, for
 // the classes that have one).
-std::vector<uint8_t> pictureData(const std::vector<uint8_t>& record) {
+std::vector<uint8_t> pictureData(std::span<const uint8_t> record) {
     const std::string cls = pictureClass(record);
     size_t at = 1 + cls.size();
     if (cls != "TDIB") at += 4;
@@ -165,7 +166,7 @@ void collectValue(const layout::Property& p, Payloads& out) {
     } else if (p.name == "Image.Data" && v.bytes.size() > 4) {
         out.gif->add(name, {v.bytes.begin() + 4, v.bytes.end()}, kMaxPayloadSeedBytes);
     } else if (p.name == "Wave.WAVE") {
-        out.wave->add(name, v.bytes, kMaxPayloadSeedBytes);
+        out.wave->add(name, v.bytes.toVector(), kMaxPayloadSeedBytes);
     }
 }
 
